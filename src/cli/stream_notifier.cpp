@@ -1,0 +1,13 @@
+#include "cli/stream_notifier.hpp"
+
+namespace kestrova {
+
+void StreamNotifier::Show(const Message& message) {
+    if (!message.caption.empty()) {
+        out_ << message.caption << ": ";
+    }
+    out_ << message.text << '\n';
+    out_.flush();
+}
+
+}  // namespace kestrova

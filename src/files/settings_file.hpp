@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/main_form_inputs.hpp"
+
+namespace kestrova {
+
+inline constexpr const char* kSettingsFileName = "kestini.txt";
+inline constexpr int kSettingsLineCount = 66;
+
+// The 66 lines of the settings file for the main window's controls, each ended by CR LF: option
+// buttons as "True"/"False", scroll bars and check boxes as " 20 ", texts as they stand (a line
+// break inside a text is written as a blank, so every value stays on its own line).
+std::string SettingsText(const MainFormInputs& form);
+
+// Applies the lines of a settings file to the form in order, each at once. A value that is one
+// decimal number as a whole comes back as that number's plain text ("02" -> "2"). The first
+// value that cannot be read or that its control refuses (a scroll bar value outside its range, a
+// check value other than 0, 1 or 2) stops the reading; the lines before it stay applied. A scroll
+// bar whose value changes updates its display boxes. Lines may end in CR LF or LF.
+// Returns the number of lines applied (66 for a complete, sound file).
+int ApplySettingsText(std::string_view text, MainFormInputs& form);
+
+enum class SettingsLoad { Missing, Loaded };
+
+// Reads a settings file into the form; a missing or unreadable file changes nothing.
+SettingsLoad LoadSettingsFile(const std::filesystem::path& path, MainFormInputs& form);
+
+// Writes the settings file so that a failure never leaves a damaged file behind: the lines go to
+// a temporary file beside it, which then replaces the old file. Returns a reason when the file
+// could not be written, nothing on success.
+std::optional<std::string> SaveSettingsFile(const std::filesystem::path& path,
+                                            const MainFormInputs& form);
+
+}  // namespace kestrova

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace kestrova {
+
+// Reads a number the way every text box of the program is read: leading blanks are skipped and
+// the longest numeric prefix (optional sign, digits, decimal point, exponent) is taken. A text
+// without one reads as 0. No hex, "inf", "nan" or locale forms are accepted.
+double ReadAsNumber(std::string_view text);
+
+// The value of a text that is one decimal number as a whole (leading and trailing blanks
+// allowed), or nothing when any other character follows the number or no number is there.
+std::optional<double> ReadWholeNumber(std::string_view text);
+
+}  // namespace kestrova

@@ -1,0 +1,75 @@
+#include "model/pace_model.hpp"
+
+#include <cmath>
+#include <limits>
+
+#include "model/distance_unit.hpp"
+#include "model/endurance_factor.hpp"
+
+namespace kestrova {
+
+double RaceEnergy(double d, double t) {
+    const double v = d / t;
+    return t * (140.0 + 60.0 * v * v);
+}
+
+double ModelScaleSpeed(double anaerobicEnergy, double aerobicPower, double refDist, double d) {
+    if (!(d > 0.0)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const double scaled = anaerobicEnergy * std::pow(d / refDist, 0.65);
+    const double discriminant = scaled * scaled - 4.0 * (60.0 * d) * ((140.0 - aerobicPower) * d);
+    if (discriminant < 0.0) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return (scaled + std::sqrt(discriminant)) / 2.0 / (60.0 * d);
+}
+
+double ModelTimeFromSpeed(double d, double speed, double fadeCoef, double timeOffset) {
+    double t = d / speed;
+    if (d > 9000.0) {
+        t = t / EnduranceFactor(d, fadeCoef, 1.0, "");
+    }
+    t = t + timeOffset;
+    const double logRatio = std::log(d / 288.0);
+    if (std::fabs(logRatio) < 1.06) {
+        const double bump = std::cos(3.14159 * logRatio / 2.12);
+        t = t / (1.0 + 0.028 * bump * bump);
+    }
+    if (d < 100.0) {
+        t = t - std::pow((100.0 - d) / 100.0, 1.7);
+    }
+    return t;
+}
+
+double ModelTime(double anaerobicEnergy, double aerobicPower, double refDist, double d,
+                 double fadeCoef, double timeOffset) {
+    const double speed = ModelScaleSpeed(anaerobicEnergy, aerobicPower, refDist, d);
+    return ModelTimeFromSpeed(d, speed, fadeCoef, timeOffset);
+}
+
+Prediction PredictTime(const ModelState& state) {
+    const double d = state.curDist;
+    Prediction p;
+    const double modelSpeed =
+        ModelScaleSpeed(state.anaerobicEnergy, state.aerobicPower, state.refDist, d);
+    p.modelTime = d / modelSpeed;
+    p.raceTime = ModelTimeFromSpeed(d, modelSpeed, state.fadeCoef, state.timeOffset);
+    p.speed = d / p.raceTime;
+    p.pacePerMile = kMetersPerMile / p.speed;
+    p.pacePerKm = 1000.0 / p.speed;
+    p.pacePer400 = 400.0 / p.speed;
+    return p;
+}
+
+double PredictedTimeAt(ModelState& state, double d) {
+    state.curDist = d;
+    return PredictTime(state).raceTime;
+}
+
+double ModelScaleTimeAt(ModelState& state, double d) {
+    state.curDist = d;
+    return PredictTime(state).modelTime;
+}
+
+}  // namespace kestrova

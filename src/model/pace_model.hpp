@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/model_state.hpp"
+
+namespace kestrova {
+
+// The runner's two-parameter energy curve. Running at v m/s costs 140 + 60 v^2 per second; the
+// energy of a race equals aerobicPower * t plus anaerobicEnergy scaled by (d / refDist)^0.65.
+
+// The energy spent running d metres in t seconds.
+double RaceEnergy(double d, double t);
+
+// The curve's model-scale speed at distance d (the larger root of the energy balance); NaN when
+// the balance has no real solution or d is not positive.
+double ModelScaleSpeed(double anaerobicEnergy, double aerobicPower, double refDist, double d);
+
+// Turns a model-scale speed at d into a race time: the inverse of the adjustments Calculate
+// applies to entered times (long-distance fade, start allowance, middle-distance bump, sprint
+// correction), in reverse order.
+double ModelTimeFromSpeed(double d, double speed, double fadeCoef, double timeOffset);
+
+// The runner's predicted race time (s) at d on the given curve.
+double ModelTime(double anaerobicEnergy, double aerobicPower, double refDist, double d,
+                 double fadeCoef, double timeOffset);
+
+// A prediction at the state's curDist on the state's curve.
+struct Prediction {
+    double modelTime = 0.0;  // on the adjusted (model) scale
+    double raceTime = 0.0;   // predicted race time
+    double speed = 0.0;      // curDist / raceTime
+    double pacePerMile = 0.0;
+    double pacePerKm = 0.0;
+    double pacePer400 = 0.0;
+};
+Prediction PredictTime(const ModelState& state);
+
+// The state's predicted race time at d, with curDist set to d first (as every caller does).
+double PredictedTimeAt(ModelState& state, double d);
+// The state's model-scale time at d, with curDist set to d first.
+double ModelScaleTimeAt(ModelState& state, double d);
+
+}  // namespace kestrova

@@ -1,0 +1,106 @@
+#include "model/time_format.hpp"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "model/number_text.hpp"
+
+namespace kestrova {
+namespace {
+
+constexpr double kShortFormLimit = 59.95;
+constexpr double kTenthsRounding = 0.0500011;
+const std::string kUnreadableTime = "     --.- ";
+
+std::string LastCharacters(const std::string& text, std::size_t count) {
+    return text.size() <= count ? text : text.substr(text.size() - count);
+}
+
+std::string PadLeft(std::string text, std::size_t width) {
+    if (text.size() < width) {
+        text.insert(0, width - text.size(), ' ');
+    }
+    return text;
+}
+
+// Below a minute: tenths of a second, rounded by truncating the number text after adding just
+// over half a tenth.
+std::string ShortForm(double x) {
+    std::size_t keep = 5;
+    if (x < 9.95) {
+        keep = 4;
+    }
+    if (x < 0.95) {
+        keep = 3;
+    }
+    std::string text = NumberText(x + kTenthsRounding).substr(0, keep);
+    if (x < 0.95) {
+        text = "0" + LastCharacters(text, 2);
+    }
+    text = "     " + text;
+    if (x < 9.95) {
+        text = " " + text;
+    }
+    return text;
+}
+
+// A minute and over: hours, minutes and seconds with carries that absorb the rounding of the
+// divisions (120 s may come out as 1 minute and 60 seconds, which becomes 2:00).
+std::string LongForm(double x) {
+    const double h = x / 3600.0;
+    double hours = std::trunc(h);
+    const double m = (h - hours) * 60.0;
+    double minutes = std::trunc(m);
+    double secs = std::nearbyint((m - minutes) * 60.0);
+
+    std::size_t secondsDigits = secs < 10 ? 1 : 2;
+    if (secs == 60) {
+        secs = 0;
+        minutes += 1;
+        secondsDigits = 1;
+    }
+    std::size_t minutesDigits = minutes < 10 ? 1 : 2;
+    if (minutes == 60) {
+        minutes = 0;
+        hours += 1;
+        minutesDigits = 1;
+    }
+
+    const std::string hoursText = LastCharacters(NumberText(hours), 3);
+    const std::string minutesText = LastCharacters(NumberText(minutes), minutesDigits);
+    std::string text = LastCharacters(NumberText(secs), secondsDigits);
+    if (minutes > 0 || hours > 0) {
+        text = minutesText + (secs < 10 ? ":0" : ":") + text;
+        if (hours > 0) {
+            text = hoursText + (minutes < 10 ? ":0" : ":") + text;
+        }
+    }
+    return PadLeft(text + "  ", 10);
+}
+
+}  // namespace
+
+std::string FormatTime(double seconds) {
+    if (std::isnan(seconds) || std::isinf(seconds)) {
+        return kUnreadableTime;
+    }
+    const double x = seconds < 0.01 ? 0.01 : seconds;
+    return x < kShortFormLimit ? ShortForm(x) : LongForm(x);
+}
+
+std::string FormatNumber(double value, int width, int decimals) {
+    std::string text;
+    if (decimals >= 0 && decimals <= 4 && std::isfinite(value)) {
+        std::array<char, 400> buffer{};
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::fixed, decimals);
+        text.assign(buffer.data(), result.ptr);
+    }
+    if (width > 0 && text.size() < static_cast<std::size_t>(width)) {
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    }
+    return text;
+}
+
+}  // namespace kestrova
