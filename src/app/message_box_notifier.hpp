@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "model/notifier.hpp"
+
+namespace kestrova {
+
+inline constexpr const char* kProgramTitle = "Kestrova";
+
+// Shows each message in a modal box with an OK button only and no icon, captioned with the
+// message's caption or the program's title, after a beep when the message asks for one.
+class MessageBoxNotifier : public Notifier {
+  public:
+    explicit MessageBoxNotifier(QWidget* parent = nullptr) : parent_(parent) {}
+    using Notifier::Show;
+    void Show(const Message& message) override;
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace kestrova
