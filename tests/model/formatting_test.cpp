@@ -1,10 +1,122 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "model/number_reader.hpp"
 #include "model/number_text.hpp"
 #include "model/time_format.hpp"
 
 namespace kestrova {
-TEST(FormatTime, Smoke) {
-    EXPECT_EQ(FormatTime(12.34), "      12.3");
+namespace {
+
+std::string Blanks(int count) {
+    return std::string(static_cast<std::size_t>(count), ' ');
 }
+
+struct TimeCase {
+    double seconds;
+    std::string text;
+};
+
+TEST(FormatTime, ShortAndLongFormsKeepTheirWidths) {
+    const TimeCase cases[] = {
+        {12.34, Blanks(6) + "12.3"},     {5.55, Blanks(7) + "5.6"},
+        {0.5, Blanks(6) + "0.5"},        {59.94, Blanks(6) + "59.9"},
+        {59.95, Blanks(4) + "1:00  "},   {9.94, Blanks(7) + "9.9"},
+        {9.96, Blanks(6) + "10.0"},      {0.0, Blanks(6) + "0.0"},
+        {-20.0, Blanks(6) + "0.0"},      {60.0, Blanks(4) + "1:00  "},
+        {75.0, Blanks(4) + "1:15  "},    {120.0, Blanks(4) + "2:00  "},
+        {1234.0, Blanks(3) + "20:34  "}, {3605.0, " 1:00:05  "},
+        {3725.0, " 1:02:05  "},          {3599.6, " 1:00:00  "},
+        {36000.0, " 10:00:00  "},
+    };
+    for (const TimeCase& c : cases) {
+        EXPECT_EQ(FormatTime(c.seconds), c.text) << c.seconds;
+    }
+}
+
+TEST(FormatTime, HoursKeepTheirLastThreeDigits) {
+    EXPECT_EQ(FormatTime(1000.0 * 3600.0 + 5.0), "000:00:05  ");
+    EXPECT_EQ(FormatTime(123.0 * 3600.0), "123:00:00  ");
+}
+
+TEST(FormatTime, ValuesThatAreNotNumbersStayReadable) {
+    const double values[] = {std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity()};
+    for (double value : values) {
+        const std::string text = FormatTime(value);
+        EXPECT_EQ(text.size(), 10u);
+        EXPECT_EQ(text.find("nan"), std::string::npos);
+        EXPECT_EQ(text.find("inf"), std::string::npos);
+    }
+    EXPECT_EQ(FormatTime(1e300).size(), 11u);
+}
+
+TEST(FormatNumber, PadsToWidthWithFixedDecimals) {
+    EXPECT_EQ(FormatNumber(3.14159, 8, 2), Blanks(4) + "3.14");
+    EXPECT_EQ(FormatNumber(12345.6, 3, 1), "12345.6");
+    EXPECT_EQ(FormatNumber(2.0, 4, 7), Blanks(4));
+    EXPECT_EQ(FormatNumber(160 / 2.2, 2, 2), "72.73");
+    EXPECT_EQ(FormatNumber(0.5, 1, 0), "0");
+    EXPECT_EQ(FormatNumber(0.25, 1, 4), "0.2500");
+}
+
+TEST(NumberText, SignPositionAndPlainForms) {
+    EXPECT_EQ(NumberText(0.55), " .55");
+    EXPECT_EQ(NumberText(20), " 20");
+    EXPECT_EQ(NumberText(-0.5), "-.5");
+    EXPECT_EQ(NumberText(-0.0), " 0");
+    EXPECT_EQ(NumberText(1.0 / 3.0), " .333333333333333");
+    EXPECT_EQ(NumberText(123456789012345.0), " 123456789012345");
+    EXPECT_EQ(NumberText(1e15), " 1E+15");
+    EXPECT_EQ(NumberText(0.00001), " 1E-05");
+    EXPECT_EQ(PlainNumberText(0.5), "0.5");
+    EXPECT_EQ(PlainNumberText(58.30), "58.3");
+    EXPECT_EQ(PlainNumberText(-2), "-2");
+    EXPECT_EQ(PrintedNumber(95), " 95 ");
+    EXPECT_EQ(PrintedNumber(-3), "-3 ");
+}
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(RoundHalfEven(0.5), 0);
+    EXPECT_EQ(RoundHalfEven(1.5), 2);
+    EXPECT_EQ(RoundHalfEven(2.5), 2);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(2.51), 3);
+    EXPECT_FALSE(RoundHalfEven(std::nan("")).has_value());
+    EXPECT_FALSE(RoundHalfEven(1e300).has_value());
+    EXPECT_EQ(PrintedWholeNumber(94.5), " 94 ");
+    EXPECT_EQ(PrintedWholeNumber(std::numeric_limits<double>::infinity()), " --- ");
+}
+
+TEST(ReadAsNumber, TakesTheLongestNumericPrefix) {
+    EXPECT_EQ(ReadAsNumber("  58.3"), 58.3);
+    EXPECT_EQ(ReadAsNumber("1:30"), 1.0);
+    EXPECT_EQ(ReadAsNumber(""), 0.0);
+    EXPECT_EQ(ReadAsNumber("abc"), 0.0);
+    EXPECT_EQ(ReadAsNumber("-.5x"), -0.5);
+    EXPECT_EQ(ReadAsNumber("1e3"), 1000.0);
+    EXPECT_EQ(ReadAsNumber("1e"), 1.0);
+    EXPECT_EQ(ReadAsNumber("."), 0.0);
+    EXPECT_EQ(ReadAsNumber("0x10"), 0.0);
+    EXPECT_EQ(ReadAsNumber("inf"), 0.0);
+    EXPECT_EQ(ReadAsNumber("nan"), 0.0);
+    EXPECT_TRUE(std::isfinite(ReadAsNumber("1e999")));
+    EXPECT_EQ(ReadWholeNumber(" 20 "), 20.0);
+    EXPECT_EQ(ReadWholeNumber("02"), 2.0);
+    EXPECT_FALSE(ReadWholeNumber("1:30").has_value());
+    EXPECT_FALSE(ReadWholeNumber("").has_value());
+}
+
+TEST(IsNonZeroValue, ZeroOnlyForZero) {
+    EXPECT_EQ(IsNonZeroValue(0.0), 0);
+    EXPECT_EQ(IsNonZeroValue(35.0), 1);
+    EXPECT_EQ(IsNonZeroValue(1e-300), 1);
+    EXPECT_EQ(IsNonZeroValue(-4.0), 1);
+}
+
+}  // namespace
 }  // namespace kestrova

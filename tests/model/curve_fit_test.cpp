@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "form_builder.hpp"
+#include "model/pace_model.hpp"
+
+namespace kestrova {
+namespace {
+
+using test_support::FormBuilder;
+using test_support::ModelRun;
+
+constexpr double kTolerance = 1e-6;
+
+MainFormInputs TwoRaces() {
+    return FormBuilder()
+        .Race(0, "0", "2", "10", "800", DistanceUnit::Meters)
+        .Race(1, "0", "18", "30", "5", DistanceUnit::Kilometers)
+        .Build();
+}
+
+double RaceTimeOnCurve(ModelState& state, double d) {
+    return PredictedTimeAt(state, d);
+}
+
+TEST(CurveFit, OneRaceGivesTheSameAnchoredCurveInBothModes) {
+    MainFormInputs allData =
+        FormBuilder().Race(0, "0", "40", "0", "10", DistanceUnit::Kilometers).Build();
+    ModelRun first(allData);
+    first.Calculate();
+    MainFormInputs bestTwo = allData;
+    SelectFitBestTwo(bestTwo);
+    ModelRun second(bestTwo);
+    second.Calculate();
+    EXPECT_EQ(first.state.aerobicPower, second.state.aerobicPower);
+    EXPECT_EQ(first.state.refDist, 10000.0);
+    EXPECT_NEAR(RaceTimeOnCurve(first.state, 10000.0), 2400.0, kTolerance);
+    EXPECT_EQ(first.state.pairCount, 0);
+}
+
+TEST(CurveFit, BestTwoPassesThroughTheShorterRaceAndMeetsTheLonger) {
+    ModelRun run(TwoRaces());
+    SelectFitBestTwo(run.form);
+    ASSERT_TRUE(run.Calculate().Completed());
+    EXPECT_EQ(run.state.pairCount, 1);
+    EXPECT_EQ(run.state.refDist, 800.0);
+    EXPECT_NEAR(RaceTimeOnCurve(run.state, 800.0), 130.0, kTolerance);
+    // The longer race is met or just missed: within one search step of its adjusted time.
+    const double modelTime = ModelScaleTimeAt(run.state, 5000.0);
+    EXPECT_GE(modelTime, run.state.adjTime[2]);
+    EXPECT_LT(modelTime - run.state.adjTime[2], 1.0);
+}
+
+TEST(CurveFit, BestTwoTakesTheFirstPairNoOtherRaceBeats) {
+    ModelRun run(MainFormInputs{});
+    SelectFitBestTwo(run.form);
+    ASSERT_TRUE(run.Calculate().Completed());
+    EXPECT_GE(run.state.pairCount, 1);
+    for (int k = 1; k <= 5; ++k) {
+        if (run.state.raceDist[k] != run.state.refDist) {
+            EXPECT_LE(ModelScaleTimeAt(run.state, run.state.raceDist[k]),
+                      run.state.adjTime[k] + 1.0)
+                << k;
+        }
+    }
+    // The chosen pair starts at the shortest race that has a valid partner; with the start-up
+    // races that is the 400 m.
+    EXPECT_EQ(run.state.refDist, 400.0);
+}
+
+TEST(CurveFit, AllDataBlendsTheStrongestEstimateWithThePairs) {
+    const MainFormInputs races = TwoRaces();
+    auto singlePower = [](const MainFormInputs& form, int row) {
+        MainFormInputs one = form;
+        for (int other = 0; other < kRaceRowCount; ++other) {
+            one.rows[static_cast<std::size_t>(other)].Check1 = other == row ? 1 : 0;
+        }
+        ModelRun run(one);
+        run.Calculate();
+        return run.state.aerobicPower;
+    };
+    const double strongest = std::max(singlePower(races, 0), singlePower(races, 1));
+
+    ModelRun bestTwo(races);
+    SelectFitBestTwo(bestTwo.form);
+    bestTwo.Calculate();
+    const double pairPower = bestTwo.state.aerobicPower;
+
+    ModelRun allData(races);
+    allData.Calculate();
+    const double w = pairPower > strongest ? 1.5 : (pairPower < strongest ? 0.5 : 1.0);
+    EXPECT_NEAR(allData.state.aerobicPower, (strongest + w * pairPower) / (w + 1.0), 1e-9);
+}
+
+TEST(CurveFit, ReferenceRaceOfBestTwoPrintsItsEnteredTime) {
+    ModelRun run(FormBuilder()
+                     .Race(0, "0", "17", "45", "5000", DistanceUnit::Meters)
+                     .Race(1, "0", "37", "30", "10", DistanceUnit::Kilometers)
+                     .BestTwo()
+                     .Build());
+    run.Calculate();
+    ASSERT_EQ(run.result.rows.size(), 9u);
+    EXPECT_EQ(run.picture.Lines()[8].substr(14, 10), "   17:45  ");
+}
+
+TEST(CurveFit, PredictionWithoutARealSolutionIsNotANumber) {
+    EXPECT_TRUE(std::isnan(ModelScaleSpeed(0.0, 100.0, 1000.0, 1000.0)));
+    EXPECT_TRUE(std::isnan(ModelScaleSpeed(100.0, 200.0, 1000.0, 0.0)));
+    EXPECT_TRUE(std::isnan(ModelTime(0.0, 100.0, 1000.0, 1000.0, 0.05, 3.0)));
+}
+
+TEST(SyntheticRun, FillsOneColumnOfTheLevelTableAndPrintsNothing) {
+    ModelRun run(MainFormInputs{});
+    ASSERT_TRUE(run.Calculate().Completed());
+    const std::vector<std::string> table = run.picture.Lines();
+    const int raceCount = run.state.raceCount;
+    const double entry = run.state.entryDist[1];
+
+    run.state.syntheticMode = 1;
+    run.state.synth800 = 130.0;
+    run.state.synth5000 = 1110.0;
+    run.state.levelColumn = 4;
+    for (std::size_t c = 1; c < kLevelTableRows; ++c) {
+        run.state.levelTableDist[c] = 400.0 * static_cast<double>(c);
+    }
+    ASSERT_TRUE(run.Calculate().Completed());
+    run.state.syntheticMode = 0;
+
+    EXPECT_EQ(run.picture.Lines(), table);
+    EXPECT_EQ(run.state.raceCount, raceCount);
+    EXPECT_EQ(run.state.entryDist[1], entry);
+    EXPECT_TRUE(run.notifier.Messages().empty());
+    EXPECT_EQ(run.state.refDist, 800.0);
+    EXPECT_EQ(run.state.curDist, 400.0 * 24);
+    // The synthetic races are taken as model-scale times (less the start allowance) and given no
+    // other adjustment, so the curve passes through 127 s at 800 m on the model scale.
+    EXPECT_EQ(run.state.levelTableTimes[2][4], PredictedTimeAt(run.state, 800.0));
+    EXPECT_NEAR(ModelScaleTimeAt(run.state, 800.0), 127.0, kTolerance);
+    EXPECT_EQ(run.state.levelTableTimes[2][3], 0.0);
+}
+
+}  // namespace
+}  // namespace kestrova
