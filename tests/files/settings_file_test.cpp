@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/settings_file.hpp"
+
+namespace kestrova {
+namespace {
+
+std::vector<std::string> SplitCrLf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::string JoinLf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+class TemporaryDirectory {
+  public:
+    TemporaryDirectory() {
+        path_ = std::filesystem::temp_directory_path() /
+                ("kestrova-settings-" +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TemporaryDirectory() { std::filesystem::remove_all(path_); }
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+TEST(SettingsFile, StartUpValuesAreWrittenLineForLine) {
+    const std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
+    ASSERT_EQ(lines.size(), 66u);
+    const std::vector<std::string> profile = {"True", "False", " 20 ", "35",   " 160 ", " 1000 ",
+                                              " 0 ",  "False", "True", "True", "False"};
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 11), profile);
+    const std::vector<std::string> row0 = {" 1 ",   "0",     "0",    "58.3",  "400",  "False",
+                                           "False", "False", "True", "False", "False"};
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 11, lines.begin() + 22), row0);
+    EXPECT_EQ(lines[12 + 11 * 4 + 3 - 1], "52");
+    EXPECT_EQ(lines[12 + 11 * 4 + 7 - 1], "True");  // row 4: kilometers
+}
+
+TEST(SettingsFile, RoundTripRestoresEveryControl) {
+    MainFormInputs saved;
+    SelectFemale(saved);
+    SetWeeklyVolume(saved, 45);
+    saved.txtage = "52 years";
+    SetWeight(saved, 131);
+    SetComparisonLevel(saved, 875);
+    saved.agecomp = 1;
+    SelectFitBestTwo(saved);
+    SelectEnglishOutput(saved);
+    saved.rows[1].Check1 = 0;
+    saved.rows[2].Text1 = "1:30";
+    saved.rows[3].SelectUnit(DistanceUnit::HalfMarathon);
+    saved.rows[4] = RaceRowInputs{};
+    saved.rows[4].SelectUnit(DistanceUnit::Meters);
+
+    MainFormInputs restored;
+    EXPECT_EQ(ApplySettingsText(SettingsText(saved), restored), 66);
+    // The seconds "02" and "07" come back in their plain number form, as numeric texts do.
+    saved.rows[2].Text3 = "2";
+    saved.rows[3].Text3 = "7";
+    EXPECT_EQ(restored, saved);
+    EXPECT_EQ(restored.txkg, "59.55");
+    EXPECT_EQ(restored.Text5, "87.5");
+    EXPECT_EQ(restored.txtkm, "72");
+}
+
+TEST(SettingsFile, NumericTextsComeBackInPlainForm) {
+    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
+    lines[3] = "035.0";
+    lines[14] = " 58.30";
+    lines[15] = "1e3";
+    lines[13] = "3,5 km";
+    MainFormInputs form;
+    EXPECT_EQ(ApplySettingsText(JoinLf(lines), form), 66);
+    EXPECT_EQ(form.txtage, "35");
+    EXPECT_EQ(form.rows[0].Text3, "58.3");
+    EXPECT_EQ(form.rows[0].Text4, "1000");
+    EXPECT_EQ(form.rows[0].Text2, "3,5 km");
+    // A comma is part of the text, so no later line moves.
+    EXPECT_EQ(form.rows[1].Check1, 1);
+    EXPECT_EQ(form.rows[0].unitOption, MainFormInputs{}.rows[0].unitOption);
+}
+
+TEST(SettingsFile, WeightBoxesChangeOnlyWhenTheWeightChanges) {
+    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
+    MainFormInputs same;
+    ApplySettingsText(JoinLf(lines), same);
+    EXPECT_EQ(same.txkg, "72.7");
+    lines[4] = " 161 ";
+    MainFormInputs changed;
+    ApplySettingsText(JoinLf(lines), changed);
+    EXPECT_EQ(changed.txkg, "73.18");
+    EXPECT_EQ(changed.txlb, "161");
+}
+
+TEST(SettingsFile, FirstRefusedValueStopsTheReading) {
+    MainFormInputs saved;
+    SelectFemale(saved);
+    SetComparisonLevel(saved, 900);
+    std::vector<std::string> lines = SplitCrLf(SettingsText(saved));
+    struct Case {
+        std::size_t line;
+        std::string value;
+        int applied;
+    };
+    const Case cases[] = {
+        {2, " 200 ", 2}, {2, "-1", 2},    {4, " 29 ", 4}, {5, " 1051 ", 5}, {6, " 3 ", 6},
+        {7, "maybe", 7}, {11, " 5 ", 11}, {0, "", 0},     {2, "twenty", 2}, {2, " 99999999 ", 2},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> broken = lines;
+        broken[c.line] = c.value;
+        MainFormInputs form;
+        EXPECT_EQ(ApplySettingsText(JoinLf(broken), form), c.applied) << c.line << c.value;
+        if (c.applied >= 2) {
+            EXPECT_TRUE(form.optfemale);
+        }
+        EXPECT_EQ(form.HScroll2, c.applied > 5 ? 900 : 1000);
+        EXPECT_EQ(form.rows, MainFormInputs{}.rows);
+    }
+}
+
+TEST(SettingsFile, OptionGroupsFollowTheLaterLine) {
+    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
+    lines[0] = "True";
+    lines[1] = "True";
+    MainFormInputs both;
+    ApplySettingsText(JoinLf(lines), both);
+    EXPECT_FALSE(both.optmale);
+    EXPECT_TRUE(both.optfemale);
+    lines[0] = "False";
+    lines[1] = "false";
+    MainFormInputs neither;
+    ApplySettingsText(JoinLf(lines), neither);
+    EXPECT_FALSE(neither.optmale);
+    EXPECT_FALSE(neither.optfemale);
+    lines[0] = " -1 ";
+    lines[1] = "0";
+    MainFormInputs numbers;
+    ApplySettingsText(JoinLf(lines), numbers);
+    EXPECT_TRUE(numbers.optmale);
+}
+
+TEST(SettingsFile, ShortFileKeepsTheLinesItHas) {
+    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
+    lines[3] = "44";
+    lines.resize(12);
+    lines[11] = " 0 ";
+    MainFormInputs form;
+    EXPECT_EQ(ApplySettingsText(JoinLf(lines), form), 12);
+    EXPECT_EQ(form.txtage, "44");
+    EXPECT_EQ(form.rows[0].Check1, 0);
+    EXPECT_EQ(form.rows[0].Text3, "58.3");
+}
+
+TEST(SettingsFile, EmptyRowTextsComeBackEmpty) {
+    MainFormInputs saved;
+    ClearRaceRows(saved);
+    const std::vector<std::string> lines = SplitCrLf(SettingsText(saved));
+    EXPECT_EQ(lines[12], "");
+    EXPECT_EQ(lines[15], "");
+    MainFormInputs form;
+    EXPECT_EQ(ApplySettingsText(SettingsText(saved), form), 66);
+    EXPECT_EQ(form.rows, saved.rows);
+}
+
+TEST(SettingsFile, LineBreaksInsideATextNeverShiftLaterLines) {
+    MainFormInputs saved;
+    saved.txtage = "3\r\n5";
+    MainFormInputs form;
+    EXPECT_EQ(ApplySettingsText(SettingsText(saved), form), 66);
+    EXPECT_EQ(form.txtage, "3  5");
+    EXPECT_EQ(form.rows[4].Text4, "10");
+    EXPECT_TRUE(form.rows[4].unitOption[2]);
+}
+
+TEST(SettingsFile, SaveAndLoadThroughAFile) {
+    TemporaryDirectory directory;
+    const std::filesystem::path path = directory.Path() / kSettingsFileName;
+    MainFormInputs form;
+    EXPECT_EQ(LoadSettingsFile(path, form), SettingsLoad::Missing);
+    EXPECT_EQ(form, MainFormInputs{});
+
+    SetWeeklyVolume(form, 70);
+    EXPECT_FALSE(SaveSettingsFile(path, form).has_value());
+    EXPECT_FALSE(std::filesystem::exists(directory.Path() / "kestini.txt.tmp"));
+    MainFormInputs loaded;
+    EXPECT_EQ(LoadSettingsFile(path, loaded), SettingsLoad::Loaded);
+    EXPECT_EQ(loaded.HScroll1, 70);
+}
+
+TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
+    TemporaryDirectory directory;
+    const std::filesystem::path path = directory.Path() / kSettingsFileName;
+    MainFormInputs form;
+    ASSERT_FALSE(SaveSettingsFile(path, form).has_value());
+    const std::string before = SettingsText(form);
+
+    // The temporary file's place is taken by a directory, so nothing can be written.
+    std::filesystem::create_directory(directory.Path() / "kestini.txt.tmp");
+    SetWeeklyVolume(form, 99);
+    EXPECT_TRUE(SaveSettingsFile(path, form).has_value());
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream contents;
+    contents << file.rdbuf();
+    EXPECT_EQ(contents.str(), before);
+
+    EXPECT_TRUE(SaveSettingsFile(directory.Path() / "no-such-folder" / kSettingsFileName, form)
+                    .has_value());
+}
+
+}  // namespace
+}  // namespace kestrova
