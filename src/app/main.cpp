@@ -1,10 +1,16 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/main_window.hpp"
+#include "app/message_box_notifier.hpp"
+#include "model/model_state.hpp"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Kestrova Version 5.0");
+    QApplication::setApplicationName(QString::fromLatin1(kestrova::kProgramTitle));
+    kestrova::ModelState state;  // the window's start-up sets its start-up values
+    kestrova::MessageBoxNotifier notifier;
+    kestrova::MainWindow window(state, notifier);
+    notifier.SetParent(&window);
     window.show();
     return QApplication::exec();
 }

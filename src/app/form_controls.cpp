@@ -1,0 +1,106 @@
+#include "app/form_controls.hpp"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace kestrova {
+namespace {
+
+constexpr int kArrowStep = 1;
+constexpr int kTrackStep = 10;
+
+}  // namespace
+
+QLineEdit* NewTextBox(const QString& name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLineEdit* NewDisplayBox(const QString& name, int characters, QWidget* parent) {
+    QLineEdit* box = NewTextBox(name, parent);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    const QString widest(characters, QLatin1Char('0'));
+    // The frame and the text margins take about two more characters.
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest + QStringLiteral("00")));
+    return box;
+}
+
+QLabel* NewCaption(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
+
+QRadioButton* NewOption(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QCheckBox* NewCheckBox(const QString& name, const QString& caption, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    QObject::connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+        if (state != Qt::PartiallyChecked) {
+            box->setTristate(false);
+        }
+    });
+    return box;
+}
+
+QScrollBar* NewScrollBar(const QString& name, int minimum, int maximum, QWidget* parent) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(kArrowStep);
+    bar->setPageStep(kTrackStep);
+    bar->setFocusPolicy(Qt::StrongFocus);  // arrow keys move it like its arrows
+    return bar;
+}
+
+int CheckValue(const QCheckBox* box) {
+    switch (box->checkState()) {
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        case Qt::Unchecked:
+            break;
+    }
+    return 0;
+}
+
+void SetCheckValue(QCheckBox* box, int value) {
+    if (value == 2) {
+        box->setCheckState(Qt::PartiallyChecked);  // makes the box three-state
+        return;
+    }
+    box->setCheckState(value == 1 ? Qt::Checked : Qt::Unchecked);
+    box->setTristate(false);
+}
+
+void SetOptionState(QAbstractButton* button, bool selected) {
+    if (selected || !button->isChecked()) {
+        button->setChecked(selected);
+        return;
+    }
+    // An exclusive group refuses to clear its selected button; lift that for the moment.
+    QButtonGroup* group = button->group();
+    const bool exclusive = group != nullptr && group->exclusive();
+    const bool autoExclusive = button->autoExclusive();
+    if (group != nullptr) {
+        group->setExclusive(false);
+    }
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(autoExclusive);
+    if (group != nullptr) {
+        group->setExclusive(exclusive);
+    }
+}
+
+}  // namespace kestrova

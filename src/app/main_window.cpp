@@ -1,0 +1,160 @@
+#include "app/main_window.hpp"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "app/form_binding.hpp"
+#include "app/form_controls.hpp"
+#include "app/form_settings.hpp"
+#include "app/text_canvas.hpp"
+#include "model/calculate.hpp"
+
+namespace kestrova {
+namespace {
+
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ModelState& state, Notifier& notifier, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      notifier_(notifier),
+      endProgram_([] { QCoreApplication::exit(0); }) {
+    setObjectName(QStringLiteral("keststart"));
+    setWindowTitle(QString::fromLatin1(kMainWindowTitle));
+    auto* central = new QWidget(this);
+    controls_ = CreateMainWindowControls(central);
+    setCentralWidget(central);
+    menus_ = CreateMainMenus(menuBar());
+    controls_.form.pfull = menus_.pfull;
+    controls_.form.tfile = menus_.tfile;
+    StartUp();
+    ConnectControls();
+    ConnectMenus();
+    ConnectButtons();
+    SizeToScreen();
+}
+
+MainFormInputs MainWindow::FormInputs() const {
+    return ReadFormWidgets(controls_.form);
+}
+
+void MainWindow::StartUp() {
+    ApplyStartUpValues(state_);
+    MainFormInputs form;
+    LoadStartUpSettings(form);
+    ShowFormInputs(form, controls_.form);
+    state_.weightKg = WeightKgShown(form);
+    state_.agecomp = form.agecomp;
+}
+
+void MainWindow::ConnectControls() {
+    const MainFormWidgets& form = controls_.form;
+    connect(form.HScroll1, &QScrollBar::valueChanged, this, &MainWindow::ShowWeeklyVolume);
+    connect(form.HScroll2, &QScrollBar::valueChanged, this, &MainWindow::ShowComparisonLevel);
+    connect(form.wtscrl, &QScrollBar::valueChanged, this, &MainWindow::ShowWeight);
+    connect(form.agecomp, &QCheckBox::stateChanged, this,
+            [this] { state_.agecomp = CheckValue(controls_.form.agecomp); });
+    for (const RaceRowWidgets& row : form.rows) {
+        for (QLineEdit* box : row.Boxes()) {
+            connect(box, &QLineEdit::returnPressed, this, &MainWindow::RunCalculate);
+        }
+    }
+}
+
+void MainWindow::ConnectMenus() {
+    connect(menus_.exit, &QAction::triggered, this, &MainWindow::EndProgram);
+    connect(menus_.scale, &QActionGroup::triggered, this,
+            [this](QAction* item) { state_.graphScale = item->data().toInt(); });
+    connect(menus_.units, &QActionGroup::triggered, this,
+            [this](QAction* item) { state_.graphUnits = item->data().toString().toStdString(); });
+    connect(menus_.pfull, &QAction::triggered, this, &MainWindow::fullReportRequested);
+    connect(menus_.tfile, &QAction::triggered, this, &MainWindow::textFileReportRequested);
+}
+
+void MainWindow::ConnectButtons() {
+    const MainButtons& buttons = controls_.buttons;
+    connect(buttons.Command1, &QPushButton::clicked, this, &MainWindow::RunCalculate);
+    connect(buttons.Command3, &QPushButton::clicked, this, &MainWindow::analyzeRequested);
+    connect(buttons.Command6, &QPushButton::clicked, this, &MainWindow::EndProgram);
+    connect(buttons.Command7, &QPushButton::clicked, this, &MainWindow::ClearRaceRowsAndCanvas);
+}
+
+void MainWindow::ShowWeeklyVolume(int miles) {
+    MainFormInputs shown;
+    SetWeeklyVolume(shown, miles);
+    controls_.form.txtmi->setText(ToQString(shown.txtmi));
+    controls_.form.txtkm->setText(ToQString(shown.txtkm));
+}
+
+void MainWindow::ShowComparisonLevel(int tenthsOfPercent) {
+    MainFormInputs shown;
+    SetComparisonLevel(shown, tenthsOfPercent);
+    controls_.form.Text5->setText(ToQString(shown.Text5));
+}
+
+void MainWindow::ShowWeight(int pounds) {
+    MainFormInputs shown;
+    SetWeight(shown, pounds);
+    controls_.form.txlb->setText(ToQString(shown.txlb));
+    controls_.form.txkg->setText(ToQString(shown.txkg));
+    state_.weightKg = WeightKgShown(shown);
+}
+
+void MainWindow::RunCalculate() {
+    state_.perfTableRequest = 0;
+    MainFormInputs form = FormInputs();
+    Calculate(state_, form, *controls_.picture1, notifier_);
+    ShowRunResults(form, controls_.form);
+    state_.calculated = 1;
+}
+
+void MainWindow::ClearRaceRowsAndCanvas() {
+    MainFormInputs form = FormInputs();
+    ClearRaceRows(form);
+    ShowRaceRows(form, controls_.form);
+    controls_.picture1->Clear();
+}
+
+void MainWindow::EndProgram() {
+    close();
+    endProgram_();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Every way of closing the window ends here once; "Close" and "Exit" end the program after.
+    if (!settingsWritten_) {
+        settingsWritten_ = true;
+        SaveSettingsAtClose(FormInputs(), notifier_);
+    }
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    settingsWritten_ = false;
+    QMainWindow::showEvent(event);
+}
+
+void MainWindow::SizeToScreen() {
+    QSize size = sizeHint();
+    if (const QScreen* display = screen()) {
+        // Leave room for the window frame's title bar, which the window does not draw.
+        const QSize room =
+            display->availableGeometry().size() - QSize(0, 2 * menuBar()->sizeHint().height());
+        size = size.boundedTo(room).expandedTo(minimumSizeHint());
+    }
+    resize(size);
+}
+
+}  // namespace kestrova

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+
+#include <QMainWindow>
+
+#include "app/main_window_layout.hpp"
+#include "app/main_window_menus.hpp"
+#include "model/main_form_inputs.hpp"
+#include "model/model_state.hpp"
+#include "model/notifier.hpp"
+
+namespace kestrova {
+
+inline constexpr const char* kMainWindowTitle = "Kestrova Version 5.0";
+
+// The main window "keststart": the runner's inputs, the five race rows, the output canvas
+// "Picture1", the buttons and the menu bar. It owns the inputs only as control contents; a
+// Calculate run reads them into a MainFormInputs, and the model's results go into the program's
+// one ModelState. Every control's objectName is its control name ("txtname", "Command1",
+// "Text1_0", "pfull", ...).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Starts the window as the program starts: the module values' start-up settings, the
+    // controls' start-up contents, then the settings file of the current directory.
+    MainWindow(ModelState& state, Notifier& notifier, QWidget* parent = nullptr);
+
+    ModelState& State() { return state_; }
+    // The controls' contents as plain data.
+    MainFormInputs FormInputs() const;
+
+    // What "Calculate" does: perfTableRequest = 0, a Calculate run on the window's inputs
+    // (messages to the notifier, the table on Picture1, run results back on the controls), then
+    // calculated = 1, whether or not the run stopped on a message.
+    void RunCalculate();
+
+    // How "Close" and "Exit" end the program after the window has closed. By default the event
+    // loop ends at once (QCoreApplication::exit), so no other window's close handler runs.
+    void SetProgramEnd(std::function<void()> end) { endProgram_ = std::move(end); }
+
+  signals:
+    void analyzeRequested();         // "Analyze"
+    void fullReportRequested();      // "Full report"
+    void textFileReportRequested();  // "Text file of full report"
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void StartUp();
+    void ConnectControls();
+    void ConnectMenus();
+    void ConnectButtons();
+    void ShowWeeklyVolume(int miles);
+    void ShowComparisonLevel(int tenthsOfPercent);
+    void ShowWeight(int pounds);
+    void ClearRaceRowsAndCanvas();
+    void EndProgram();
+    void SizeToScreen();
+
+    ModelState& state_;
+    Notifier& notifier_;
+    MainWindowControls controls_;
+    MainMenus menus_;
+    std::function<void()> endProgram_;
+    bool settingsWritten_ = false;  // by this closing of the window
+};
+
+}  // namespace kestrova
