@@ -1,0 +1,45 @@
+#pragma once
+
+#include "analyses/output_form.hpp"
+#include "model/model_state.hpp"
+#include "model/text_sink.hpp"
+
+namespace kestrova {
+
+// The analysis' targets: its own window, or the full report's destination (reportDestination).
+inline constexpr int kAnalysisWindowTarget = 0;
+inline constexpr int kAnalysisReportTarget = 1;
+
+// The coaching figures the runner's curve gives.
+struct TrainingAnalysis {
+    double aerobicSpeed = 0.0;    // fully aerobic training speed (m/s)
+    double thresholdSpeed = 0.0;  // anaerobic threshold speed
+    double vo2MaxSpeed = 0.0;     // speed at VO2 max
+    double vo2Max = 0.0;          // ml/kg/min
+    double bestKm = 0.0;          // the likely best race distance
+    const char* band = "";        // the band of race distances around it
+    double typicalMiles = 0.0;    // weekly volume typical of the level and specialty
+    int weeklyMiles = 0;          // weekly volume run
+    const char* verdict = "";     // how the best distance shifts with the volume actually run
+};
+
+// A curve fitted in a run that never set the specialization index (a best-two fit with English
+// output as the program's first run) leaves it at 0, which would put the best distance thousands
+// of kilometres out. Sets it from the curve as the metric prediction table does, 0.16 times the
+// ratio of the 5000 m time to the 800 m time; an index left by an earlier run stays as it is.
+void EnsureSpecializationIndex(ModelState& state);
+
+// Evaluates the runner's curve for the analysis. Sets curDist, perfLevel (the level at the first
+// best-distance guess), specIndexAdj and bestDistGuess, and the specialization index when it is
+// still 0 (see EnsureSpecializationIndex).
+TrainingAnalysis ComputeTrainingAnalysis(ModelState& state);
+
+// Writes the analysis' lines in the given form: the printer and the text file start with an
+// empty line, the window does not.
+void WriteTrainingAnalysis(const TrainingAnalysis& analysis, OutputForm form, TextSink& sink);
+
+// Computes the analysis and writes it to `target`: 0 its window, any other value the full
+// report's destination chosen by reportDestination (0 the printer, otherwise the text file).
+void RunTrainingAnalysis(ModelState& state, int target, TextSink& sink);
+
+}  // namespace kestrova

@@ -1,0 +1,161 @@
+#include "analyses/best_distance.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "analysis_fixtures.hpp"
+
+namespace kestrova {
+namespace {
+
+using testing::CalculatedState;
+
+struct GuessCase {
+    double index;
+    double expectedKm;
+    double toleranceKm;
+};
+
+// A high index (800 m pace much faster than 5000 m pace) guesses short; below 1.15 the guess
+// grows by (120 (1.15 - x))^2 km.
+TEST(BestDistanceGuess, FollowsTheIndex) {
+    const GuessCase cases[] = {
+        {1.4, 0.57, 0.005},
+        {1.1, 14.69 + 36.0, 0.01},
+        {1.15, std::exp(14.6 - 10.83 * 1.15), 1e-9},
+    };
+    for (const GuessCase& c : cases) {
+        SCOPED_TRACE(c.index);
+        EXPECT_NEAR(FirstBestDistanceGuess(c.index) / 1000.0, c.expectedKm, c.toleranceKm);
+        EXPECT_NEAR(RefinedBestDistanceGuess(c.index), c.expectedKm, c.toleranceKm);
+    }
+}
+
+TEST(BestDistanceGuess, EnduranceTermOnlyBelowTheThreshold) {
+    const double justBelow = 1.15 - 1e-6;
+    const double above = 1.2;
+    EXPECT_NEAR(FirstBestDistanceGuess(justBelow), 1000.0 * std::exp(14.6 - 10.83 * justBelow),
+                1e-3);
+    EXPECT_DOUBLE_EQ(FirstBestDistanceGuess(above), 1000.0 * std::exp(14.6 - 10.83 * above));
+}
+
+double Parabola(double d, double peak) {
+    const double x = std::log(d / peak);
+    return 0.9 - x * x;
+}
+
+TEST(LevelPeakSearch, FindsThePeakOfARoundCurve) {
+    for (double peak : {800.0, 5000.0, 21000.0}) {
+        SCOPED_TRACE(peak);
+        for (double start : {peak / 3.0, peak * 2.5}) {
+            const PeakSearch search =
+                SearchLevelPeak([peak](double d) { return Parabola(d, peak); }, start);
+            // Placed between the last two probes, so within one 10 % step of the true peak.
+            EXPECT_GT(search.peakKm, peak / 1000.0 / 1.1);
+            EXPECT_LT(search.peakKm, peak / 1000.0 * 1.1);
+            EXPECT_GT(search.steps, 0);
+        }
+    }
+}
+
+// A level that keeps rising ends the walk at the 5 m ... 250 km limits, one 10 % step at a time.
+TEST(LevelPeakSearch, EndsAtTheLimitsWhenTheLevelNeverFalls) {
+    const PeakSearch rising = SearchLevelPeak([](double d) { return std::log(d); }, 5000.0);
+    EXPECT_EQ(rising.steps, 42);  // 5 km * 1.1^42 is the first distance past 250 km
+    const PeakSearch falling = SearchLevelPeak([](double d) { return -std::log(d); }, 5000.0);
+    EXPECT_EQ(falling.steps, 73);  // 5 km / 1.1^73 is the first distance under 5 m
+    // A start outside the limits takes one step.
+    EXPECT_EQ(SearchLevelPeak([](double d) { return Parabola(d, 5000.0); }, 400000.0).steps, 1);
+}
+
+// When the level at d equals the level at d / 1.1 the direction has no sign; the search must
+// still end with a sensible peak.
+TEST(LevelPeakSearch, LevelEqualOneStepShorter) {
+    // Flat everywhere: the start is the answer.
+    const PeakSearch flat = SearchLevelPeak([](double) { return 0.8; }, 3000.0);
+    EXPECT_DOUBLE_EQ(flat.peakKm, 3.0);
+    EXPECT_EQ(flat.steps, 0);
+
+    // Flat towards shorter races, rising towards longer ones: the walk goes longer.
+    const auto plateauThenRise = [](double d) {
+        const double x = std::log(d / 9000.0) / std::log(3.0);
+        return d <= 3000.0 ? 0.8 : 0.8 + 0.05 * (1.0 - x * x);
+    };
+    const PeakSearch longer = SearchLevelPeak(plateauThenRise, 3000.0);
+    EXPECT_GT(longer.peakKm, 9.0 / 1.1);
+    EXPECT_LT(longer.peakKm, 9.0 * 1.1);
+
+    // Flat towards shorter races, falling towards longer ones: the walk goes along the plateau.
+    const auto plateauThenFall = [](double d) {
+        if (d <= 1000.0) {
+            return 0.7 + d / 1e4;
+        }
+        return d <= 3000.0 ? 0.8 : 0.8 - d / 1e6;
+    };
+    const PeakSearch shorter = SearchLevelPeak(plateauThenFall, 3000.0);
+    EXPECT_GT(shorter.peakKm, 0.9);
+    EXPECT_LT(shorter.peakKm, 3.0);
+
+    // A plateau down to the 5 m limit: the walk ends there with a finite, positive peak.
+    const auto plateauToTheLimit = [](double d) { return d <= 3000.0 ? 0.8 : 0.8 - d / 1e6; };
+    const PeakSearch limit = SearchLevelPeak(plateauToTheLimit, 3000.0);
+    EXPECT_TRUE(std::isfinite(limit.peakKm));
+    EXPECT_GT(limit.peakKm, 0.0);
+    EXPECT_LT(limit.peakKm, kPeakSearchShortest / 1000.0);
+}
+
+TEST(LevelPeakSearch, UnreadableLevelsEndTheWalk) {
+    const PeakSearch search =
+        SearchLevelPeak([](double) { return std::numeric_limits<double>::quiet_NaN(); }, 5000.0);
+    EXPECT_LE(search.steps, 1);
+}
+
+TEST(FindBestDistance, LeavesTheFirstGuessLevelAndTheRefinedGuess) {
+    MainFormInputs form;
+    ModelState state = CalculatedState(form);
+    const double index = state.specIndex;
+    const double best = FindBestDistance(state, index);
+
+    ModelState probe = state;
+    const double level = LevelAtDistance(probe, FirstBestDistanceGuess(index));
+    EXPECT_DOUBLE_EQ(state.perfLevel, level);
+    EXPECT_DOUBLE_EQ(state.specIndexAdj, std::pow(index, level / 0.9));
+    EXPECT_DOUBLE_EQ(state.bestDistGuess, RefinedBestDistanceGuess(state.specIndexAdj));
+    EXPECT_GT(best, 1.0);
+    EXPECT_LT(best, 9.0);
+}
+
+// The level curve of a fitted runner, as the search probes it.
+double FirstPeak(ModelState state) {
+    return SearchLevelPeak([&state](double d) { return LevelAtDistance(state, d); },
+                           1000.0 * state.bestDistGuess)
+        .peakKm;
+}
+
+TEST(FindBestDistance, SecondSearchFrom100KmBeyond9Km) {
+    MainFormInputs form = testing::EnduranceRunner();
+    ModelState state = CalculatedState(form);
+    const double best = FindBestDistance(state, state.specIndex);
+    const double first = FirstPeak(state);
+    ASSERT_GT(first, kSecondSearchAboveKm);
+    ModelState probe = state;
+    const double second =
+        SearchLevelPeak([&probe](double d) { return LevelAtDistance(probe, d); }, 100000.0).peakKm;
+    EXPECT_DOUBLE_EQ(best, std::sqrt(first * second));
+    EXPECT_NE(best, first);
+}
+
+TEST(FindBestDistance, OneSearchUpTo9Km) {
+    MainFormInputs form = testing::SprintRunner();
+    ModelState state = CalculatedState(form);
+    const double best = FindBestDistance(state, state.specIndex);
+    const double first = FirstPeak(state);
+    ASSERT_LE(first, kSecondSearchAboveKm);
+    EXPECT_DOUBLE_EQ(best, first);
+    EXPECT_LT(best, 3.0);
+}
+
+}  // namespace
+}  // namespace kestrova

@@ -1,0 +1,137 @@
+#include "analyses/training_analysis.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analyses/best_distance.hpp"
+#include "analysis_fixtures.hpp"
+#include "model/pace_model.hpp"
+
+namespace kestrova {
+namespace {
+
+using testing::CalculatedState;
+using Lines = std::vector<std::string>;
+
+Lines AnalysisLines(ModelState& state, int target) {
+    LineBuffer sink;
+    RunTrainingAnalysis(state, target, sink);
+    EXPECT_TRUE(sink.CurrentLine().empty());
+    return sink.Lines();
+}
+
+// Joe Runner, the window's start-up races: 58.3 s 400 m to 39:52 10 km, 20 miles a week.
+const Lines kStartUpAnalysis = {
+    " TRAINING AND SPECIALIZATION ANALYSIS:",
+    "",
+    " Estimated fully aerobic training pace =      8:08   min/mi =     5:03   min/km.",
+    " Estimated anaerobic threshhold pace =     6:32   min/mi =     4:04   min/km.",
+    " Estimated VO2 max pace =     5:43   min/mi =     3:33   min/km.",
+    " Estimated VO2 max (ml/kg/min) =  58 ",
+    " Best performances likely with race distances 3 - 8k  (peak at  4.82  km).",
+    "",
+    " Performance level and specialty typically associated with training level of",
+    " about 22 miles ( 35 km) per week.  Considering input training volume of 20 ",
+    " miles per week, this suggests that this runner's potentially best distance",
+    " is probably near the value shown above.",
+    "",
+};
+
+TEST(TrainingAnalysis, WindowTextOfTheStartUpRunner) {
+    MainFormInputs form;
+    ModelState state = CalculatedState(form);
+    EXPECT_EQ(AnalysisLines(state, kAnalysisWindowTarget), kStartUpAnalysis);
+}
+
+// The printer gets a first empty line; the text file gets it too, and every empty line there
+// holds one blank.
+TEST(TrainingAnalysis, ReportFormsForPrinterAndTextFile) {
+    MainFormInputs form;
+    ModelState state = CalculatedState(form);
+    state.reportDestination = 0;
+    Lines printer = AnalysisLines(state, kAnalysisReportTarget);
+    ASSERT_EQ(printer.size(), kStartUpAnalysis.size() + 1);
+    EXPECT_EQ(printer.front(), "");
+    EXPECT_EQ(Lines(printer.begin() + 1, printer.end()), kStartUpAnalysis);
+
+    state.reportDestination = 1;
+    const Lines file = AnalysisLines(state, kAnalysisReportTarget);
+    ASSERT_EQ(file.size(), printer.size());
+    for (std::size_t i = 0; i < file.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(file[i], printer[i].empty() ? " " : printer[i]);
+    }
+}
+
+TEST(TrainingAnalysis, BestDistanceTextsOfASprinterAndAMarathoner) {
+    MainFormInputs sprinter = testing::SprintRunner();
+    ModelState state = CalculatedState(sprinter);
+    Lines lines = AnalysisLines(state, kAnalysisWindowTarget);
+    // Under 1 km the hundredths are printed as a number is: no zero before the point.
+    EXPECT_EQ(lines[6],
+              " Best performances likely with race distances 600 - 1500 m  (peak at  .78  km).");
+    EXPECT_EQ(lines[11], " may be somewhat shorter than the value shown above.");
+
+    MainFormInputs marathoner = testing::EnduranceRunner();
+    state = CalculatedState(marathoner);
+    lines = AnalysisLines(state, kAnalysisWindowTarget);
+    EXPECT_EQ(lines[6].substr(0, 58), " Best performances likely with race distances 10 k and up ");
+    EXPECT_EQ(lines[9].substr(lines[9].size() - 4), " 90 ");
+}
+
+// The state the analysis leaves: the level at the first best-distance guess, the adjusted index
+// and the refined guess, as the best-distance search sets them.
+TEST(TrainingAnalysis, LeavesTheBestDistanceValues) {
+    MainFormInputs form = testing::EnduranceRunner();
+    ModelState state = CalculatedState(form);
+    ModelState search = state;
+    const double best = FindBestDistance(search, search.specIndex);
+    const TrainingAnalysis analysis = ComputeTrainingAnalysis(state);
+    EXPECT_DOUBLE_EQ(analysis.bestKm, best);
+    EXPECT_DOUBLE_EQ(state.perfLevel, search.perfLevel);
+    EXPECT_DOUBLE_EQ(state.specIndexAdj, search.specIndexAdj);
+    EXPECT_DOUBLE_EQ(state.bestDistGuess, search.bestDistGuess);
+    EXPECT_EQ(analysis.weeklyMiles, 90);
+}
+
+// "Fit best two" with English output as the first run never sets the specialization index.
+TEST(TrainingAnalysis, IndexNeverSetIsTakenFromTheCurve) {
+    MainFormInputs form;
+    SelectFitBestTwo(form);
+    SelectEnglishOutput(form);
+    ModelState state = CalculatedState(form);
+    ASSERT_EQ(state.specIndex, 0.0);
+    const TrainingAnalysis analysis = ComputeTrainingAnalysis(state);
+
+    ModelState probe = state;
+    const double expected = 0.16 * PredictedTimeAt(probe, 5000.0) / PredictedTimeAt(probe, 800.0);
+    EXPECT_DOUBLE_EQ(state.specIndex, expected);
+    EXPECT_GT(analysis.bestKm, 1.0);
+    EXPECT_LT(analysis.bestKm, 20.0);
+}
+
+TEST(TrainingAnalysis, IndexLeftByAnEarlierRunIsUsedAsItIs) {
+    MainFormInputs form;
+    SelectFitBestTwo(form);
+    SelectEnglishOutput(form);
+    ModelState state = CalculatedState(form);
+    state.specIndex = 1.2;  // left by an earlier run on other races
+    ModelState search = state;
+    const double best = FindBestDistance(search, 1.2);
+    const TrainingAnalysis analysis = ComputeTrainingAnalysis(state);
+    EXPECT_DOUBLE_EQ(state.specIndex, 1.2);
+    EXPECT_DOUBLE_EQ(analysis.bestKm, best);
+}
+
+TEST(TrainingAnalysis, ReportTargetFollowsTheReportDestination) {
+    EXPECT_EQ(OutputFormFor(0, 0), OutputForm::Window);
+    EXPECT_EQ(OutputFormFor(0, 1), OutputForm::Window);
+    EXPECT_EQ(OutputFormFor(1, 0), OutputForm::Printer);
+    EXPECT_EQ(OutputFormFor(1, 1), OutputForm::TextFile);
+    EXPECT_EQ(OutputFormFor(5, 7), OutputForm::TextFile);
+}
+
+}  // namespace
+}  // namespace kestrova
