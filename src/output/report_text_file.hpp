@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/main_form_inputs.hpp"
+#include "model/model_state.hpp"
+#include "model/notifier.hpp"
+
+namespace kestrova {
+
+inline constexpr const char* kReportFileName = "fulltext.txt";
+
+// Writes the lines to `path`, each ended by the platform's line end, so that a failure never
+// leaves a half-written report: the lines go to a temporary file beside it, which then replaces
+// the old file. Returns the reason when the file could not be written, nothing on success.
+std::optional<std::string> WriteReportTextFile(const std::filesystem::path& path,
+                                               const std::vector<std::string>& lines);
+
+// "Analysis saved in " and the saved file's full name.
+std::string ReportSavedMessage(const std::filesystem::path& file);
+
+// The message for a report that could not be saved, naming the file and the reason.
+std::string ReportNotSavedMessage(const std::filesystem::path& file, const std::string& reason);
+
+// Produces the full report in its text-file form (reportDestination set to the text file) and
+// saves it as fulltext.txt in `directory`, then tells the user where it was saved, or that and
+// why it could not be saved. Returns whether it was saved.
+bool SaveFullReportIn(ModelState& state, const MainFormInputs& form,
+                      const std::filesystem::path& directory, Notifier& notifier);
+
+}  // namespace kestrova
