@@ -8,7 +8,7 @@ namespace kestrova {
 
 // What one call of kestrova-cli asks for.
 struct CliRequest {
-    std::string command;                      // "table", or empty with help
+    std::string command;                      // "table", "report", "analysis", or empty
     std::optional<std::string> settingsPath;  // --settings FILE
     bool json = false;                        // --json
     std::optional<std::string> name;          // --name NAME

@@ -1,8 +1,11 @@
 #include "cli/cli_run.hpp"
 
 #include <optional>
+#include <string>
 #include <system_error>
+#include <vector>
 
+#include "analyses/training_analysis.hpp"
 #include "cli/cli_arguments.hpp"
 #include "cli/prediction_json.hpp"
 #include "cli/stream_notifier.hpp"
@@ -11,6 +14,7 @@
 #include "model/main_form_inputs.hpp"
 #include "model/model_state.hpp"
 #include "model/text_sink.hpp"
+#include "output/full_report.hpp"
 
 namespace kestrova {
 namespace {
@@ -58,6 +62,46 @@ int RunTable(const CliRequest& request, MainFormInputs& form, std::ostream& out,
     return kExitPrinted;
 }
 
+// Calculate on the inputs, as the main window's button does before the report or the analysis
+// can be asked for; false when a message stopped it.
+bool CalculateFirst(ModelState& state, MainFormInputs& form, std::ostream& err) {
+    LineBuffer picture;
+    StreamNotifier notifier(err);
+    return Calculate(state, form, picture, notifier).outcome == CalculateOutcome::Completed;
+}
+
+void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+}
+
+// The lines the report text file would get; no file is written, so no "saved" message either.
+int RunReport(const CliRequest& request, MainFormInputs& form, std::ostream& out,
+              std::ostream& err) {
+    if (request.name) {
+        form.txtname = *request.name;
+    }
+    ModelState state = StateForInputs(form);
+    if (!CalculateFirst(state, form, err)) {
+        return kExitRefused;
+    }
+    PrintLines(FullReportFileLines(state, form), out);
+    return kExitPrinted;
+}
+
+// The lines of the analysis window.
+int RunAnalysis(MainFormInputs& form, std::ostream& out, std::ostream& err) {
+    ModelState state = StateForInputs(form);
+    if (!CalculateFirst(state, form, err)) {
+        return kExitRefused;
+    }
+    LineBuffer window;
+    RunTrainingAnalysis(state, kAnalysisWindowTarget, window);
+    PrintLines(window.Lines(), out);
+    return kExitPrinted;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const std::filesystem::path& currentDirectory,
@@ -77,6 +121,12 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& cu
     if (!form) {
         err << "kestrova-cli: " << error << '\n';
         return kExitUsageOrFile;
+    }
+    if (request.command == "report") {
+        return RunReport(request, *form, out, err);
+    }
+    if (request.command == "analysis") {
+        return RunAnalysis(*form, out, err);
     }
     return RunTable(request, *form, out, err);
 }

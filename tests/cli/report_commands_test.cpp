@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analyses/training_analysis.hpp"
+#include "cli/cli_arguments.hpp"
+#include "cli/cli_run.hpp"
+#include "cli_test_support.hpp"
+#include "files/settings_file.hpp"
+#include "model/calculate.hpp"
+#include "output/full_report.hpp"
+
+namespace kestrova {
+namespace {
+
+using test_support::CallCli;
+using test_support::ScratchDirectory;
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+// The state of the main window after "Calculate" with these inputs (which it may change).
+ModelState CalculatedState(MainFormInputs& form) {
+    ModelState state;
+    ApplyStartUpValues(state);
+    state.agecomp = form.agecomp;
+    LineBuffer picture;
+    RecordingNotifier ignored;
+    Calculate(state, form, picture, ignored);
+    return state;
+}
+
+// What "Text file of full report" would save after "Calculate".
+std::string SavedReport(MainFormInputs form) {
+    ModelState state = CalculatedState(form);
+    return Joined(FullReportFileLines(state, form));
+}
+
+// What "Analyze" shows after "Calculate".
+std::string WindowAnalysis(MainFormInputs form) {
+    ModelState state = CalculatedState(form);
+    LineBuffer window;
+    RunTrainingAnalysis(state, kAnalysisWindowTarget, window);
+    return Joined(window.Lines());
+}
+
+TEST(ReportCommand, PrintsTheTextFileLinesWithoutSavingThem) {
+    ScratchDirectory directory;
+    const auto call = CallCli({"report"}, directory.Path());
+    EXPECT_EQ(call.status, kExitPrinted);
+    EXPECT_EQ(call.out, SavedReport(MainFormInputs{}));
+    EXPECT_EQ(call.out.rfind("KESTROVA full report on Joe Runner (35 year old male):\n \n", 0), 0u);
+    EXPECT_EQ(call.out.find("\n\n"), std::string::npos);
+    EXPECT_EQ(call.err, "");  // no "Analysis saved in": no file was saved
+    EXPECT_FALSE(std::filesystem::exists(directory.Path() / "fulltext.txt"));
+}
+
+TEST(ReportCommand, NameAndSettingsFile) {
+    ScratchDirectory directory;
+    MainFormInputs form;
+    SelectFemale(form);
+    SelectFitBestTwo(form);
+    form.agecomp = 1;
+    const auto settings = directory.Write("runner.txt", SettingsText(form));
+    const auto call =
+        CallCli({"report", "--settings", settings.string(), "--name", "Ann Lee"}, directory.Path());
+    EXPECT_EQ(call.status, kExitPrinted);
+    form.txtname = "Ann Lee";
+    EXPECT_EQ(call.out, SavedReport(form));
+    EXPECT_NE(call.out.find("Fitting best two races.\n"), std::string::npos);
+    EXPECT_NE(call.out.find("    Age =  35\n"), std::string::npos);
+}
+
+TEST(AnalysisCommand, PrintsTheWindowLines) {
+    ScratchDirectory directory;
+    MainFormInputs form;
+    SetWeeklyVolume(form, 60);
+    directory.Write(kSettingsFileName, SettingsText(form));
+    const auto call = CallCli({"analysis"}, directory.Path());
+    EXPECT_EQ(call.status, kExitPrinted);
+    EXPECT_EQ(call.out, WindowAnalysis(form));
+    EXPECT_EQ(call.out.rfind(" TRAINING AND SPECIALIZATION ANALYSIS:\n\n", 0), 0u);
+    EXPECT_EQ(call.err, "");
+}
+
+TEST(ReportCommands, RefusedInputsStopBeforeAnyOutput) {
+    ScratchDirectory directory;
+    MainFormInputs form;
+    form.rows[2].Text4 = "0";  // "Bad distance entry in row # 3"
+    directory.Write(kSettingsFileName, SettingsText(form));
+    for (const char* command : {"report", "analysis"}) {
+        SCOPED_TRACE(command);
+        const auto call = CallCli({command}, directory.Path());
+        EXPECT_EQ(call.status, kExitRefused);
+        EXPECT_EQ(call.out, "");
+        EXPECT_EQ(call.err, "Bad distance entry in row # 3\n");
+    }
+}
+
+struct UsageCase {
+    std::vector<std::string> args;
+    const char* reason;
+};
+
+TEST(ReportCommands, UsageErrors) {
+    ScratchDirectory directory;
+    const UsageCase cases[] = {
+        {{"report", "--json"}, "--json goes only with the table command"},
+        {{"analysis", "--name", "Ann"}, "--name goes only with the report command"},
+        {{"table", "--name", "Ann"}, "--name goes only with the report command"},
+        {{"report", "--name"}, "--name needs a value"},
+        {{"report", "analysis"}, "unknown argument 'analysis'"},
+        {{"report", "--settings", (directory.Path() / "missing.txt").string()},
+         "cannot read the settings file"},
+    };
+    for (const UsageCase& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const auto call = CallCli(c.args, directory.Path());
+        EXPECT_EQ(call.status, kExitUsageOrFile);
+        EXPECT_EQ(call.out, "");
+        EXPECT_NE(call.err.find(c.reason), std::string::npos) << call.err;
+    }
+}
+
+TEST(ReportCommands, HelpNamesTheCommands) {
+    const std::string help = CliHelpText();
+    EXPECT_NE(help.find("kestrova-cli report [--settings FILE] [--name NAME]"), std::string::npos);
+    EXPECT_NE(help.find("kestrova-cli analysis [--settings FILE]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kestrova
