@@ -1,0 +1,52 @@
+#include "app/report_printing.hpp"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <filesystem>
+#include <system_error>
+
+#include "app/printer_text_sink.hpp"
+#include "model/main_form_inputs.hpp"
+#include "model/model_state.hpp"
+#include "model/notifier.hpp"
+#include "output/full_report.hpp"
+#include "output/report_text_file.hpp"
+
+namespace kestrova {
+
+bool PrintFullReportOn(ModelState& state, const MainFormInputs& form, QPrinter& printer) {
+    PrinterTextSink sink(printer);
+    if (!sink.IsActive()) {
+        return false;
+    }
+    state.reportDestination = kReportToPrinter;
+    ProduceFullReport(state, form, sink);
+    return sink.Finish();
+}
+
+void PrintFullReport(ModelState& state, const MainFormInputs& form, QWidget* owner,
+                     Notifier& notifier) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName("Kestrova full report");
+    QPrintDialog dialog(&printer, owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (!PrintFullReportOn(state, form, printer)) {
+        notifier.Show("The full report could not be printed on the printer chosen.");
+    }
+}
+
+bool SaveFullReportTextFile(ModelState& state, const MainFormInputs& form, Notifier& notifier) {
+    std::error_code error;
+    const std::filesystem::path directory = std::filesystem::current_path(error);
+    if (error) {
+        notifier.Show(std::string("The full report could not be saved: the current directory "
+                                  "cannot be found (") +
+                      error.message() + ").");
+        return false;
+    }
+    return SaveFullReportIn(state, form, directory, notifier);
+}
+
+}  // namespace kestrova

@@ -1,0 +1,65 @@
+#include "app/window_printing.hpp"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QWidget>
+
+#include "model/notifier.hpp"
+
+namespace kestrova {
+namespace {
+
+// Pixels per window pixel in the printed image: enough for text to stay sharp on paper.
+constexpr int kImageScale = 3;
+
+QImage WindowImageOnWhite(QWidget& window) {
+    QImage image(window.size() * kImageScale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(kImageScale, kImageScale);
+    // Without the window's own background, which leaves the white underneath.
+    window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.end();
+    return image;
+}
+
+// The largest rectangle with the image's proportions that fits the page, at its top left.
+QRectF FitOnPage(const QSizeF& image, const QSizeF& page) {
+    if (image.isEmpty() || page.isEmpty()) {
+        return {};
+    }
+    const QSizeF fitted = image.scaled(page, Qt::KeepAspectRatio);
+    return QRectF(QPointF(0.0, 0.0), fitted);
+}
+
+}  // namespace
+
+bool PrintWindowImageOn(QWidget& window, QPrinter& printer) {
+    const QImage image = WindowImageOnWhite(window);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    const QSizeF page(painter.device()->width(), painter.device()->height());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(FitOnPage(QSizeF(image.size()), page), image);
+    return painter.end();
+}
+
+bool PrintWindowImage(QWidget& window, Notifier& notifier) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(window.windowTitle());
+    QPrintDialog dialog(&printer, &window);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    if (!PrintWindowImageOn(window, printer)) {
+        notifier.Show("The window could not be printed on the printer chosen.");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kestrova
