@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
@@ -150,8 +151,8 @@ void MainWindow::SizeToScreen() {
     QSize size = sizeHint();
     if (const QScreen* display = screen()) {
         // Leave room for the window frame's title bar, which the window does not draw.
-        const QSize room =
-            display->availableGeometry().size() - QSize(0, 2 * menuBar()->sizeHint().height());
+        const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        const QSize room = display->availableGeometry().size() - QSize(0, titleBar);
         size = size.boundedTo(room).expandedTo(minimumSizeHint());
     }
     resize(size);

@@ -20,7 +20,8 @@
 namespace kestrova {
 namespace {
 
-// The prediction table is 95 characters wide and 11 lines long.
+// The prediction table is 95 characters wide and 11 lines long; one line more keeps it clear of
+// the horizontal scroll bar.
 constexpr int kCanvasColumns = 95;
 constexpr int kCanvasLines = 12;
 constexpr int kCanvasMinimumColumns = 20;

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace kestrova {

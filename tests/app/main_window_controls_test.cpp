@@ -1,0 +1,298 @@
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "main_window_fixture.hpp"
+
+namespace kestrova {
+namespace {
+
+struct Caption {
+    const char* name;
+    const char* text;
+};
+
+// A menu item's caption: its text without the mnemonic marker.
+QString Shown(const QAction* action) {
+    QString text = action->text();
+    return text.remove(QLatin1Char('&'));
+}
+
+TEST_F(MainWindowTest, StartsWithTheStartUpValuesWhenThereIsNoSettingsFile) {
+    MainWindow& window = Window();
+    EXPECT_EQ(window.objectName(), "keststart");
+    EXPECT_EQ(window.windowTitle(), "Kestrova Version 5.0");
+    EXPECT_EQ(window.FormInputs(), MainFormInputs{});
+    EXPECT_EQ(Find<QLineEdit>("txtmi")->text(), "20");
+    EXPECT_EQ(Find<QLineEdit>("txtkm")->text(), "32");
+    EXPECT_EQ(Find<QLineEdit>("Text5")->text(), "100");
+    EXPECT_EQ(Find<QLineEdit>("txkg")->text(), "72.7");
+    EXPECT_EQ(Find<QLineEdit>("Text3_2")->text(), "02");
+    EXPECT_TRUE(Find<QRadioButton>("Option4_0")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("Option3_4")->isChecked());
+    EXPECT_EQ(state_.graphScale, 4);
+    EXPECT_EQ(state_.graphUnits, "m");
+    EXPECT_EQ(state_.sex, "m");
+    EXPECT_DOUBLE_EQ(state_.weightKg, 72.7);
+    EXPECT_EQ(state_.treadmillMode, 0);
+    EXPECT_EQ(state_.gradeDefinition, 1);
+    EXPECT_TRUE(Find<QPlainTextEdit>("Picture1")->toPlainText().isEmpty());
+}
+
+TEST_F(MainWindowTest, ControlsCarryTheirCaptions) {
+    const Caption buttons[] = {
+        {"Command1", "Calculate"},
+        {"Command2", "Graph"},
+        {"Command3", "Analyze"},
+        {"Command4", "Special"},
+        {"Command5", "Help"},
+        {"Command6", "Close"},
+        {"Command7", "Clear"},
+        {"Command8", "Explanation"},
+        {"optmale", "Male"},
+        {"optfemale", "Female"},
+        {"Option7", "Fit best two"},
+        {"Option8", "Use all data"},
+        {"Option9", "Metric output"},
+        {"Option10", "English output"},
+        {"agecomp", "Use age-based comparisons"},
+    };
+    for (const Caption& button : buttons) {
+        EXPECT_EQ(Find<QAbstractButton>(button.name)->text(), button.text) << button.name;
+    }
+    QStringList labels;
+    for (const QLabel* label : Window().findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    for (const char* text :
+         {"Runner's Name:", "Age:", "Weekly training volume:", "miles =", "kilometers",
+          "Comparison level:", "Weight:", "lb, or", "kg",
+          "    Use?        Hours     Minutes     Seconds      Number           Units"}) {
+        EXPECT_TRUE(labels.contains(text)) << text;
+    }
+}
+
+TEST_F(MainWindowTest, RaceRowControlsAreNamedByArrayAndRow) {
+    const char* units[] = {"miles", "yards", "kilometers", "meters", "marathon", "half marathon"};
+    for (int row = 0; row < kRaceRowCount; ++row) {
+        const QString index = QString::number(row);
+        EXPECT_TRUE(Find<QCheckBox>("Check1_" + index)->text().isEmpty());
+        for (int box = 1; box <= 4; ++box) {
+            Find<QLineEdit>(QStringLiteral("Text%1_").arg(box) + index);
+        }
+        auto* frame = Find<QFrame>("Frame1_" + index);
+        for (int unit = 0; unit < kDistanceUnitCount; ++unit) {
+            auto* option = Find<QRadioButton>(QStringLiteral("Option%1_").arg(unit + 1) + index);
+            EXPECT_EQ(option->text(), units[unit]);
+            EXPECT_EQ(option->parentWidget(), frame) << option->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsEveryItemInOrder) {
+    struct Item {
+        const char* name;
+        const char* caption;
+        int depth;  // 0 menu bar, 1 menu item, 2 sub-menu item
+    };
+    const Item expected[] = {
+        {"file", "File", 0},
+        {"datafiles", "Data File Access", 1},
+        {"exit", "Exit", 1},
+        {"tables", "Tables", 0},
+        {"hillpaces", "Hill Paces", 1},
+        {"tread", "Treadmill Equivalents", 1},
+        {"power", "Power and Energy", 1},
+        {"performance", "Performance Tables and Age Effects", 1},
+        {"graphs", "Graph options", 0},
+        {"scale", "Scale", 1},
+        {"log", "100 m - 100 km Log", 2},
+        {"lin1", "100 m - 800 m Linear", 2},
+        {"lin2", "400 m - 3200 m Linear", 2},
+        {"lin3", "5 km - Marathon Linear", 2},
+        {"units", "Units", 1},
+        {"metric", "Metric", 2},
+        {"english", "English", 2},
+        {"print", "Print", 0},
+        {"ppinfo", "Information on printing", 1},
+        {"pfull", "Full report", 1},
+        {"tfile", "Text file of full report", 1},
+        {"proghelp", "Help", 0},
+        {"refs", "References", 0},
+        {"about", "About", 0},
+    };
+    struct Found {
+        std::string name;
+        std::string caption;
+        int depth;
+    };
+    std::vector<Found> found;
+    std::function<void(const QList<QAction*>&, int)> walk = [&](const QList<QAction*>& items,
+                                                                int depth) {
+        for (QAction* action : items) {
+            QMenu* menu = action->menu();
+            const QString name = menu != nullptr ? menu->objectName() : action->objectName();
+            EXPECT_TRUE(action->text().contains(QLatin1Char('&'))) << name.toStdString();
+            found.push_back({name.toStdString(), Shown(action).toStdString(), depth});
+            if (menu != nullptr) {
+                walk(menu->actions(), depth + 1);
+            }
+        }
+    };
+    walk(Window().menuBar()->actions(), 0);
+    ASSERT_EQ(found.size(), std::size(expected));
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        EXPECT_EQ(found[i].name, expected[i].name);
+        EXPECT_EQ(found[i].caption, expected[i].caption);
+        EXPECT_EQ(found[i].depth, expected[i].depth) << expected[i].name;
+    }
+    EXPECT_EQ(Find<QAction>("exit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+}
+
+TEST_F(MainWindowTest, OnlyWhatWorksIsEnabledAtStart) {
+    for (const char* name : {"Command1", "Command6", "Command7"}) {
+        EXPECT_TRUE(Find<QAbstractButton>(name)->isEnabled()) << name;
+    }
+    for (const char* name : {"Command2", "Command3", "Command4", "Command5", "Command8"}) {
+        EXPECT_FALSE(Find<QAbstractButton>(name)->isEnabled()) << name;
+    }
+    for (const char* name : {"exit", "log", "lin1", "lin2", "lin3", "metric", "english"}) {
+        EXPECT_TRUE(Find<QAction>(name)->isEnabled()) << name;
+    }
+    for (const char* name : {"datafiles", "hillpaces", "tread", "power", "performance", "ppinfo",
+                             "pfull", "tfile", "proghelp", "refs", "about"}) {
+        EXPECT_FALSE(Find<QAction>(name)->isEnabled()) << name;
+    }
+    EXPECT_TRUE(Find<QRadioButton>("Option7")->isEnabled());
+}
+
+struct BarCase {
+    const char* bar;
+    int value;
+    const char* firstBox;
+    const char* firstText;
+    const char* secondBox;  // nullptr when the bar has one box
+    const char* secondText;
+};
+
+void PrintTo(const BarCase& c, std::ostream* out) {
+    *out << c.bar << " at " << c.value;
+}
+
+class ScrollBarBoxesTest : public MainWindowTest, public ::testing::WithParamInterface<BarCase> {};
+
+TEST_P(ScrollBarBoxesTest, ShowTheBarsValue) {
+    const BarCase& c = GetParam();
+    Find<QScrollBar>(c.bar)->setValue(c.value);
+    EXPECT_EQ(Find<QLineEdit>(c.firstBox)->text(), c.firstText);
+    if (c.secondBox != nullptr) {
+        EXPECT_EQ(Find<QLineEdit>(c.secondBox)->text(), c.secondText);
+    }
+    if (std::string(c.bar) == "wtscrl") {
+        EXPECT_DOUBLE_EQ(state_.weightKg, std::stod(c.secondText));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, ScrollBarBoxesTest,
+    ::testing::Values(BarCase{"HScroll1", 0, "txtmi", "0", "txtkm", "0"},
+                      BarCase{"HScroll1", 150, "txtmi", "150", "txtkm", "241"},
+                      BarCase{"HScroll2", 999, "Text5", "99.9", nullptr, nullptr},
+                      BarCase{"HScroll2", 0, "Text5", "0", nullptr, nullptr},
+                      BarCase{"HScroll2", 1050, "Text5", "105", nullptr, nullptr},
+                      BarCase{"wtscrl", 30, "txlb", "30", "txkg", "13.64"},
+                      BarCase{"wtscrl", 300, "txlb", "300", "txkg", "136.36"},
+                      BarCase{"wtscrl", 161, "txlb", "161", "txkg", "73.18"}),
+    [](const ::testing::TestParamInfo<BarCase>& info) {
+        return std::string(info.param.bar) + "_" + std::to_string(info.param.value);
+    });
+
+TEST_F(MainWindowTest, ScrollBarBoxesFollowEveryDragStepAndStayInRange) {
+    auto* bar = Find<QScrollBar>("HScroll1");
+    bar->setSliderDown(true);
+    bar->setSliderPosition(35);
+    EXPECT_EQ(Find<QLineEdit>("txtmi")->text(), "35");
+    EXPECT_EQ(Find<QLineEdit>("txtkm")->text(), "56");
+    bar->setSliderDown(false);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(Find<QLineEdit>("txtmi")->text(), "45");
+    bar->setValue(1000);  // beyond the bar's end: held at 150
+    EXPECT_EQ(Find<QLineEdit>("txtmi")->text(), "150");
+}
+
+TEST_F(MainWindowTest, DisplayBoxesAreReadOnly) {
+    for (const char* name : {"txtmi", "txtkm", "Text5", "txlb", "txkg"}) {
+        EXPECT_TRUE(Find<QLineEdit>(name)->isReadOnly()) << name;
+    }
+    for (const char* name : {"txtname", "txtage", "Text1_0", "Text4_4"}) {
+        EXPECT_FALSE(Find<QLineEdit>(name)->isReadOnly()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, AgeComparisonBoxKeepsTheStateInStep) {
+    auto* box = Find<QCheckBox>("agecomp");
+    box->click();
+    EXPECT_EQ(state_.agecomp, 1);
+    box->click();
+    EXPECT_EQ(state_.agecomp, 0);
+}
+
+TEST_F(MainWindowTest, GraphMenusCheckExactlyOneItemEach) {
+    struct Choice {
+        const char* item;
+        int scale;  // 0 for a units item
+        const char* units;
+    };
+    const Choice choices[] = {{"lin2", 2, "m"}, {"english", 2, "e"}, {"lin1", 1, "e"},
+                              {"lin1", 1, "e"}, {"lin3", 3, "e"},    {"metric", 3, "m"},
+                              {"log", 4, "m"}};
+    for (const Choice& choice : choices) {
+        Find<QAction>(choice.item)->trigger();
+        EXPECT_EQ(state_.graphScale, choice.scale) << choice.item;
+        EXPECT_EQ(state_.graphUnits, choice.units) << choice.item;
+        int checkedScales = 0;
+        for (const char* name : {"log", "lin1", "lin2", "lin3"}) {
+            checkedScales += Find<QAction>(name)->isChecked() ? 1 : 0;
+        }
+        EXPECT_EQ(checkedScales, 1) << choice.item;
+        EXPECT_NE(Find<QAction>("metric")->isChecked(), Find<QAction>("english")->isChecked());
+        EXPECT_TRUE(Find<QAction>(choice.item)->isChecked());
+    }
+}
+
+TEST_F(MainWindowTest, CanvasShowsTheWholeTableInItsFixedPitchFont) {
+    auto* canvas = Find<QPlainTextEdit>("Picture1");
+    const QFontInfo font(canvas->font());
+    EXPECT_TRUE(font.fixedPitch());
+    EXPECT_TRUE(font.bold());
+    EXPECT_DOUBLE_EQ(canvas->font().pointSizeF(), 8.25);
+    Window().show();
+    const int tableWidth = canvas->fontMetrics().horizontalAdvance(QString(95, QLatin1Char('0')));
+    EXPECT_GE(canvas->viewport()->width(), tableWidth);
+    EXPECT_LE(Window().sizeHint().width(), 1366);
+    EXPECT_LE(Window().sizeHint().height(), 768 - 80);  // room for a title bar and a panel
+}
+
+TEST_F(MainWindowTest, TabRunsThroughTheRowsInOrder) {
+    const char* chain[] = {"Text4_0",   "Option1_0", "Option2_0", "Option3_0", "Option4_0",
+                           "Option5_0", "Option6_0", "Check1_1",  "Text1_1"};
+    for (std::size_t i = 1; i < std::size(chain); ++i) {
+        EXPECT_EQ(Find<QWidget>(chain[i - 1])->nextInFocusChain(), Find<QWidget>(chain[i]))
+            << chain[i - 1];
+    }
+}
+
+}  // namespace
+}  // namespace kestrova

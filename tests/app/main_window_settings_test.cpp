@@ -1,0 +1,275 @@
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "files/settings_file.hpp"
+#include "main_window_fixture.hpp"
+
+namespace kestrova {
+namespace {
+
+// The settings file's lines for a form, with some lines replaced (numbered from 1).
+std::string SettingsWith(const MainFormInputs& form,
+                         const std::vector<std::pair<int, std::string>>& replaced = {},
+                         int keptLines = kSettingsLineCount) {
+    const std::string text = SettingsText(form);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    for (const auto& [number, line] : replaced) {
+        lines[static_cast<std::size_t>(number - 1)] = line;
+    }
+    std::string result;
+    for (int i = 0; i < keptLines; ++i) {
+        result += lines[static_cast<std::size_t>(i)] + "\r\n";
+    }
+    return result;
+}
+
+int LineCount(const std::string& text) {
+    int count = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(MainWindowTest, ClosingWritesEveryInputAndTheNextStartRestoresThem) {
+    Window();
+    Find<QLineEdit>("txtname")->setText("Ann Runner");
+    Find<QLineEdit>("txtage")->setText("42");
+    Find<QRadioButton>("optfemale")->click();
+    Find<QCheckBox>("agecomp")->click();
+    Find<QScrollBar>("HScroll1")->setValue(55);
+    Find<QScrollBar>("HScroll2")->setValue(995);
+    Find<QScrollBar>("wtscrl")->setValue(181);
+    Find<QRadioButton>("Option7")->click();
+    Find<QRadioButton>("Option10")->click();
+    Find<QLineEdit>("Text2_1")->setText("02");
+    Find<QLineEdit>("Text1_2")->setText("2");
+    Find<QLineEdit>("Text2_2")->setText("59");
+    Find<QLineEdit>("Text3_2")->setText("30.5");
+    Find<QLineEdit>("Text4_2")->setText("");
+    Find<QRadioButton>("Option5_2")->click();
+    Find<QCheckBox>("Check1_4")->click();
+    for (int box = 1; box <= 4; ++box) {
+        Find<QLineEdit>(QStringLiteral("Text%1_4").arg(box))->setText("");
+    }
+    Find<QRadioButton>("Option2_4")->click();
+
+    MainFormInputs expected;
+    SelectFemale(expected);
+    expected.txtage = "42";
+    expected.agecomp = 1;
+    SetWeeklyVolume(expected, 55);
+    SetComparisonLevel(expected, 995);
+    SetWeight(expected, 181);
+    SelectFitBestTwo(expected);
+    SelectEnglishOutput(expected);
+    expected.rows[1].Text2 = "02";
+    expected.rows[2] = {1, "2", "59", "30.5", "", {}};
+    expected.rows[2].SelectUnit(DistanceUnit::Marathon);
+    expected.rows[4] = {0, "", "", "", "", {}};
+    expected.rows[4].SelectUnit(DistanceUnit::Yards);
+    MainFormInputs shown = expected;
+    shown.txtname = "Ann Runner";
+    ASSERT_EQ(Window().FormInputs(), shown);
+
+    Window().close();
+    EXPECT_TRUE(notifier_.Messages().empty());
+    const std::string written = ReadSettings();
+    EXPECT_EQ(LineCount(written), kSettingsLineCount);
+    EXPECT_EQ(written, SettingsText(shown));
+
+    Restart();
+    // The name starts as "Joe Runner" again; numbers come back in their plain form.
+    expected.rows[1].Text2 = "2";
+    expected.rows[3].Text3 = "7";
+    EXPECT_EQ(Window().FormInputs(), expected);
+    EXPECT_DOUBLE_EQ(state_.weightKg, 82.27);
+    EXPECT_EQ(state_.agecomp, 1);
+}
+
+// A form as a complete settings file brings it back: the start-up rows' "02" and "07" seconds
+// are numbers and come back as "2" and "7".
+MainFormInputs Restored(MainFormInputs form) {
+    form.rows[2].Text3 = "2";
+    form.rows[3].Text3 = "7";
+    return form;
+}
+
+struct SettingsCase {
+    const char* what;
+    std::string file;
+    MainFormInputs expected;
+};
+
+MainFormInputs Female() {
+    MainFormInputs form;
+    SelectFemale(form);
+    return form;
+}
+
+MainFormInputs NoSex() {
+    MainFormInputs form;
+    form.optmale = false;
+    return form;
+}
+
+MainFormInputs Weight(int pounds) {
+    MainFormInputs form;
+    SetWeight(form, pounds);
+    return form;
+}
+
+MainFormInputs WeeklyVolumeOnly(int miles) {
+    MainFormInputs form;
+    SetWeeklyVolume(form, miles);
+    return form;
+}
+
+MainFormInputs FirstRowGreyed() {
+    MainFormInputs form;
+    form.rows[0].Check1 = 2;
+    return form;
+}
+
+MainFormInputs AnotherWeightAndBack() {
+    MainFormInputs form;
+    SetWeight(form, 161);
+    SetWeight(form, 160);  // "72.73"; the file keeps only the bar's 160
+    return form;
+}
+
+std::vector<SettingsCase> SettingsCases() {
+    MainFormInputs everything = Female();
+    SetWeeklyVolume(everything, 40);
+    SelectEnglishOutput(everything);
+    return {
+        {"no file", "", MainFormInputs{}},
+        {"160 lb keeps the starting kg text", SettingsWith(AnotherWeightAndBack()),
+         Restored(MainFormInputs{})},
+        {"161 lb shows its kg", SettingsWith(Weight(161)), Restored(Weight(161))},
+        {"line 3 out of range", SettingsWith(everything, {{3, " 200 "}}), Female()},
+        {"both sexes True", SettingsWith(MainFormInputs{}, {{2, "True"}}), Restored(Female())},
+        {"both sexes False", SettingsWith(MainFormInputs{}, {{1, "False"}}), Restored(NoSex())},
+        {"file ends after line 3", SettingsWith(WeeklyVolumeOnly(40), {}, 3), WeeklyVolumeOnly(40)},
+        {"greyed use box", SettingsWith(FirstRowGreyed()), Restored(FirstRowGreyed())},
+    };
+}
+
+TEST_F(MainWindowTest, StartUpAppliesTheSettingsFileAsFarAsItGoes) {
+    for (const SettingsCase& c : SettingsCases()) {
+        std::filesystem::remove(SettingsPath());
+        if (!c.file.empty()) {
+            WriteSettings(c.file);
+        }
+        Restart();
+        EXPECT_EQ(Window().FormInputs(), c.expected) << c.what;
+        EXPECT_EQ(Find<QLineEdit>("txkg")->text().toStdString(), c.expected.txkg) << c.what;
+        EXPECT_DOUBLE_EQ(state_.weightKg, WeightKgShown(c.expected)) << c.what;
+        EXPECT_TRUE(notifier_.Messages().empty()) << c.what;
+    }
+}
+
+TEST_F(MainWindowTest, GreyedUseBoxBecomesTwoStateWhenClicked) {
+    WriteSettings(SettingsWith(FirstRowGreyed()));
+    auto* box = Find<QCheckBox>("Check1_0");
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
+    box->click();
+    box->click();
+    box->click();
+    EXPECT_FALSE(box->isTristate());
+    EXPECT_NE(box->checkState(), Qt::PartiallyChecked);
+}
+
+enum class ClosePath { CloseButton, ExitItem, WindowFrame };
+
+void PrintTo(ClosePath path, std::ostream* out) {
+    *out << (path == ClosePath::CloseButton ? "Close"
+             : path == ClosePath::ExitItem  ? "Exit"
+                                            : "frame");
+}
+
+class ClosePathTest : public MainWindowTest, public ::testing::WithParamInterface<ClosePath> {
+  protected:
+    void CloseTheWindow() {
+        switch (GetParam()) {
+            case ClosePath::CloseButton:
+                Find<QAbstractButton>("Command6")->click();
+                break;
+            case ClosePath::ExitItem:
+                Find<QAction>("exit")->trigger();
+                break;
+            case ClosePath::WindowFrame:
+                Window().close();
+                break;
+        }
+    }
+    int ExpectedProgramEnds() const { return GetParam() == ClosePath::WindowFrame ? 0 : 1; }
+};
+
+TEST_P(ClosePathTest, WritesTheSettingsFile) {
+    Window().show();
+    Find<QScrollBar>("HScroll1")->setValue(33);
+    CloseTheWindow();
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_TRUE(notifier_.Messages().empty());
+    EXPECT_EQ(ReadSettings(), SettingsText(Window().FormInputs()));
+    EXPECT_EQ(programEnds_, ExpectedProgramEnds());
+}
+
+TEST_P(ClosePathTest, SaysOnceWhenTheFileCannotBeWritten) {
+    // A directory where the file's temporary copy would go makes every write fail.
+    ASSERT_TRUE(QDir(QString::fromStdString(directory_.path().toStdString()))
+                    .mkdir(QStringLiteral("kestini.txt.tmp")));
+    Window().show();
+    CloseTheWindow();
+    Window().close();  // a further close of the closed window writes nothing
+    ASSERT_EQ(notifier_.Messages().size(), 1U);
+    const std::string path = std::filesystem::absolute(SettingsPath()).string();
+    EXPECT_NE(notifier_.Messages()[0].text.find(path), std::string::npos)
+        << notifier_.Messages()[0].text;
+    EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+    EXPECT_EQ(programEnds_, ExpectedProgramEnds());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, ClosePathTest,
+                         ::testing::Values(ClosePath::CloseButton, ClosePath::ExitItem,
+                                           ClosePath::WindowFrame),
+                         [](const ::testing::TestParamInfo<ClosePath>& info) {
+                             switch (info.param) {
+                                 case ClosePath::CloseButton:
+                                     return "CloseButton";
+                                 case ClosePath::ExitItem:
+                                     return "ExitItem";
+                                 case ClosePath::WindowFrame:
+                                     break;
+                             }
+                             return "WindowFrame";
+                         });
+
+TEST_F(MainWindowTest, SettingsGoToTheDirectoryCurrentAtClose) {
+    Window();
+    QTemporaryDir other;
+    ASSERT_TRUE(other.isValid());
+    ASSERT_TRUE(QDir::setCurrent(other.path()));
+    Window().close();
+    EXPECT_TRUE(std::filesystem::exists(other.filePath("kestini.txt").toStdString()));
+    EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+}
+
+}  // namespace
+}  // namespace kestrova
