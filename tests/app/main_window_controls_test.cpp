@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "app/race_rows_panel.hpp"
 #include "main_window_fixture.hpp"
 
 namespace kestrova {
@@ -283,6 +284,30 @@ TEST_F(MainWindowTest, CanvasShowsTheWholeTableInItsFixedPitchFont) {
     EXPECT_GE(canvas->viewport()->width(), tableWidth);
     EXPECT_LE(Window().sizeHint().width(), 1366);
     EXPECT_LE(Window().sizeHint().height(), 768 - 80);  // room for a title bar and a panel
+}
+
+TEST_F(MainWindowTest, CanvasFontResolvesToLiberationMono) {
+    EXPECT_EQ(QFontInfo(Find<QPlainTextEdit>("Picture1")->font()).family(), "Liberation Mono");
+}
+
+TEST_F(MainWindowTest, RaceRowColumnsSitUnderTheirHeadingWords) {
+    Window().show();
+    auto* heading = Find<QLabel>("RaceRowsHeading");
+    const std::vector<HeadingWord> words = HeadingWords(heading->text(), heading->fontMetrics());
+    ASSERT_EQ(words.size(), 6U);
+    const int origin = heading->mapTo(&Window(), heading->contentsRect().topLeft()).x();
+    const char* boxes[] = {"Check1", "Text1", "Text2", "Text3", "Text4"};
+    constexpr int kSlack = 2;  // pixels
+    for (int row = 0; row < kRaceRowCount; ++row) {
+        for (std::size_t column = 0; column < std::size(boxes); ++column) {
+            const QString name = QStringLiteral("%1_%2").arg(boxes[column]).arg(row);
+            const QWidget* box = Find<QWidget>(name);
+            const int centre = box->mapTo(&Window(), QPoint(box->width() / 2, 0)).x();
+            EXPECT_NEAR(centre, origin + words[column].Center(), kSlack) << name.toStdString();
+        }
+        const QWidget* frame = Find<QWidget>(QStringLiteral("Frame1_%1").arg(row));
+        EXPECT_NEAR(frame->mapTo(&Window(), QPoint(0, 0)).x(), origin + words[5].left, kSlack);
+    }
 }
 
 TEST_F(MainWindowTest, TabRunsThroughTheRowsInOrder) {
