@@ -33,14 +33,6 @@ TEST(BestDistanceGuess, FollowsTheIndex) {
     }
 }
 
-TEST(BestDistanceGuess, EnduranceTermOnlyBelowTheThreshold) {
-    const double justBelow = 1.15 - 1e-6;
-    const double above = 1.2;
-    EXPECT_NEAR(FirstBestDistanceGuess(justBelow), 1000.0 * std::exp(14.6 - 10.83 * justBelow),
-                1e-3);
-    EXPECT_DOUBLE_EQ(FirstBestDistanceGuess(above), 1000.0 * std::exp(14.6 - 10.83 * above));
-}
-
 double Parabola(double d, double peak) {
     const double x = std::log(d / peak);
     return 0.9 - x * x;

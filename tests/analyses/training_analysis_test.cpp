@@ -125,13 +125,5 @@ TEST(TrainingAnalysis, IndexLeftByAnEarlierRunIsUsedAsItIs) {
     EXPECT_DOUBLE_EQ(analysis.bestKm, best);
 }
 
-TEST(TrainingAnalysis, ReportTargetFollowsTheReportDestination) {
-    EXPECT_EQ(OutputFormFor(0, 0), OutputForm::Window);
-    EXPECT_EQ(OutputFormFor(0, 1), OutputForm::Window);
-    EXPECT_EQ(OutputFormFor(1, 0), OutputForm::Printer);
-    EXPECT_EQ(OutputFormFor(1, 1), OutputForm::TextFile);
-    EXPECT_EQ(OutputFormFor(5, 7), OutputForm::TextFile);
-}
-
 }  // namespace
 }  // namespace kestrova

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "analyses/training_analysis.hpp"
-#include "cli/cli_arguments.hpp"
 #include "cli/cli_run.hpp"
 #include "cli_test_support.hpp"
 #include "files/settings_file.hpp"
@@ -126,12 +125,6 @@ TEST(ReportCommands, UsageErrors) {
         EXPECT_EQ(call.out, "");
         EXPECT_NE(call.err.find(c.reason), std::string::npos) << call.err;
     }
-}
-
-TEST(ReportCommands, HelpNamesTheCommands) {
-    const std::string help = CliHelpText();
-    EXPECT_NE(help.find("kestrova-cli report [--settings FILE] [--name NAME]"), std::string::npos);
-    EXPECT_NE(help.find("kestrova-cli analysis [--settings FILE]"), std::string::npos);
 }
 
 }  // namespace

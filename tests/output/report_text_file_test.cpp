@@ -117,15 +117,5 @@ TEST_F(ReportTextFile, FailuresKeepTheOlderReport) {
     EXPECT_FALSE(fs::exists(directory_ / "fulltext.txt.tmp"));
 }
 
-TEST(ReportMessages, NameTheFile) {
-    EXPECT_EQ(ReportSavedMessage(fs::path("/home/ann") / "fulltext.txt"),
-              "Analysis saved in /home/ann/fulltext.txt");
-    EXPECT_EQ(ReportSavedMessage(fs::path("/") / "fulltext.txt"),
-              "Analysis saved in /fulltext.txt");
-    EXPECT_EQ(ReportNotSavedMessage("/x/fulltext.txt", "the file could not be created"),
-              "The full report could not be saved in /x/fulltext.txt: the file could not be "
-              "created.");
-}
-
 }  // namespace
 }  // namespace kestrova
