@@ -12,9 +12,11 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include "app/analysis_window.hpp"
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
 #include "app/form_settings.hpp"
+#include "app/report_printing.hpp"
 #include "app/text_canvas.hpp"
 #include "model/calculate.hpp"
 
@@ -44,6 +46,7 @@ MainWindow::MainWindow(ModelState& state, Notifier& notifier, QWidget* parent)
     ConnectControls();
     ConnectMenus();
     ConnectButtons();
+    ConnectReports();
     SizeToScreen();
 }
 
@@ -90,6 +93,15 @@ void MainWindow::ConnectButtons() {
     connect(buttons.Command3, &QPushButton::clicked, this, &MainWindow::analyzeRequested);
     connect(buttons.Command6, &QPushButton::clicked, this, &MainWindow::EndProgram);
     connect(buttons.Command7, &QPushButton::clicked, this, &MainWindow::ClearRaceRowsAndCanvas);
+}
+
+void MainWindow::ConnectReports() {
+    connect(this, &MainWindow::analyzeRequested, this,
+            [this] { ShowAnalysisWindow(state_, this); });
+    connect(this, &MainWindow::fullReportRequested, this,
+            [this] { PrintFullReport(state_, FormInputs(), this, notifier_); });
+    connect(this, &MainWindow::textFileReportRequested, this,
+            [this] { SaveFullReportTextFile(state_, FormInputs(), notifier_); });
 }
 
 void MainWindow::ShowWeeklyVolume(int miles) {

@@ -41,9 +41,11 @@ class MainWindow : public QMainWindow {
     void SetProgramEnd(std::function<void()> end) { endProgram_ = std::move(end); }
 
   signals:
-    void analyzeRequested();         // "Analyze"
-    void fullReportRequested();      // "Full report"
-    void textFileReportRequested();  // "Text file of full report"
+    // "Analyze", "Full report" and "Text file of full report": the window answers them itself by
+    // opening the analysis window, printing the report, or saving it as a text file.
+    void analyzeRequested();
+    void fullReportRequested();
+    void textFileReportRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +56,7 @@ class MainWindow : public QMainWindow {
     void ConnectControls();
     void ConnectMenus();
     void ConnectButtons();
+    void ConnectReports();
     void ShowWeeklyVolume(int miles);
     void ShowComparisonLevel(int tenthsOfPercent);
     void ShowWeight(int pounds);

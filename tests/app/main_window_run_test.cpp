@@ -154,22 +154,5 @@ TEST_F(MainWindowRunTest, RunMessagesReachTheNotifierWithTheirCaptions) {
               "LONGEST RACE UNDER 1 KM - EXTRAPOLATION TO LONGER DISTANCES UNCERTAIN.");
 }
 
-TEST_F(MainWindowRunTest, AnalyzeAndReportItemsAskForTheirWindows) {
-    int analyze = 0;
-    int fullReport = 0;
-    int textFile = 0;
-    QObject::connect(&Window(), &MainWindow::analyzeRequested, [&] { ++analyze; });
-    QObject::connect(&Window(), &MainWindow::fullReportRequested, [&] { ++fullReport; });
-    QObject::connect(&Window(), &MainWindow::textFileReportRequested, [&] { ++textFile; });
-    Click("Command1");
-    Click("Command3");
-    Find<QAction>("pfull")->trigger();
-    Find<QAction>("tfile")->trigger();
-    Find<QAction>("tfile")->trigger();
-    EXPECT_EQ(analyze, 1);
-    EXPECT_EQ(fullReport, 1);
-    EXPECT_EQ(textFile, 2);
-}
-
 }  // namespace
 }  // namespace kestrova

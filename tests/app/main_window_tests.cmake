@@ -2,6 +2,7 @@
 add_executable(app_main_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/main_window_test_main.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_controls_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window_reports_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_run_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window_settings_test.cpp
 )
