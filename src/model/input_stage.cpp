@@ -31,7 +31,12 @@ const char* RecordRow(ModelState& state, int n, const RaceEntry& entry) {
     if (entry.distanceMeters == 0.0) {
         return "Bad distance entry in row #";
     }
-    const double speed = state.raceDist[n] / state.adjTime[n];
+    // A negative time or distance is a row too slow to be a race, also when both are negative
+    // (whose quotient alone would look like a sound speed).
+    double speed = state.raceDist[n] / state.adjTime[n];
+    if (state.raceDist[n] < 0.0 || state.adjTime[n] < 0.0) {
+        speed = -std::fabs(speed);
+    }
     if (speed > kFastestSpeed) {
         return "Way too fast in row #";
     }

@@ -8,9 +8,20 @@ namespace {
 
 constexpr double kStartPace = 270.0;  // seconds per mile
 constexpr double kSlowestPace = 1200.0;
-// The pace steps aim just past the second race, so a few dozen passes reach it; the cap only
-// stops a search on a curve that cannot be evaluated.
-constexpr int kPairSearchPasses = 10000;
+// Every pass that does not end the search slows the pace by more than 1000 * 0.2 / dj s per mile,
+// so the search ends within (1200 - 270) * dj / 200 passes: races of equal distance, whose pace
+// grows by that least step, need about 196 000 passes at the marathon. The ceiling only stops a
+// search on races thousands of kilometres long.
+constexpr double kLeastStepTime = 0.2;
+constexpr long long kPairSearchCeiling = 25'000'000;
+
+long long PairSearchPasses(double dj) {
+    const double guaranteed = (kSlowestPace - kStartPace) * dj / (1000.0 * kLeastStepTime) + 2.0;
+    if (!(guaranteed < static_cast<double>(kPairSearchCeiling))) {
+        return kPairSearchCeiling;
+    }
+    return static_cast<long long>(guaranteed);
+}
 
 // Sets the state's curve through race i with the power of the given pace.
 void SetCurveThrough(ModelState& state, int i, double pacePerMile) {
@@ -26,12 +37,13 @@ void SlowCurveToMeet(ModelState& state, int i, int j) {
     const double dj = state.raceDist[j];
     const double tj = state.adjTime[j];
     double pace = kStartPace;
-    for (int pass = 0; pass < kPairSearchPasses; ++pass) {
+    const long long passes = PairSearchPasses(dj);
+    for (long long pass = 0; pass < passes; ++pass) {
         SetCurveThrough(state, i, pace);
         const double modelTime = ModelScaleTimeAt(state, dj);
         const bool faster = modelTime < tj;
         if (faster) {
-            pace += 1000.0 * (tj + 0.2 - modelTime) / dj;
+            pace += 1000.0 * (tj + kLeastStepTime - modelTime) / dj;
         }
         if (!faster || pace > kSlowestPace) {
             return;

@@ -93,6 +93,27 @@ TEST(CurveFit, AllDataBlendsTheStrongestEstimateWithThePairs) {
     EXPECT_NEAR(allData.state.aerobicPower, (strongest + w * pairPower) / (w + 1.0), 1e-9);
 }
 
+TEST(CurveFit, PairOfEqualDistancesIsSlowedAllTheWay) {
+    // The curve through the first 5000 m race meets the second at the same distance, so its pace
+    // grows by its least step each pass until it passes 1200 s per mile (15 500 passes).
+    ModelRun run(FormBuilder()
+                     .Race(0, "", "20", "0", "5000", DistanceUnit::Meters)
+                     .Race(1, "", "20", "0.1", "5000", DistanceUnit::Meters)
+                     .BestTwo()
+                     .Build());
+    ASSERT_TRUE(run.Calculate().Completed());
+    EXPECT_EQ(run.state.pairCount, 1);
+    EXPECT_NEAR(run.state.aerobicPower, 247.92, 0.01);
+    EXPECT_EQ(
+        run.picture.Lines()[2],
+        "     400 m          45.2      3:02        1:53          45.2        43.2      95      "
+        "  95 ");
+    EXPECT_EQ(
+        run.picture.Lines()[10],
+        "   10000 m       48:18        7:46        4:50        1:56       26:23        55      "
+        "  67 ");
+}
+
 TEST(CurveFit, ReferenceRaceOfBestTwoPrintsItsEnteredTime) {
     ModelRun run(FormBuilder()
                      .Race(0, "0", "17", "45", "5000", DistanceUnit::Meters)

@@ -35,6 +35,8 @@ TEST(InputStage, ValidationMessagesNameTheRowAndStopTheRun) {
          "Way too slow in row # 1"},
         {FormBuilder().Race(0, "0", "-20", "0", "5", DistanceUnit::Kilometers).Build(),
          "Way too slow in row # 1"},
+        {FormBuilder().Race(2, "-1", "0", "0", "-5", DistanceUnit::Kilometers).Build(),
+         "Way too slow in row # 3"},
         {FormBuilder().Build(), "No rows checked!"},
     };
     for (const Case& c : cases) {
