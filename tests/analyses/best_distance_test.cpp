@@ -5,12 +5,12 @@
 #include <cmath>
 #include <limits>
 
-#include "analysis_fixtures.hpp"
+#include "support/model_fixtures.hpp"
 
 namespace kestrova {
 namespace {
 
-using testing::CalculatedState;
+using test_support::CalculatedState;
 
 struct GuessCase {
     double index;
@@ -127,7 +127,7 @@ double FirstPeak(ModelState state) {
 }
 
 TEST(FindBestDistance, SecondSearchFrom100KmBeyond9Km) {
-    MainFormInputs form = testing::EnduranceRunner();
+    MainFormInputs form = test_support::EnduranceRunner();
     ModelState state = CalculatedState(form);
     const double best = FindBestDistance(state, state.specIndex);
     const double first = FirstPeak(state);
@@ -140,7 +140,7 @@ TEST(FindBestDistance, SecondSearchFrom100KmBeyond9Km) {
 }
 
 TEST(FindBestDistance, OneSearchUpTo9Km) {
-    MainFormInputs form = testing::SprintRunner();
+    MainFormInputs form = test_support::SprintRunner();
     ModelState state = CalculatedState(form);
     const double best = FindBestDistance(state, state.specIndex);
     const double first = FirstPeak(state);

@@ -4,13 +4,13 @@
 
 #include <cmath>
 
-#include "analysis_fixtures.hpp"
 #include "model/pace_model.hpp"
+#include "support/model_fixtures.hpp"
 
 namespace kestrova {
 namespace {
 
-using testing::CalculatedState;
+using test_support::CalculatedState;
 
 struct DurationCase {
     double target;

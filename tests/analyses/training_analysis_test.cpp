@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "analyses/best_distance.hpp"
-#include "analysis_fixtures.hpp"
 #include "model/pace_model.hpp"
+#include "support/model_fixtures.hpp"
 
 namespace kestrova {
 namespace {
 
-using testing::CalculatedState;
+using test_support::CalculatedState;
 using Lines = std::vector<std::string>;
 
 Lines AnalysisLines(ModelState& state, int target) {
@@ -66,7 +66,7 @@ TEST(TrainingAnalysis, ReportFormsForPrinterAndTextFile) {
 }
 
 TEST(TrainingAnalysis, BestDistanceTextsOfASprinterAndAMarathoner) {
-    MainFormInputs sprinter = testing::SprintRunner();
+    MainFormInputs sprinter = test_support::SprintRunner();
     ModelState state = CalculatedState(sprinter);
     Lines lines = AnalysisLines(state, kAnalysisWindowTarget);
     // Under 1 km the hundredths are printed as a number is: no zero before the point.
@@ -74,7 +74,7 @@ TEST(TrainingAnalysis, BestDistanceTextsOfASprinterAndAMarathoner) {
               " Best performances likely with race distances 600 - 1500 m  (peak at  .78  km).");
     EXPECT_EQ(lines[11], " may be somewhat shorter than the value shown above.");
 
-    MainFormInputs marathoner = testing::EnduranceRunner();
+    MainFormInputs marathoner = test_support::EnduranceRunner();
     state = CalculatedState(marathoner);
     lines = AnalysisLines(state, kAnalysisWindowTarget);
     EXPECT_EQ(lines[6].substr(0, 58), " Best performances likely with race distances 10 k and up ");
@@ -84,7 +84,7 @@ TEST(TrainingAnalysis, BestDistanceTextsOfASprinterAndAMarathoner) {
 // The state the analysis leaves: the level at the first best-distance guess, the adjusted index
 // and the refined guess, as the best-distance search sets them.
 TEST(TrainingAnalysis, LeavesTheBestDistanceValues) {
-    MainFormInputs form = testing::EnduranceRunner();
+    MainFormInputs form = test_support::EnduranceRunner();
     ModelState state = CalculatedState(form);
     ModelState search = state;
     const double best = FindBestDistance(search, search.specIndex);

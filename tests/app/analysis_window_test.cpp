@@ -33,7 +33,7 @@ class AnalysisWindowTest : public ::testing::Test {
     }
 
     MainFormInputs form_;
-    ModelState state_ = testing::CalculatedState(form_);
+    ModelState state_ = test_support::CalculatedState(form_);
     std::unique_ptr<QWidget> owner_ = std::make_unique<QWidget>();
 };
 
@@ -64,7 +64,7 @@ TEST_F(AnalysisWindowTest, OneWindowClearedAndRewrittenOnEveryAnalyze) {
     AnalysisWindow* first = ShowAnalysisWindow(state_, owner_.get());
     const auto lines = first->Canvas().Buffer().Lines();
     SetWeeklyVolume(form_, 80);
-    state_ = testing::CalculatedState(form_);
+    state_ = test_support::CalculatedState(form_);
     AnalysisWindow* second = ShowAnalysisWindow(state_, owner_.get());
     EXPECT_EQ(second, first);
     EXPECT_EQ(owner_->findChildren<AnalysisWindow*>().size(), 1);

@@ -16,7 +16,7 @@
 namespace kestrova {
 namespace {
 
-using testing::FileStart;
+using test_support::FileStart;
 
 // Pages of a PDF document as Qt writes it: one page object per page.
 int PdfPages(const QString& path) {
@@ -65,7 +65,7 @@ TEST_F(PrintingToPdf, LinesInAFixedPitchFontWithPageBreaks) {
 
 TEST_F(PrintingToPdf, FullReportIsOneDocument) {
     MainFormInputs form;
-    ModelState state = testing::CalculatedState(form);
+    ModelState state = test_support::CalculatedState(form);
     state.reportDestination = kReportToTextFile;
     ASSERT_TRUE(PrintFullReportOn(state, form, printer_));
     EXPECT_EQ(state.reportDestination, kReportToPrinter);
@@ -78,7 +78,7 @@ TEST_F(PrintingToPdf, FullReportIsOneDocument) {
 TEST_F(PrintingToPdf, APrinterThatCannotStartPrintsNothing) {
     printer_.setOutputFileName(directory_.filePath("no-such-directory/report.pdf"));
     MainFormInputs form;
-    ModelState state = testing::CalculatedState(form);
+    ModelState state = test_support::CalculatedState(form);
     EXPECT_FALSE(PrintFullReportOn(state, form, printer_));
     PrinterTextSink sink(printer_);
     EXPECT_FALSE(sink.IsActive());
@@ -96,7 +96,7 @@ TEST(ReportTextFileMenu, SavesInTheCurrentDirectory) {
     const std::filesystem::path here(directory.path().toStdString());
     std::filesystem::current_path(here);
     MainFormInputs form;
-    ModelState state = testing::CalculatedState(form);
+    ModelState state = test_support::CalculatedState(form);
     RecordingNotifier notifier;
     const bool saved = SaveFullReportTextFile(state, form, notifier);
     const std::filesystem::path cwd = std::filesystem::current_path();

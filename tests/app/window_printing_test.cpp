@@ -30,7 +30,7 @@ TEST(WindowPrinting, ImageOfTheWindowOnAPdfPage) {
     const QString path = directory.filePath("window.pdf");
     printer.setOutputFileName(path);
     EXPECT_TRUE(PrintWindowImageOn(window, printer));
-    EXPECT_EQ(testing::FileStart(path, 5), QByteArray("%PDF-"));
+    EXPECT_EQ(test_support::FileStart(path, 5), QByteArray("%PDF-"));
 
     printer.setOutputFileName(directory.filePath("no-such-directory/window.pdf"));
     EXPECT_FALSE(PrintWindowImageOn(window, printer));

@@ -9,6 +9,7 @@
 #include "files/settings_file.hpp"
 #include "model/calculate.hpp"
 #include "output/full_report.hpp"
+#include "support/model_fixtures.hpp"
 
 namespace kestrova {
 namespace {
@@ -24,16 +25,7 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
-// The state of the main window after "Calculate" with these inputs (which it may change).
-ModelState CalculatedState(MainFormInputs& form) {
-    ModelState state;
-    ApplyStartUpValues(state);
-    state.agecomp = form.agecomp;
-    LineBuffer picture;
-    RecordingNotifier ignored;
-    Calculate(state, form, picture, ignored);
-    return state;
-}
+using test_support::CalculatedState;
 
 // What "Text file of full report" would save after "Calculate".
 std::string SavedReport(MainFormInputs form) {

@@ -7,6 +7,7 @@
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
 #include "model/text_sink.hpp"
+#include "support/model_fixtures.hpp"
 
 namespace kestrova::test_support {
 
@@ -17,13 +18,7 @@ class FormBuilder {
 
     FormBuilder& Race(int row, const std::string& hours, const std::string& minutes,
                       const std::string& seconds, const std::string& number, DistanceUnit unit) {
-        RaceRowInputs& r = form_.rows[static_cast<std::size_t>(row)];
-        r.Check1 = 1;
-        r.Text1 = hours;
-        r.Text2 = minutes;
-        r.Text3 = seconds;
-        r.Text4 = number;
-        r.SelectUnit(unit);
+        SetRaceRow(form_, row, hours, minutes, seconds, number, unit);
         return *this;
     }
     FormBuilder& BestTwo() {

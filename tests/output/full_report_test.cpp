@@ -12,21 +12,14 @@
 #include "model/record_curve.hpp"
 #include "model/time_format.hpp"
 #include "output/report_header.hpp"
+#include "support/model_fixtures.hpp"
 
 namespace kestrova {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-ModelState CalculatedState(MainFormInputs& form) {
-    ModelState state;
-    ApplyStartUpValues(state);
-    state.agecomp = form.agecomp;
-    LineBuffer picture;
-    RecordingNotifier notifier;
-    Calculate(state, form, picture, notifier);
-    return state;
-}
+using test_support::CalculatedState;
+using test_support::SetRaceRow;
 
 Lines Report(MainFormInputs& form, int destination) {
     ModelState state = CalculatedState(form);
@@ -35,17 +28,6 @@ Lines Report(MainFormInputs& form, int destination) {
     ProduceFullReport(state, form, sink);
     EXPECT_TRUE(sink.CurrentLine().empty());
     return sink.Lines();
-}
-
-void SetRow(MainFormInputs& form, int row, const std::string& h, const std::string& m,
-            const std::string& s, const std::string& number, DistanceUnit unit) {
-    RaceRowInputs& r = form.rows[static_cast<std::size_t>(row)];
-    r.Check1 = 1;
-    r.Text1 = h;
-    r.Text2 = m;
-    r.Text3 = s;
-    r.Text4 = number;
-    r.SelectUnit(unit);
 }
 
 // The start-up runner's report on paper, down to the first table rows.
@@ -84,11 +66,11 @@ TEST(FullReport, HeaderAndRaceListOfTheStartUpRunner) {
 TEST(FullReport, RaceLinesForEveryUnitAndOnlyTickedRows) {
     MainFormInputs form;
     ClearRaceRows(form);
-    SetRow(form, 0, "0", "4", "30", "1", DistanceUnit::Miles);
-    SetRow(form, 1, "3", "05", "00", "26.2", DistanceUnit::Marathon);
-    SetRow(form, 2, "1", "25", "", "", DistanceUnit::HalfMarathon);
-    SetRow(form, 3, "0", "0", "60.5", "440", DistanceUnit::Yards);
-    SetRow(form, 4, "0", "40", "0", "10", DistanceUnit::Kilometers);
+    SetRaceRow(form, 0, "0", "4", "30", "1", DistanceUnit::Miles);
+    SetRaceRow(form, 1, "3", "05", "00", "26.2", DistanceUnit::Marathon);
+    SetRaceRow(form, 2, "1", "25", "", "", DistanceUnit::HalfMarathon);
+    SetRaceRow(form, 3, "0", "0", "60.5", "440", DistanceUnit::Yards);
+    SetRaceRow(form, 4, "0", "40", "0", "10", DistanceUnit::Kilometers);
     form.rows[4].Check1 = 0;  // not ticked: left out, although it holds a race
     const Lines lines = Report(form, kReportToPrinter);
     const Lines races(lines.begin() + 5, lines.begin() + 9);

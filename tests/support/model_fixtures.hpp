@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+
+#include "model/calculate.hpp"
+#include "model/main_form_inputs.hpp"
+#include "model/model_state.hpp"
+#include "model/notifier.hpp"
+#include "model/text_sink.hpp"
+
+namespace kestrova::test_support {
+
+// The state the main window holds after its start-up and one "Calculate" on `form` (which the
+// run may change, as it changes the window's controls).
+inline ModelState CalculatedState(MainFormInputs& form) {
+    ModelState state;
+    ApplyStartUpValues(state);
+    state.agecomp = form.agecomp;
+    LineBuffer picture;
+    RecordingNotifier ignored;
+    Calculate(state, form, picture, ignored);
+    return state;
+}
+
+// Ticks race row `row` and fills its boxes and unit.
+inline void SetRaceRow(MainFormInputs& form, int row, const std::string& hours,
+                       const std::string& minutes, const std::string& seconds,
+                       const std::string& number, DistanceUnit unit) {
+    RaceRowInputs& r = form.rows[static_cast<std::size_t>(row)];
+    r.Check1 = 1;
+    r.Text1 = hours;
+    r.Text2 = minutes;
+    r.Text3 = seconds;
+    r.Text4 = number;
+    r.SelectUnit(unit);
+}
+
+// A marathoner: strong at long distances, slow over 800 m.
+inline MainFormInputs EnduranceRunner() {
+    MainFormInputs form;
+    ClearRaceRows(form);
+    SetRaceRow(form, 0, "0", "2", "25", "800", DistanceUnit::Meters);
+    SetRaceRow(form, 1, "0", "15", "40", "5", DistanceUnit::Kilometers);
+    SetRaceRow(form, 2, "2", "32", "00", "", DistanceUnit::Marathon);
+    SetWeeklyVolume(form, 90);
+    return form;
+}
+
+// A middle-distance runner: very fast over 800 m, fading beyond 5 km.
+inline MainFormInputs SprintRunner() {
+    MainFormInputs form;
+    ClearRaceRows(form);
+    SetRaceRow(form, 0, "0", "0", "49", "400", DistanceUnit::Meters);
+    SetRaceRow(form, 1, "0", "1", "52", "800", DistanceUnit::Meters);
+    SetRaceRow(form, 2, "0", "19", "30", "5", DistanceUnit::Kilometers);
+    SetWeeklyVolume(form, 25);
+    return form;
+}
+
+}  // namespace kestrova::test_support
