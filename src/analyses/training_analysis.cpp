@@ -48,7 +48,7 @@ void EstimateTrainingSpeeds(ModelState& state, const OxygenEstimates& oxygen,
 
     const double threshold = (speed12500 + hourSpeed + 0.865 * elevenMinuteSpeed) / 3.0;
     const double vo2MaxSpeed = (elevenMinuteSpeed + speedFromVo2 + threshold / 0.865) / 3.0;
-    const double foreverSpeed = std::pow((state.aerobicPower - 140.0) / 60.0, 0.5);
+    const double foreverSpeed = SpeedForPower(state.aerobicPower);
     const double w = 3.0 * std::log(threshold / foreverSpeed) / std::log(2.0);
     const double aerobicBase = (foreverSpeed + 0.83 * threshold * w) / (1.0 + w);
     analysis.aerobicSpeed = 0.5 * (0.5 * aerobicBase + 0.17 * threshold + 0.13 * vo2MaxSpeed +

@@ -9,6 +9,7 @@
 #include "model/number_text.hpp"
 #include "model/pace_model.hpp"
 #include "model/runner_profile.hpp"
+#include "model/start_up_state.hpp"
 
 namespace kestrova {
 namespace {
@@ -24,7 +25,7 @@ void ReadProfile(ModelState& state, const MainFormInputs& form) {
     if (!profile.sex.empty()) {
         state.sex = profile.sex;
     }
-    state.agecomp = form.agecomp;
+    TakeAgeComparison(state, form);
 }
 
 void LoadSyntheticRaces(ModelState& state) {

@@ -8,9 +8,16 @@
 
 namespace kestrova {
 
+double RunningPower(double speed) {
+    return 140.0 + 60.0 * speed * speed;
+}
+
+double SpeedForPower(double power) {
+    return std::pow((power - 140.0) / 60.0, 0.5);
+}
+
 double RaceEnergy(double d, double t) {
-    const double v = d / t;
-    return t * (140.0 + 60.0 * v * v);
+    return t * RunningPower(d / t);
 }
 
 double ModelScaleSpeed(double anaerobicEnergy, double aerobicPower, double refDist, double d) {

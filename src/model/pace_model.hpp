@@ -7,6 +7,13 @@ namespace kestrova {
 // The runner's two-parameter energy curve. Running at v m/s costs 140 + 60 v^2 per second; the
 // energy of a race equals aerobicPower * t plus anaerobicEnergy scaled by (d / refDist)^0.65.
 
+// The cost per second of running at `speed` m/s, in the curve's power units: 140 + 60 v^2.
+double RunningPower(double speed);
+
+// The speed (m/s) whose running cost is `power`, the inverse of RunningPower: the speed a curve
+// of that aerobicPower can hold for ever. NaN below 140.
+double SpeedForPower(double power);
+
 // The energy spent running d metres in t seconds.
 double RaceEnergy(double d, double t);
 

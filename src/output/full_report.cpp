@@ -7,6 +7,7 @@
 #include "model/number_text.hpp"
 #include "model/pace_model.hpp"
 #include "model/record_curve.hpp"
+#include "model/start_up_state.hpp"
 #include "model/time_format.hpp"
 #include "output/report_header.hpp"
 
@@ -76,7 +77,7 @@ const std::array<ReportDistance, kReportDistanceCount>& ReportDistances() {
 void ProduceFullReport(ModelState& state, const MainFormInputs& form, TextSink& sink) {
     const OutputForm outputForm = OutputFormFor(kAnalysisReportTarget, state.reportDestination);
     // The record functions grade for age by the main window's box as it is now.
-    state.agecomp = form.agecomp;
+    TakeAgeComparison(state, form);
     WriteReportHeader(state, form, outputForm, sink);
     WriteEmptyLine(sink, outputForm);
     sink.Write(kReportTableHeader);

@@ -6,6 +6,7 @@
 #include "model/main_form_inputs.hpp"
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
+#include "model/start_up_state.hpp"
 #include "model/text_sink.hpp"
 
 namespace kestrova::test_support {
@@ -13,9 +14,7 @@ namespace kestrova::test_support {
 // The state the main window holds after its start-up and one "Calculate" on `form` (which the
 // run may change, as it changes the window's controls).
 inline ModelState CalculatedState(MainFormInputs& form) {
-    ModelState state;
-    ApplyStartUpValues(state);
-    state.agecomp = form.agecomp;
+    ModelState state = StartUpState(form);
     LineBuffer picture;
     RecordingNotifier ignored;
     Calculate(state, form, picture, ignored);
