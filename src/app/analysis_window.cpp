@@ -1,13 +1,12 @@
 #include "app/analysis_window.hpp"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "analyses/training_analysis.hpp"
+#include "app/open_or_raise.hpp"
 #include "app/text_canvas.hpp"
 #include "model/model_state.hpp"
 
@@ -17,30 +16,6 @@ namespace {
 // Room for the analysis' longest line and all its lines.
 constexpr int kCanvasColumns = 86;
 constexpr int kCanvasLines = 16;
-
-// The open analysis window, if any: a window is looked for among the owner's children, or among
-// the application's windows when there is no owner.
-AnalysisWindow* OpenAnalysisWindow(QWidget* owner) {
-    const QList<AnalysisWindow*> candidates =
-        owner != nullptr
-            ? owner->findChildren<AnalysisWindow*>(QString(), Qt::FindDirectChildrenOnly)
-            : QList<AnalysisWindow*>{};
-    for (AnalysisWindow* window : candidates) {
-        if (!window->IsClosing()) {
-            return window;
-        }
-    }
-    if (owner != nullptr) {
-        return nullptr;
-    }
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<AnalysisWindow*>(widget);
-        if (window != nullptr && window->parent() == nullptr && !window->IsClosing()) {
-            return window;
-        }
-    }
-    return nullptr;
-}
 
 }  // namespace
 
@@ -75,22 +50,14 @@ AnalysisWindow::AnalysisWindow(QWidget* owner)
 void AnalysisWindow::ShowAnalysis(ModelState& state) {
     canvas_->Clear();
     RunTrainingAnalysis(state, kAnalysisWindowTarget, *canvas_);
+    canvas_->Flush();
 }
 
-void AnalysisWindow::closeEvent(QCloseEvent* event) {
-    closing_ = true;
-    QWidget::closeEvent(event);
-}
-
-AnalysisWindow* ShowAnalysisWindow(ModelState& state, QWidget* owner) {
-    AnalysisWindow* window = OpenAnalysisWindow(owner);
-    if (window == nullptr) {
-        window = new AnalysisWindow(owner);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    window->ShowAnalysis(state);
+AnalysisWindow* ShowAnalysisWindow(const WindowContext& context) {
+    QWidget* owner = context.owner;
+    AnalysisWindow* window =
+        OpenOrRaise<AnalysisWindow>(owner, [owner] { return new AnalysisWindow(owner); });
+    window->ShowAnalysis(context.state);
     return window;
 }
 

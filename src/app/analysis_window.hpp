@@ -2,12 +2,13 @@
 
 #include <QWidget>
 
+#include "app/window_context.hpp"
+
 class QPushButton;
 
 namespace kestrova {
 
 class TextCanvas;
-struct ModelState;
 
 // The "Analysis" window (anaform): the training and specialization analysis of the runner's curve
 // on a fixed-pitch canvas, with "Close" (Command3) and "Help" (Command2, disabled until its help
@@ -22,22 +23,16 @@ class AnalysisWindow : public QWidget {
     void ShowAnalysis(ModelState& state);
 
     TextCanvas& Canvas() { return *canvas_; }
-    // True once the window has been closed (it is then deleted shortly after).
-    bool IsClosing() const { return closing_; }
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     TextCanvas* canvas_;
     QPushButton* closeButton_;
     QPushButton* helpButton_;
-    bool closing_ = false;
 };
 
 // The main window's "Analyze": opens the analysis window (one at most, a top-level window that is
 // deleted when closed), brings it to the front, clears it and writes the analysis on it. Returns
 // the window.
-AnalysisWindow* ShowAnalysisWindow(ModelState& state, QWidget* owner);
+AnalysisWindow* ShowAnalysisWindow(const WindowContext& context);
 
 }  // namespace kestrova

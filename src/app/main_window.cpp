@@ -19,6 +19,7 @@
 #include "app/report_printing.hpp"
 #include "app/text_canvas.hpp"
 #include "model/calculate.hpp"
+#include "model/start_up_state.hpp"
 
 namespace kestrova {
 namespace {
@@ -54,13 +55,31 @@ MainFormInputs MainWindow::FormInputs() const {
     return ReadFormWidgets(controls_.form);
 }
 
+WindowContext MainWindow::Context() {
+    return WindowContext{
+        state_,
+        notifier_,
+        this,
+        [this] { return FormInputs(); },
+        [this] { RunCalculate(); },
+        [this](int row, const RaceRowInputs& contents) { SetRaceRow(row, contents); },
+    };
+}
+
+void MainWindow::SetRaceRow(int row, const RaceRowInputs& contents) {
+    if (row < 0 || row >= kRaceRowCount) {
+        return;
+    }
+    MainFormInputs form = FormInputs();
+    form.rows[static_cast<std::size_t>(row)] = contents;
+    ShowRaceRows(form, controls_.form);
+}
+
 void MainWindow::StartUp() {
-    ApplyStartUpValues(state_);
     MainFormInputs form;
     LoadStartUpSettings(form);
     ShowFormInputs(form, controls_.form);
-    state_.weightKg = WeightKgShown(form);
-    state_.agecomp = form.agecomp;
+    state_ = StartUpState(form);
 }
 
 void MainWindow::ConnectControls() {
@@ -69,7 +88,7 @@ void MainWindow::ConnectControls() {
     connect(form.HScroll2, &QScrollBar::valueChanged, this, &MainWindow::ShowComparisonLevel);
     connect(form.wtscrl, &QScrollBar::valueChanged, this, &MainWindow::ShowWeight);
     connect(form.agecomp, &QCheckBox::stateChanged, this,
-            [this] { state_.agecomp = CheckValue(controls_.form.agecomp); });
+            [this] { TakeAgeComparison(state_, FormInputs()); });
     for (const RaceRowWidgets& row : form.rows) {
         for (QLineEdit* box : row.Boxes()) {
             connect(box, &QLineEdit::returnPressed, this, &MainWindow::RunCalculate);
@@ -96,8 +115,7 @@ void MainWindow::ConnectButtons() {
 }
 
 void MainWindow::ConnectReports() {
-    connect(this, &MainWindow::analyzeRequested, this,
-            [this] { ShowAnalysisWindow(state_, this); });
+    connect(this, &MainWindow::analyzeRequested, this, [this] { ShowAnalysisWindow(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
             [this] { PrintFullReport(state_, FormInputs(), this, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,
@@ -129,6 +147,7 @@ void MainWindow::RunCalculate() {
     state_.perfTableRequest = 0;
     MainFormInputs form = FormInputs();
     Calculate(state_, form, *controls_.picture1, notifier_);
+    controls_.picture1->Flush();
     ShowRunResults(form, controls_.form);
     state_.calculated = 1;
 }
@@ -138,6 +157,7 @@ void MainWindow::ClearRaceRowsAndCanvas() {
     ClearRaceRows(form);
     ShowRaceRows(form, controls_.form);
     controls_.picture1->Clear();
+    controls_.picture1->Flush();
 }
 
 void MainWindow::EndProgram() {

@@ -6,6 +6,7 @@
 
 #include "app/main_window_layout.hpp"
 #include "app/main_window_menus.hpp"
+#include "app/window_context.hpp"
 #include "model/main_form_inputs.hpp"
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
@@ -30,6 +31,10 @@ class MainWindow : public QMainWindow {
     ModelState& State() { return state_; }
     // The controls' contents as plain data.
     MainFormInputs FormInputs() const;
+    // What a secondary window gets from this window.
+    WindowContext Context();
+    // Fills race row `row` (0-4) with these contents, as the file access window does.
+    void SetRaceRow(int row, const RaceRowInputs& contents);
 
     // What "Calculate" does: perfTableRequest = 0, a Calculate run on the window's inputs
     // (messages to the notifier, the table on Picture1, run results back on the controls), then

@@ -27,25 +27,39 @@ QFont TextCanvas::TableFont() {
 
 void TextCanvas::Write(std::string_view text) {
     buffer_.Write(text);
-    Refresh();
+    MarkChanged();
 }
 
 void TextCanvas::MoveToColumn(int column) {
     buffer_.MoveToColumn(column);
-    Refresh();
+    MarkChanged();
 }
 
 void TextCanvas::EndLine() {
     buffer_.EndLine();
-    Refresh();
+    MarkChanged();
 }
 
 void TextCanvas::Clear() {
     buffer_.Clear();
-    Refresh();
+    MarkChanged();
 }
 
-void TextCanvas::Refresh() {
+void TextCanvas::MarkChanged() {
+    changed_ = true;
+    if (!flushQueued_) {
+        flushQueued_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { Flush(); }, Qt::QueuedConnection);
+    }
+}
+
+void TextCanvas::Flush() {
+    flushQueued_ = false;
+    if (!changed_) {
+        return;
+    }
+    changed_ = false;
     std::string text = buffer_.Text();
     if (!text.empty() && text.back() == '\n') {
         text.pop_back();

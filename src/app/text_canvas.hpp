@@ -10,6 +10,10 @@ namespace kestrova {
 // 8.25 pt (Liberation Mono, which has the same metrics, where Courier New is not installed).
 // Columns line up, long lines scroll instead of wrapping, and the text can be selected and
 // copied but not edited.
+//
+// Writes collect in a line buffer; the shown text is replaced once, by Flush() at the end of the
+// handler that wrote it or, if a handler forgets, when the event loop next runs. So a table of
+// any size costs one layout of the document, not one per write.
 class TextCanvas : public QPlainTextEdit, public TextSink {
   public:
     explicit TextCanvas(QWidget* parent = nullptr);
@@ -19,6 +23,9 @@ class TextCanvas : public QPlainTextEdit, public TextSink {
     void EndLine() override;
     void Clear() override;
 
+    // Shows what has been written since the last refresh (nothing happens when nothing has).
+    void Flush();
+
     // The lines written so far, as the model wrote them.
     const LineBuffer& Buffer() const { return buffer_; }
 
@@ -26,9 +33,11 @@ class TextCanvas : public QPlainTextEdit, public TextSink {
     static QFont TableFont();
 
   private:
-    void Refresh();
+    void MarkChanged();
 
     LineBuffer buffer_;
+    bool changed_ = false;
+    bool flushQueued_ = false;
 };
 
 }  // namespace kestrova

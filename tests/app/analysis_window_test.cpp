@@ -10,7 +10,7 @@
 
 #include "analyses/training_analysis.hpp"
 #include "app/text_canvas.hpp"
-#include "report_window_fixture.hpp"
+#include "window_context_fixture.hpp"
 
 namespace kestrova {
 namespace {
@@ -28,18 +28,17 @@ std::vector<std::string> WindowLines(ModelState state) {
 class AnalysisWindowTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        owner_.reset();
+        context_.DropOwner();
         DeleteClosedWindows();
     }
 
-    MainFormInputs form_;
-    ModelState state_ = test_support::CalculatedState(form_);
-    std::unique_ptr<QWidget> owner_ = std::make_unique<QWidget>();
+    test_support::TestWindowContext context_;
+    ModelState& state_ = context_.State();
 };
 
 TEST_F(AnalysisWindowTest, ShowsTheAnalysisWithCloseAndADisabledHelp) {
     const std::vector<std::string> expected = WindowLines(state_);
-    AnalysisWindow* window = ShowAnalysisWindow(state_, owner_.get());
+    AnalysisWindow* window = ShowAnalysisWindow(context_.Context());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), "anaform");
     EXPECT_EQ(window->windowTitle(), "Analysis");
@@ -61,33 +60,33 @@ TEST_F(AnalysisWindowTest, ShowsTheAnalysisWithCloseAndADisabledHelp) {
 }
 
 TEST_F(AnalysisWindowTest, OneWindowClearedAndRewrittenOnEveryAnalyze) {
-    AnalysisWindow* first = ShowAnalysisWindow(state_, owner_.get());
+    AnalysisWindow* first = ShowAnalysisWindow(context_.Context());
     const auto lines = first->Canvas().Buffer().Lines();
-    SetWeeklyVolume(form_, 80);
-    state_ = test_support::CalculatedState(form_);
-    AnalysisWindow* second = ShowAnalysisWindow(state_, owner_.get());
+    SetWeeklyVolume(context_.Form(), 80);
+    state_ = test_support::CalculatedState(context_.Form());
+    AnalysisWindow* second = ShowAnalysisWindow(context_.Context());
     EXPECT_EQ(second, first);
-    EXPECT_EQ(owner_->findChildren<AnalysisWindow*>().size(), 1);
+    EXPECT_EQ(context_.Owner()->findChildren<AnalysisWindow*>().size(), 1);
     EXPECT_EQ(second->Canvas().Buffer().Lines().size(), lines.size());
     EXPECT_EQ(second->Canvas().Buffer().Lines(), WindowLines(state_));
     EXPECT_NE(second->Canvas().Buffer().Lines(), lines);
 }
 
 TEST_F(AnalysisWindowTest, CloseDeletesTheWindowAndAnalyzeOpensANewOne) {
-    QPointer<AnalysisWindow> window = ShowAnalysisWindow(state_, owner_.get());
+    QPointer<AnalysisWindow> window = ShowAnalysisWindow(context_.Context());
     window->findChild<QPushButton*>("Command3")->click();
     EXPECT_FALSE(window->isVisible());
     // Asked again before the closed window is gone: a new window, not the closing one.
-    AnalysisWindow* reopened = ShowAnalysisWindow(state_, owner_.get());
+    AnalysisWindow* reopened = ShowAnalysisWindow(context_.Context());
     EXPECT_NE(reopened, window.data());
     DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(ShowAnalysisWindow(state_, owner_.get()), reopened);
+    EXPECT_EQ(ShowAnalysisWindow(context_.Context()), reopened);
 }
 
 TEST_F(AnalysisWindowTest, WithoutAnOwnerStillOneWindow) {
-    QPointer<AnalysisWindow> window = ShowAnalysisWindow(state_, nullptr);
-    EXPECT_EQ(ShowAnalysisWindow(state_, nullptr), window.data());
+    QPointer<AnalysisWindow> window = ShowAnalysisWindow(context_.Context(false));
+    EXPECT_EQ(ShowAnalysisWindow(context_.Context(false)), window.data());
     window->close();
     DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QApplication>
+#include <QWidget>
+
+namespace kestrova {
+
+// Moves a newly created window beside its owner, on the owner's screen, inside the screen's
+// free area (not at the screen's corner over the main window's table).
+void PlaceBesideOwner(QWidget* window, const QWidget* owner);
+
+// The open window of type Window that belongs to owner (among the application's top-level
+// windows when owner is null), if any. A window that has been closed and waits for deletion is
+// not open.
+template <typename Window>
+Window* FindOpenWindow(QWidget* owner) {
+    const QList<Window*> children =
+        owner != nullptr ? owner->findChildren<Window*>(QString(), Qt::FindDirectChildrenOnly)
+                         : QList<Window*>{};
+    for (Window* window : children) {
+        if (!window->isHidden()) {
+            return window;
+        }
+    }
+    if (owner == nullptr) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<Window*>(widget);
+            if (window != nullptr && !window->isHidden()) {
+                return window;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// Opens a secondary window or brings the open one to the front: the one helper through which
+// every secondary window opens. `create` makes a new window (a Qt::Window child of owner that
+// deletes itself when closed); it is placed beside the owner, shown, raised and activated.
+template <typename Window, typename Create>
+Window* OpenOrRaise(QWidget* owner, Create&& create) {
+    Window* window = FindOpenWindow<Window>(owner);
+    if (window == nullptr) {
+        window = create();
+        PlaceBesideOwner(window, owner);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+}  // namespace kestrova

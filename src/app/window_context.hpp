@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include "model/main_form_inputs.hpp"
+#include "model/model_state.hpp"
+#include "model/notifier.hpp"
+
+class QWidget;
+
+namespace kestrova {
+
+// What a secondary window gets from the main window instead of the main window itself: the
+// program's state, its message boxes, the main window's inputs and the two things a secondary
+// window may ask of it.
+struct WindowContext {
+    ModelState& state;
+    Notifier& notifier;
+    // The main window: secondary windows are its children (top-level windows of their own) and
+    // open beside it.
+    QWidget* owner = nullptr;
+    // The main window's controls as plain data, read at the moment of the call.
+    std::function<MainFormInputs()> formInputs;
+    // "Calculate" as the main window's button runs it (its table, messages and control states).
+    std::function<void()> rerunCalculate;
+    // Fills race row `row` (0-4) of the main window with these contents.
+    std::function<void(int row, const RaceRowInputs& contents)> setRaceRow;
+};
+
+}  // namespace kestrova
