@@ -1,29 +1,28 @@
 #pragma once
 
-#include <optional>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "cli/cli_command.hpp"
+
 namespace kestrova {
 
-// What one call of kestrova-cli asks for.
-struct CliRequest {
-    std::string command;                      // "table", "report", "analysis", or empty
-    std::optional<std::string> settingsPath;  // --settings FILE
-    bool json = false;                        // --json
-    std::optional<std::string> name;          // --name NAME
-    bool help = false;                        // --help, -h or "help"
-};
-
-// The request, or a one-line reason why the arguments cannot be used.
+// What the words of one call ask for: --help, one command with its invocation, or a one-line
+// reason why the words cannot be used.
 struct ParsedArguments {
-    std::optional<CliRequest> request;
+    bool help = false;
+    const CliCommand* command = nullptr;
+    CliInvocation invocation;
     std::string error;
 };
 
-ParsedArguments ParseCliArguments(const std::vector<std::string>& args);
+// Reads args (without the program name) against the commands: the first word that is not an
+// option names the command; each option must be one the command takes.
+ParsedArguments ParseCliArguments(const std::vector<std::string>& args,
+                                  const std::vector<CliCommand>& commands);
 
-// The text --help prints.
-std::string CliHelpText();
+// The text --help prints, made from the commands' own lines.
+std::string CliHelpText(const std::vector<CliCommand>& commands);
 
 }  // namespace kestrova

@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace kestrova {
+#include "cli/cli_command.hpp"
 
-inline constexpr int kExitPrinted = 0;
-inline constexpr int kExitUsageOrFile = 2;
-inline constexpr int kExitRefused = 3;
+namespace kestrova {
 
 // Runs one kestrova-cli call (args without the program name) with the given current directory
 // for the default settings file. Output goes to out, messages and errors to err; returns the

@@ -102,9 +102,11 @@ struct UsageCase {
 TEST(ReportCommands, UsageErrors) {
     ScratchDirectory directory;
     const UsageCase cases[] = {
-        {{"report", "--json"}, "--json goes only with the table command"},
-        {{"analysis", "--name", "Ann"}, "--name goes only with the report command"},
-        {{"table", "--name", "Ann"}, "--name goes only with the report command"},
+        {{"report", "--json"}, "--json is not an option of the report command"},
+        {{"analysis", "--name", "Ann"}, "--name is not an option of the analysis command"},
+        {{"table", "--name", "Ann"}, "--name is not an option of the table command"},
+        {{"tabel"}, "unknown command 'tabel'"},
+        {{"--json"}, "no command given before '--json'"},
         {{"report", "--name"}, "--name needs a value"},
         {{"report", "analysis"}, "unknown argument 'analysis'"},
         {{"report", "--settings", (directory.Path() / "missing.txt").string()},

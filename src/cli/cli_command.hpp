@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrova {
+
+inline constexpr int kExitPrinted = 0;
+inline constexpr int kExitUsageOrFile = 2;
+inline constexpr int kExitRefused = 3;
+
+// One option a command takes: a flag ("--json") or an option with a value ("--settings FILE").
+struct CliOption {
+    std::string name;       // with its dashes: "--settings"
+    std::string valueName;  // "FILE"; empty for a flag
+    std::string help;       // what it does, pre-broken lines without indentation
+};
+
+// What the command line gave one command.
+struct CliInvocation {
+    std::map<std::string, std::string, std::less<>> values;  // options with a value
+    std::set<std::string, std::less<>> flags;                // flags given
+    std::vector<std::string> positionals;                    // words that are not options
+    std::filesystem::path currentDirectory;                  // for the default settings file
+
+    bool Flag(std::string_view name) const { return flags.contains(name); }
+    std::optional<std::string> Value(std::string_view name) const;
+};
+
+using CliRun = std::function<int(const CliInvocation&, std::ostream& out, std::ostream& err)>;
+
+// One kestrova-cli command: its name, the options it takes, its lines in --help, and what it
+// does. A command prints what its window shows; messages go to err.
+struct CliCommand {
+    std::string name;
+    std::string arguments;  // the usage line after the name: "[--settings FILE] [--json]"
+    std::string summary;    // what it does, pre-broken lines without indentation
+    std::vector<CliOption> options;
+    std::size_t maxPositionals = 0;  // words after the command that are not options
+    CliRun run;
+};
+
+}  // namespace kestrova

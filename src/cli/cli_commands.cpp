@@ -1,0 +1,22 @@
+#include "cli/cli_commands.hpp"
+
+namespace kestrova {
+
+std::optional<std::string> CliInvocation::Value(std::string_view name) const {
+    const auto found = values.find(name);
+    if (found == values.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+const std::vector<CliCommand>& AllCliCommands() {
+    static const std::vector<CliCommand> commands = {
+        TableCommand(),
+        ReportCommand(),
+        AnalysisCommand(),
+    };
+    return commands;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <vector>
+
+#include "cli/cli_command.hpp"
+
+namespace kestrova {
+
+// Every command of kestrova-cli, in the order --help lists them. Each is made in its own file.
+CliCommand TableCommand();
+CliCommand ReportCommand();
+CliCommand AnalysisCommand();
+
+const std::vector<CliCommand>& AllCliCommands();
+
+}  // namespace kestrova

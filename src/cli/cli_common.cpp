@@ -1,0 +1,61 @@
+#include "cli/cli_common.hpp"
+
+#include <filesystem>
+#include <system_error>
+
+#include "cli/stream_notifier.hpp"
+#include "files/settings_file.hpp"
+#include "model/calculate.hpp"
+#include "model/text_sink.hpp"
+
+namespace kestrova {
+
+CliOption SettingsOption() {
+    return {"--settings", "FILE",
+            "Take the runner, the races and every other input of the\n"
+            "main window from FILE, a Kestrova settings file. Without\n"
+            "it, kestini.txt in the current directory is used; when\n"
+            "that does not exist, the main window's start-up values\n"
+            "(Joe Runner's five races) are used."};
+}
+
+CliOption JsonOption(std::string help) {
+    return {"--json", "", std::move(help)};
+}
+
+std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err) {
+    MainFormInputs form;
+    const std::optional<std::string> named = invocation.Value("--settings");
+    const std::filesystem::path path =
+        named ? std::filesystem::path(*named) : invocation.currentDirectory / kSettingsFileName;
+    std::error_code ignored;
+    const bool exists = std::filesystem::exists(path, ignored);
+    if (!exists && !named) {
+        return form;
+    }
+    if (!exists || !std::filesystem::is_regular_file(path, ignored) ||
+        LoadSettingsFile(path, form) != SettingsLoad::Loaded) {
+        UsageError(err, "cannot read the settings file " + path.string());
+        return std::nullopt;
+    }
+    return form;
+}
+
+bool CalculateFirst(ModelState& state, MainFormInputs& form, std::ostream& err) {
+    LineBuffer picture;
+    StreamNotifier notifier(err);
+    return Calculate(state, form, picture, notifier).outcome == CalculateOutcome::Completed;
+}
+
+void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+}
+
+int UsageError(std::ostream& err, const std::string& reason) {
+    err << "kestrova-cli: " << reason << '\n';
+    return kExitUsageOrFile;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.hpp"
+#include "model/main_form_inputs.hpp"
+#include "model/model_state.hpp"
+
+namespace kestrova {
+
+// The options most commands share.
+CliOption SettingsOption();
+CliOption JsonOption(std::string help);
+
+// The main window's inputs from --settings FILE, or kestini.txt in the current directory, or the
+// start-up values when that does not exist. On failure it prints why on err (as
+// "kestrova-cli: ...") and gives nothing; the command then exits with kExitUsageOrFile.
+std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err);
+
+// "Calculate" on the inputs, as the main window's button runs it before any analysis can be
+// asked for, into a state as the main window holds it after start-up with these inputs. Its
+// messages go to err; false when a message stopped it (the command exits with kExitRefused).
+bool CalculateFirst(ModelState& state, MainFormInputs& form, std::ostream& err);
+
+void PrintLines(const std::vector<std::string>& lines, std::ostream& out);
+
+// Prints "kestrova-cli: reason" and gives kExitUsageOrFile.
+int UsageError(std::ostream& err, const std::string& reason);
+
+}  // namespace kestrova
