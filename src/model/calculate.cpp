@@ -108,6 +108,7 @@ CalculateResult Calculate(ModelState& state, MainFormInputs& form, TextSink& pic
         return result;
     }
     result.rows = PrintPredictionTable(state, form, picture1, notifier);
+    SetSpecializationFromCurve(state);
     form.analysisButtonsEnabled = true;
     return result;
 }

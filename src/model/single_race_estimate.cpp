@@ -13,8 +13,7 @@ namespace {
 constexpr int kPowerEstimatePasses = 100000;
 
 double TrialPower(double pacePerMile) {
-    const double speed = kMetersPerMile / pacePerMile;
-    return 140.0 + 60.0 * speed * speed;
+    return RunningPower(kMetersPerMile / pacePerMile);
 }
 
 // The level of the state's curve at d against the record, with curDist set to d.
@@ -56,7 +55,7 @@ void EstimateAerobicPower(ModelState& state, int i, double trainingAllowance) {
         state.anaerobicEnergy = energy - t * power;
         const double t800 = PredictedTimeAt(state, 800.0);
         const double t5000 = PredictedTimeAt(state, 5000.0);
-        state.specIndex = 0.16 * t5000 / t800;
+        state.specIndex = SpecializationIndex(t5000, t800);
         const double need = TrainingNeed(state, BestDistanceAtAge27(state));
         pace -= 2000.0 * (trainingAllowance + 0.3 - need) /
                 (std::sqrt(state.refDist + 500.0) * (state.weeklyMiles + 10.0));
