@@ -74,16 +74,6 @@ double PredictedRaceTime(const ModelState& state, double d) {
                      state.timeOffset);
 }
 
-double SpecializationIndex(double t5000, double t800) {
-    return 0.16 * t5000 / t800;
-}
-
-void SetSpecializationFromCurve(ModelState& state) {
-    state.pred800 = PredictedRaceTime(state, 800.0);
-    state.pred5000 = PredictedRaceTime(state, 5000.0);
-    state.specIndex = SpecializationIndex(state.pred5000, state.pred800);
-}
-
 double PredictedTimeAt(ModelState& state, double d) {
     state.curDist = d;
     return PredictTime(state).raceTime;

@@ -44,14 +44,6 @@ Prediction PredictTime(const ModelState& state);
 // The runner's predicted race time at d on the state's curve, leaving curDist alone.
 double PredictedRaceTime(const ModelState& state, double d);
 
-// The specialization index of a curve: 0.16 times its 5000 m time over its 800 m time (about
-// 1.0 for a sprinter, 1.2 and more for an endurance runner).
-double SpecializationIndex(double t5000, double t800);
-
-// Sets pred800, pred5000 and specIndex from the state's fitted curve; curDist and perfLevel keep
-// what they hold. Every completed Calculate ends with this, whatever the output units.
-void SetSpecializationFromCurve(ModelState& state);
-
 // The state's predicted race time at d, with curDist set to d first (as every caller does).
 double PredictedTimeAt(ModelState& state, double d);
 // The state's model-scale time at d, with curDist set to d first.
