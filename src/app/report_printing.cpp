@@ -6,11 +6,11 @@
 #include <system_error>
 
 #include "app/printer_text_sink.hpp"
+#include "files/report_text_file.hpp"
 #include "model/main_form_inputs.hpp"
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
 #include "output/full_report.hpp"
-#include "output/report_text_file.hpp"
 
 namespace kestrova {
 

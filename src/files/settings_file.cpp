@@ -8,6 +8,7 @@
 #include <system_error>
 #include <vector>
 
+#include "files/safe_save.hpp"
 #include "model/number_reader.hpp"
 #include "model/number_text.hpp"
 
@@ -258,31 +259,7 @@ SettingsLoad LoadSettingsFile(const std::filesystem::path& path, MainFormInputs&
 
 std::optional<std::string> SaveSettingsFile(const std::filesystem::path& path,
                                             const MainFormInputs& form) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            return "the file could not be created";
-        }
-        const std::string text = SettingsText(form);
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.flush();
-        if (!file) {
-            file.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return "the file could not be written completely (is the disk full?)";
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return error.message();
-    }
-    return std::nullopt;
+    return SaveFileSafely(path, SettingsText(form));
 }
 
 }  // namespace kestrova

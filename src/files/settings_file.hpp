@@ -30,8 +30,8 @@ enum class SettingsLoad { Missing, Loaded };
 // Reads a settings file into the form; a missing or unreadable file changes nothing.
 SettingsLoad LoadSettingsFile(const std::filesystem::path& path, MainFormInputs& form);
 
-// Writes the settings file so that a failure never leaves a damaged file behind: the lines go to
-// a temporary file beside it, which then replaces the old file. Returns a reason when the file
+// Writes the settings file through SaveFileSafely, so that a failure never leaves a damaged
+// file behind. Returns a reason when the file
 // could not be written, nothing on success.
 std::optional<std::string> SaveSettingsFile(const std::filesystem::path& path,
                                             const MainFormInputs& form);

@@ -232,9 +232,9 @@ TEST_P(ClosePathTest, WritesTheSettingsFile) {
 }
 
 TEST_P(ClosePathTest, SaysOnceWhenTheFileCannotBeWritten) {
-    // A directory where the file's temporary copy would go makes every write fail.
+    // A directory in the settings file's place makes every write fail.
     ASSERT_TRUE(QDir(QString::fromStdString(directory_.path().toStdString()))
-                    .mkdir(QStringLiteral("kestini.txt.tmp")));
+                    .mkdir(QStringLiteral("kestini.txt")));
     Window().show();
     CloseTheWindow();
     Window().close();  // a further close of the closed window writes nothing
@@ -242,7 +242,7 @@ TEST_P(ClosePathTest, SaysOnceWhenTheFileCannotBeWritten) {
     const std::string path = std::filesystem::absolute(SettingsPath()).string();
     EXPECT_NE(notifier_.Messages()[0].text.find(path), std::string::npos)
         << notifier_.Messages()[0].text;
-    EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+    EXPECT_TRUE(std::filesystem::is_directory(SettingsPath()));
     EXPECT_EQ(programEnds_, ExpectedProgramEnds());
 }
 

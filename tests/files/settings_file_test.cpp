@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/settings_file.hpp"
+#include "support/scratch_directory.hpp"
 
 namespace kestrova {
 namespace {
@@ -34,22 +35,8 @@ std::string JoinLf(const std::vector<std::string>& lines) {
     return text;
 }
 
-class TemporaryDirectory {
-  public:
-    TemporaryDirectory() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("kestrova-settings-" +
-                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TemporaryDirectory() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& Path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+using test_support::FileBytes;
+using TemporaryDirectory = test_support::ScratchDirectory;
 
 TEST(SettingsFile, StartUpValuesAreWrittenLineForLine) {
     const std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
@@ -210,30 +197,9 @@ TEST(SettingsFile, SaveAndLoadThroughAFile) {
 
     SetWeeklyVolume(form, 70);
     EXPECT_FALSE(SaveSettingsFile(path, form).has_value());
-    EXPECT_FALSE(std::filesystem::exists(directory.Path() / "kestini.txt.tmp"));
     MainFormInputs loaded;
     EXPECT_EQ(LoadSettingsFile(path, loaded), SettingsLoad::Loaded);
     EXPECT_EQ(loaded.HScroll1, 70);
-}
-
-TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
-    TemporaryDirectory directory;
-    const std::filesystem::path path = directory.Path() / kSettingsFileName;
-    MainFormInputs form;
-    ASSERT_FALSE(SaveSettingsFile(path, form).has_value());
-    const std::string before = SettingsText(form);
-
-    // The temporary file's place is taken by a directory, so nothing can be written.
-    std::filesystem::create_directory(directory.Path() / "kestini.txt.tmp");
-    SetWeeklyVolume(form, 99);
-    EXPECT_TRUE(SaveSettingsFile(path, form).has_value());
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream contents;
-    contents << file.rdbuf();
-    EXPECT_EQ(contents.str(), before);
-
-    EXPECT_TRUE(SaveSettingsFile(directory.Path() / "no-such-folder" / kSettingsFileName, form)
-                    .has_value());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-#include "output/report_text_file.hpp"
+#include "files/report_text_file.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "model/calculate.hpp"
+#include "model/start_up_state.hpp"
 #include "output/full_report.hpp"
 
 namespace kestrova {
@@ -24,7 +24,7 @@ class ReportTextFile : public ::testing::Test {
         directory_ = fs::temp_directory_path() / (std::string("kestrova-report-") + info->name());
         fs::remove_all(directory_);
         fs::create_directories(directory_);
-        ApplyStartUpValues(state_);
+        state_ = StartUpState(form_);
         LineBuffer picture;
         RecordingNotifier ignored;
         Calculate(state_, form_, picture, ignored);
@@ -68,7 +68,7 @@ TEST_F(ReportTextFile, SavesTheReportLinesAndSaysWhere) {
     ASSERT_EQ(notifier_.Messages().size(), 1u);
     EXPECT_EQ(notifier_.Messages()[0].text,
               "Analysis saved in " + directory_.string() + "/fulltext.txt");
-    EXPECT_FALSE(fs::exists(directory_ / "fulltext.txt.tmp"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory_), fs::directory_iterator()), 1);
 }
 
 // A directory that is a regular file: nothing can be created there, whoever runs the test.
@@ -85,36 +85,6 @@ TEST_F(ReportTextFile, UncreatableFileIsReportedAndNotClaimedSaved) {
         << text;
     EXPECT_EQ(text.find("Analysis saved"), std::string::npos);
     EXPECT_EQ(Contents(notADirectory), "x");
-}
-
-TEST_F(ReportTextFile, ReadOnlyDirectory) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not stop the superuser from writing";
-    }
-    Write(directory_ / kReportFileName, "older report\n");
-    fs::permissions(directory_, fs::perms::owner_read | fs::perms::owner_exec,
-                    fs::perm_options::replace);
-    EXPECT_FALSE(SaveFullReportIn(state_, form_, directory_, notifier_));
-    ASSERT_EQ(notifier_.Messages().size(), 1u);
-    EXPECT_EQ(notifier_.Messages()[0].text.find("Analysis saved"), std::string::npos);
-    EXPECT_EQ(Contents(directory_ / kReportFileName), "older report\n");
-}
-
-// A failure never leaves a half-written report: the older file stays as it was.
-TEST_F(ReportTextFile, FailuresKeepTheOlderReport) {
-    const fs::path file = directory_ / kReportFileName;
-    Write(file, "older report\n");
-    fs::create_directory(directory_ / "fulltext.txt.tmp");  // the temporary cannot be made
-    EXPECT_TRUE(WriteReportTextFile(file, {"new"}).has_value());
-    EXPECT_EQ(Contents(file), "older report\n");
-
-    // The report's name taken by a directory: the finished temporary cannot replace it and is
-    // removed again.
-    fs::remove(directory_ / "fulltext.txt.tmp");
-    fs::remove(file);
-    fs::create_directories(file / "inside");
-    EXPECT_TRUE(WriteReportTextFile(file, {"new"}).has_value());
-    EXPECT_FALSE(fs::exists(directory_ / "fulltext.txt.tmp"));
 }
 
 }  // namespace

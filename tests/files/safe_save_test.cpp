@@ -1,0 +1,100 @@
+#include "files/safe_save.hpp"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <iterator>
+#include <string>
+
+#include "support/scratch_directory.hpp"
+
+namespace kestrova {
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::FileBytes;
+using test_support::ScratchDirectory;
+
+std::size_t EntryCount(const fs::path& directory) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(directory), fs::directory_iterator()));
+}
+
+mode_t ModeOf(const fs::path& file) {
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+TEST(SaveFileSafely, ReplacesTheFileAndLeavesNothingElseBehind) {
+    ScratchDirectory directory;
+    const fs::path file = directory.Write("kestini.txt", std::string(5000, 'o'));
+    // Names an older version of the program used for its temporary file do not get in the way.
+    fs::create_directory(directory.Path() / "kestini.txt.tmp");
+    ASSERT_EQ(SaveFileSafely(file, "new\r\n"), std::nullopt);
+    EXPECT_EQ(FileBytes(file), "new\r\n");
+    EXPECT_EQ(EntryCount(directory.Path()), 2u);
+    ASSERT_EQ(SaveFileSafely(directory.Path() / "fresh.txt", ""), std::nullopt);
+    EXPECT_TRUE(fs::is_regular_file(directory.Path() / "fresh.txt"));
+}
+
+TEST(SaveFileSafely, KeepsThePermissionsOfTheOldFile) {
+    ScratchDirectory directory;
+    const fs::path file = directory.Write("private.txt", "old");
+    ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+    ASSERT_EQ(SaveFileSafely(file, "new"), std::nullopt);
+    EXPECT_EQ(ModeOf(file), 0600u);
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    ASSERT_EQ(SaveFileSafely(file, "newer"), std::nullopt);
+    EXPECT_EQ(ModeOf(file), 0640u);
+}
+
+TEST(SaveFileSafely, WritesThroughASymbolicLink) {
+    ScratchDirectory directory;
+    fs::create_directory(directory.Path() / "real");
+    const fs::path target = directory.Write("real/kestini.txt", "old");
+    const fs::path link = directory.Path() / "kestini.txt";
+    fs::create_symlink("real/kestini.txt", link);
+    ASSERT_EQ(SaveFileSafely(link, "new"), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(FileBytes(target), "new");
+    EXPECT_EQ(EntryCount(directory.Path() / "real"), 1u);
+}
+
+// Each failure leaves the user's bytes exactly as they were and says why.
+TEST(SaveFileSafely, FailuresKeepTheOldBytes) {
+    ScratchDirectory directory;
+    const fs::path readOnly = directory.Write("read-only.txt", "keep me");
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    EXPECT_EQ(SaveFileSafely(readOnly, "lost"), "the file is read-only");
+    EXPECT_EQ(FileBytes(readOnly), "keep me");
+
+    const fs::path inTheWay = directory.Path() / "a-directory";
+    fs::create_directories(inTheWay / "inside");
+    EXPECT_EQ(SaveFileSafely(inTheWay, "lost"), "it is not a regular file");
+    EXPECT_TRUE(fs::exists(inTheWay / "inside"));
+
+    const fs::path loop = directory.Path() / "loop";
+    fs::create_symlink("loop", loop);
+    EXPECT_TRUE(SaveFileSafely(loop, "lost").has_value());
+
+    EXPECT_TRUE(SaveFileSafely(directory.Path() / "no-such-folder" / "x.txt", "lost").has_value());
+    EXPECT_EQ(EntryCount(directory.Path()), 3u);  // nothing half-written left behind
+}
+
+TEST(SaveFileSafely, ReadOnlyDirectoryKeepsTheOldFile) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not stop the superuser from writing";
+    }
+    ScratchDirectory directory;
+    const fs::path file = directory.Write("kestini.txt", "keep me");
+    fs::permissions(directory.Path(), fs::perms::owner_read | fs::perms::owner_exec,
+                    fs::perm_options::replace);
+    EXPECT_TRUE(SaveFileSafely(file, "lost").has_value());
+    EXPECT_EQ(FileBytes(file), "keep me");
+}
+
+}  // namespace
+}  // namespace kestrova

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace kestrova::test_support {
+
+// A fresh, empty directory for one test, removed afterwards.
+class ScratchDirectory {
+  public:
+    ScratchDirectory() {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = std::filesystem::temp_directory_path() /
+                (std::string("kestrova-") + info->test_suite_name() + "-" + info->name());
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchDirectory() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+    std::filesystem::path Write(const std::string& name, const std::string& contents) const {
+        const std::filesystem::path file = path_ / name;
+        std::ofstream(file, std::ios::binary) << contents;
+        return file;
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// A file's bytes, or an empty text when it cannot be read.
+inline std::string FileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+}  // namespace kestrova::test_support
