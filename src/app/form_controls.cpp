@@ -44,12 +44,21 @@ QRadioButton* NewOption(const QString& name, const QString& caption, QWidget* pa
 QCheckBox* NewCheckBox(const QString& name, const QString& caption, QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
-    QObject::connect(box, &QCheckBox::stateChanged, box, [box](int state) {
-        if (state != Qt::PartiallyChecked) {
+    OnCheckValueChanged(box, box, [box](int value) {
+        if (value != 2) {
             box->setTristate(false);
         }
     });
     return box;
+}
+
+void OnCheckValueChanged(QCheckBox* box, QObject* context, std::function<void(int)> changed) {
+    const auto call = [box, changed = std::move(changed)] { changed(CheckValue(box)); };
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    QObject::connect(box, &QCheckBox::checkStateChanged, context, call);
+#else
+    QObject::connect(box, &QCheckBox::stateChanged, context, call);
+#endif
 }
 
 QScrollBar* NewScrollBar(const QString& name, int minimum, int maximum, QWidget* parent) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QAbstractButton;
 class QCheckBox;
@@ -8,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QScrollBar;
+class QObject;
 class QWidget;
 
 namespace kestrova {
@@ -32,6 +34,10 @@ QRadioButton* NewOption(const QString& name, const QString& caption, QWidget* pa
 // comes from a restored setting; the first click on a greyed box makes it an ordinary two-state
 // box again.
 QCheckBox* NewCheckBox(const QString& name, const QString& caption, QWidget* parent);
+
+// Calls `changed` with the box's value (0, 1 or 2) whenever its state changes, through the
+// signal the Qt in use offers (stateChanged is deprecated from Qt 6.9).
+void OnCheckValueChanged(QCheckBox* box, QObject* context, std::function<void(int)> changed);
 
 // A horizontal scroll bar over [minimum, maximum]: an arrow click moves by 1, a track click by 10.
 QScrollBar* NewScrollBar(const QString& name, int minimum, int maximum, QWidget* parent);

@@ -87,8 +87,8 @@ void MainWindow::ConnectControls() {
     connect(form.HScroll1, &QScrollBar::valueChanged, this, &MainWindow::ShowWeeklyVolume);
     connect(form.HScroll2, &QScrollBar::valueChanged, this, &MainWindow::ShowComparisonLevel);
     connect(form.wtscrl, &QScrollBar::valueChanged, this, &MainWindow::ShowWeight);
-    connect(form.agecomp, &QCheckBox::stateChanged, this,
-            [this] { TakeAgeComparison(state_, FormInputs()); });
+    OnCheckValueChanged(form.agecomp, this,
+                        [this](int) { TakeAgeComparison(state_, FormInputs()); });
     for (const RaceRowWidgets& row : form.rows) {
         for (QLineEdit* box : row.Boxes()) {
             connect(box, &QLineEdit::returnPressed, this, &MainWindow::RunCalculate);

@@ -13,7 +13,7 @@
 
 namespace kestrova {
 
-inline constexpr const char* kMainWindowTitle = "Kestrova Version 5.0";
+inline constexpr const char* kMainWindowTitle = "Kestrova Version " KESTROVA_VERSION;
 
 // The main window "keststart": the runner's inputs, the five race rows, the output canvas
 // "Picture1", the buttons and the menu bar. It owns the inputs only as control contents; a
