@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QPrintDialog>
-#include <QTimer>
 
 #include "app/analysis_window.hpp"
 #include "app/text_canvas.hpp"
 #include "main_window_fixture.hpp"
+#include "modal_answer.hpp"
 
 namespace kestrova {
 namespace {
@@ -47,13 +47,12 @@ TEST_F(MainWindowReportsTest, TextFileOfTheFullReportIsSavedInTheCurrentDirector
 TEST_F(MainWindowReportsTest, FullReportAsksForAPrinterAndPrintsNothingWhenCancelled) {
     Calculate();
     bool askedForPrinter = false;
-    QTimer::singleShot(0, [&askedForPrinter] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            askedForPrinter = true;
-            dialog->reject();
-        }
+    const test_support::ModalAnswer answer([&askedForPrinter](QWidget* modal) {
+        askedForPrinter = qobject_cast<QPrintDialog*>(modal) != nullptr;
+        qobject_cast<QDialog*>(modal)->reject();
     });
     Find<QAction>("pfull")->trigger();
+    EXPECT_TRUE(answer.Answered());
     EXPECT_TRUE(askedForPrinter);
     EXPECT_TRUE(notifier_.Messages().empty());
 }

@@ -88,28 +88,5 @@ TEST_F(PrintingToPdf, APrinterThatCannotStartPrintsNothing) {
     EXPECT_FALSE(sink.Finish());
 }
 
-// "Text file of full report" saves in the current directory and says so.
-TEST(ReportTextFileMenu, SavesInTheCurrentDirectory) {
-    QTemporaryDir directory;
-    ASSERT_TRUE(directory.isValid());
-    const std::filesystem::path previous = std::filesystem::current_path();
-    const std::filesystem::path here(directory.path().toStdString());
-    std::filesystem::current_path(here);
-    MainFormInputs form;
-    ModelState state = test_support::CalculatedState(form);
-    RecordingNotifier notifier;
-    const bool saved = SaveFullReportTextFile(state, form, notifier);
-    const std::filesystem::path cwd = std::filesystem::current_path();
-    std::filesystem::current_path(previous);
-
-    EXPECT_TRUE(saved);
-    ASSERT_EQ(notifier.Messages().size(), 1u);
-    EXPECT_EQ(notifier.Messages()[0].text, "Analysis saved in " + (cwd / "fulltext.txt").string());
-    std::ifstream file(here / "fulltext.txt");
-    std::string first;
-    std::getline(file, first);
-    EXPECT_EQ(first, "KESTROVA full report on Joe Runner (35 year old male):");
-}
-
 }  // namespace
 }  // namespace kestrova

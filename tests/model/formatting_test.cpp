@@ -47,10 +47,7 @@ TEST(FormatTime, ValuesThatAreNotNumbersStayReadable) {
                              std::numeric_limits<double>::infinity(),
                              -std::numeric_limits<double>::infinity()};
     for (double value : values) {
-        const std::string text = FormatTime(value);
-        EXPECT_EQ(text.size(), 10u);
-        EXPECT_EQ(text.find("nan"), std::string::npos);
-        EXPECT_EQ(text.find("inf"), std::string::npos);
+        EXPECT_EQ(FormatTime(value), "     --.- ");
     }
     EXPECT_EQ(FormatTime(1e300).size(), 11u);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cctype>
 #include <string>
 
 #include "model/calculate.hpp"
@@ -10,6 +11,15 @@
 #include "model/text_sink.hpp"
 
 namespace kestrova::test_support {
+
+// Whether a printed text shows a value that is not a number, in any spelling the C++ library
+// or a formatter may give it ("nan", "NaN", "-inf", "Inf", "INF").
+inline bool ShowsANonNumber(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
+}
 
 // The state the main window holds after its start-up and one "Calculate" on `form` (which the
 // run may change, as it changes the window's controls).
