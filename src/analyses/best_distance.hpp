@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "model/model_state.hpp"
-#include "model/specialization.hpp"
+#include "model/runner_specialty.hpp"
 
 namespace kestrova {
 

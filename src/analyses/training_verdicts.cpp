@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "model/specialization.hpp"
+#include "model/runner_specialty.hpp"
 
 namespace kestrova {
 namespace {

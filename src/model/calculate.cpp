@@ -9,7 +9,7 @@
 #include "model/number_text.hpp"
 #include "model/pace_model.hpp"
 #include "model/runner_profile.hpp"
-#include "model/specialization.hpp"
+#include "model/runner_specialty.hpp"
 #include "model/start_up_state.hpp"
 
 namespace kestrova {

@@ -5,7 +5,7 @@
 #include "model/distance_unit.hpp"
 #include "model/pace_model.hpp"
 #include "model/record_curve.hpp"
-#include "model/specialization.hpp"
+#include "model/runner_specialty.hpp"
 
 namespace kestrova {
 namespace {

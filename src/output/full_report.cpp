@@ -8,7 +8,7 @@
 #include "model/pace_model.hpp"
 #include "model/prediction_table.hpp"
 #include "model/record_curve.hpp"
-#include "model/specialization.hpp"
+#include "model/runner_specialty.hpp"
 #include "model/start_up_state.hpp"
 #include "model/time_format.hpp"
 #include "output/report_header.hpp"

@@ -1,4 +1,4 @@
-#include "model/specialization.hpp"
+#include "model/runner_specialty.hpp"
 
 #include <cmath>
 
