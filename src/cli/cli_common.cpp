@@ -6,6 +6,7 @@
 #include "cli/stream_notifier.hpp"
 #include "files/settings_file.hpp"
 #include "model/calculate.hpp"
+#include "model/start_up_state.hpp"
 #include "model/text_sink.hpp"
 
 namespace kestrova {
@@ -45,6 +46,19 @@ bool CalculateFirst(ModelState& state, MainFormInputs& form, std::ostream& err) 
     LineBuffer picture;
     StreamNotifier notifier(err);
     return Calculate(state, form, picture, notifier).outcome == CalculateOutcome::Completed;
+}
+
+int WithCalculatedRunner(const CliInvocation& invocation, std::ostream& err,
+                         const std::function<int(ModelState&, MainFormInputs&)>& then) {
+    std::optional<MainFormInputs> form = LoadCliInputs(invocation, err);
+    if (!form) {
+        return kExitUsageOrFile;
+    }
+    ModelState state = StartUpState(*form);
+    if (!CalculateFirst(state, *form, err)) {
+        return kExitRefused;
+    }
+    return then(state, *form);
 }
 
 void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {

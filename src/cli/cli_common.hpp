@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -24,6 +25,13 @@ std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std
 // asked for, into a state as the main window holds it after start-up with these inputs. Its
 // messages go to err; false when a message stopped it (the command exits with kExitRefused).
 bool CalculateFirst(ModelState& state, MainFormInputs& form, std::ostream& err);
+
+// What most commands do first: the inputs as LoadCliInputs gives them, then "Calculate" on
+// them as the table command runs it, then `then` with the calculated state and inputs. Returns
+// kExitUsageOrFile or kExitRefused when the inputs cannot be used or a message stopped the run,
+// else what `then` returns.
+int WithCalculatedRunner(const CliInvocation& invocation, std::ostream& err,
+                         const std::function<int(ModelState&, MainFormInputs&)>& then);
 
 void PrintLines(const std::vector<std::string>& lines, std::ostream& out);
 

@@ -1,7 +1,6 @@
 #include "analyses/training_analysis.hpp"
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
-#include "model/start_up_state.hpp"
 #include "model/text_sink.hpp"
 
 namespace kestrova {
@@ -9,18 +8,12 @@ namespace {
 
 // The lines of the analysis window.
 int RunAnalysis(const CliInvocation& invocation, std::ostream& out, std::ostream& err) {
-    std::optional<MainFormInputs> form = LoadCliInputs(invocation, err);
-    if (!form) {
-        return kExitUsageOrFile;
-    }
-    ModelState state = StartUpState(*form);
-    if (!CalculateFirst(state, *form, err)) {
-        return kExitRefused;
-    }
-    LineBuffer window;
-    RunTrainingAnalysis(state, kAnalysisWindowTarget, window);
-    PrintLines(window.Lines(), out);
-    return kExitPrinted;
+    return WithCalculatedRunner(invocation, err, [&](ModelState& state, MainFormInputs&) {
+        LineBuffer window;
+        RunTrainingAnalysis(state, kAnalysisWindowTarget, window);
+        PrintLines(window.Lines(), out);
+        return kExitPrinted;
+    });
 }
 
 }  // namespace

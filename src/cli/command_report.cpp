@@ -1,6 +1,5 @@
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
-#include "model/start_up_state.hpp"
 #include "output/full_report.hpp"
 
 namespace kestrova {
@@ -8,19 +7,13 @@ namespace {
 
 // The lines the report text file would get; no file is written, so no "saved" message either.
 int RunReport(const CliInvocation& invocation, std::ostream& out, std::ostream& err) {
-    std::optional<MainFormInputs> form = LoadCliInputs(invocation, err);
-    if (!form) {
-        return kExitUsageOrFile;
-    }
-    if (const std::optional<std::string> name = invocation.Value("--name")) {
-        form->txtname = *name;
-    }
-    ModelState state = StartUpState(*form);
-    if (!CalculateFirst(state, *form, err)) {
-        return kExitRefused;
-    }
-    PrintLines(FullReportFileLines(state, *form), out);
-    return kExitPrinted;
+    return WithCalculatedRunner(invocation, err, [&](ModelState& state, MainFormInputs& form) {
+        if (const std::optional<std::string> name = invocation.Value("--name")) {
+            form.txtname = *name;
+        }
+        PrintLines(FullReportFileLines(state, form), out);
+        return kExitPrinted;
+    });
 }
 
 }  // namespace
