@@ -1,8 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "model/calculate.hpp"
+#include "model/input_stage.hpp"
 #include "model/pace_model.hpp"
 #include "model/record_curve.hpp"
+#include "model/start_up_state.hpp"
 
 namespace kestrova {
 namespace {
@@ -54,6 +58,42 @@ void BM_TimeAtLevelSolve(benchmark::State& loop) {
         benchmark::DoNotOptimize(TimeAtLevel(state, "m", 0.0, 10000.0, level));
     }
 }
+
+// The longest races Calculate accepts, five of them close together in distance, entered fastest
+// first: the pair search's passes grow with the distance, so this is its slowest accepted input.
+void BM_CalculateFiveLongestRaces(benchmark::State& loop, double metersPerSecond, double spacing,
+                                  double slowing) {
+    MainFormInputs form;
+    for (std::size_t row = 0; row < kRaceRowCount; ++row) {
+        const double meters = kLongestRaceMeters - spacing * static_cast<double>(4 - row);
+        RaceRowInputs& r = form.rows[row];
+        r.Check1 = 1;
+        r.Text1 = "0";
+        r.Text2 = "0";
+        r.Text3 = std::to_string(meters / (metersPerSecond - slowing * static_cast<double>(row)));
+        r.Text4 = std::to_string(meters);
+        r.SelectUnit(DistanceUnit::Meters);
+    }
+    ModelState state = StartUpState(form);
+    for (auto _ : loop) {
+        LineBuffer picture;
+        RecordingNotifier notifier;
+        MainFormInputs inputs = form;
+        benchmark::DoNotOptimize(Calculate(state, inputs, picture, notifier));
+    }
+}
+BENCHMARK_CAPTURE(BM_CalculateFiveLongestRaces, slow_and_close, 0.6, 10.0, 0.01)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalculateFiveLongestRaces, brisk_and_close, 3.0, 10.0, 0.01)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalculateFiveLongestRaces, brisk_and_alike, 4.5, 1.0, 0.00001)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalculateFiveLongestRaces, fast_and_alike, 6.0, 1.0, 0.00001)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalculateFiveLongestRaces, faster_and_alike, 8.0, 1.0, 0.00001)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CalculateFiveLongestRaces, fast_and_spread, 5.0, 20000.0, 0.1)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_CalculateUseAllData);
 BENCHMARK(BM_CalculateFitBestTwo);

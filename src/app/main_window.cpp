@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -144,6 +146,9 @@ void MainWindow::ShowWeight(int pounds) {
 }
 
 void MainWindow::RunCalculate() {
+    // A long run (races of hundreds of kilometres) takes a noticeable moment: say so.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     state_.perfTableRequest = 0;
     MainFormInputs form = FormInputs();
     Calculate(state_, form, *controls_.picture1, notifier_);

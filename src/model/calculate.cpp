@@ -75,6 +75,10 @@ CalculateResult Calculate(ModelState& state, MainFormInputs& form, TextSink& pic
     const bool synthetic = state.syntheticMode == 1;
     if (!synthetic) {
         picture1.Clear();
+        if (IsAgeOutOfRange(ReadRunnerProfile(form).age)) {
+            notifier.Show(kAgeOutOfRangeMessage);
+            return result;
+        }
         if (!ReadRaceRows(state, form, races, notifier)) {
             return result;
         }

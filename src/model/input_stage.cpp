@@ -31,6 +31,9 @@ const char* RecordRow(ModelState& state, int n, const RaceEntry& entry) {
     if (entry.distanceMeters == 0.0) {
         return "Bad distance entry in row #";
     }
+    if (entry.distanceMeters > kLongestRaceMeters) {
+        return kTooLongMessage;
+    }
     // A negative time or distance is a row too slow to be a race, also when both are negative
     // (whose quotient alone would look like a sound speed).
     double speed = state.raceDist[n] / state.adjTime[n];

@@ -10,6 +10,11 @@
 
 namespace kestrova {
 
+// The longest race the model describes: a 24-hour race is about 300 km, and a longer distance
+// would only keep the pair search busy for seconds on races the curve cannot speak for.
+inline constexpr double kLongestRaceMeters = 300000.0;
+inline constexpr const char* kTooLongMessage = "Way too long a race in row #";
+
 // Calculate's working list after the input stage: slots 1..count of the state's raceDist,
 // adjTime and raceTime hold the races kept, in ascending distance.
 struct RaceList {

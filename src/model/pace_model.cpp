@@ -24,12 +24,16 @@ double ModelScaleSpeed(double anaerobicEnergy, double aerobicPower, double refDi
     if (!(d > 0.0)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    const double scaled = anaerobicEnergy * std::pow(d / refDist, 0.65);
-    const double discriminant = scaled * scaled - 4.0 * (60.0 * d) * ((140.0 - aerobicPower) * d);
+    return ModelScaleSpeedScaled(anaerobicEnergy * std::pow(d / refDist, 0.65), aerobicPower, d);
+}
+
+double ModelScaleSpeedScaled(double scaledEnergy, double aerobicPower, double d) {
+    const double discriminant =
+        scaledEnergy * scaledEnergy - 4.0 * (60.0 * d) * ((140.0 - aerobicPower) * d);
     if (discriminant < 0.0) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    return (scaled + std::sqrt(discriminant)) / 2.0 / (60.0 * d);
+    return (scaledEnergy + std::sqrt(discriminant)) / 2.0 / (60.0 * d);
 }
 
 double ModelTimeFromSpeed(double d, double speed, double fadeCoef, double timeOffset) {

@@ -21,6 +21,10 @@ double RaceEnergy(double d, double t);
 // the balance has no real solution or d is not positive.
 double ModelScaleSpeed(double anaerobicEnergy, double aerobicPower, double refDist, double d);
 
+// The same root when the anaerobic energy has already been scaled to d, as a search that
+// evaluates one distance many times does: scaledEnergy = anaerobicEnergy * (d / refDist)^0.65.
+double ModelScaleSpeedScaled(double scaledEnergy, double aerobicPower, double d);
+
 // Turns a model-scale speed at d into a race time: the inverse of the adjustments Calculate
 // applies to entered times (long-distance fade, start allowance, middle-distance bump, sprint
 // correction), in reverse order.

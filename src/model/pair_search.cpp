@@ -1,5 +1,7 @@
 #include "model/pair_search.hpp"
 
+#include <cmath>
+
 #include "model/distance_unit.hpp"
 #include "model/pace_model.hpp"
 
@@ -23,12 +25,12 @@ long long PairSearchPasses(double dj) {
     return static_cast<long long>(guaranteed);
 }
 
-// Sets the state's curve through race i with the power of the given pace.
-void SetCurveThrough(ModelState& state, int i, double pacePerMile) {
+// Sets the state's curve through race i (its time ti and energy ei) with the power of the given
+// pace.
+void SetCurveThrough(ModelState& state, double ti, double ei, double pacePerMile) {
     const double power = RunningPower(kMetersPerMile / pacePerMile);
     state.aerobicPower = power;
-    state.anaerobicEnergy =
-        RaceEnergy(state.raceDist[i], state.adjTime[i]) - state.adjTime[i] * power;
+    state.anaerobicEnergy = ei - ti * power;
 }
 
 // Slows the curve through race i until it is no faster than race j at race j's distance.
@@ -37,9 +39,17 @@ void SlowCurveToMeet(ModelState& state, int i, int j) {
     const double tj = state.adjTime[j];
     double pace = kStartPace;
     const long long passes = PairSearchPasses(dj);
+    // Only the curve's power changes from pass to pass: the distance scaling is worked out once,
+    // and only the model-scale time is needed, not the race time.
+    const double distanceScale = std::pow(dj / state.refDist, 0.65);
+    const double ti = state.adjTime[i];
+    const double ei = RaceEnergy(state.raceDist[i], ti);
+    state.curDist = dj;
     for (long long pass = 0; pass < passes; ++pass) {
-        SetCurveThrough(state, i, pace);
-        const double modelTime = ModelScaleTimeAt(state, dj);
+        SetCurveThrough(state, ti, ei, pace);
+        const double speed =
+            ModelScaleSpeedScaled(state.anaerobicEnergy * distanceScale, state.aerobicPower, dj);
+        const double modelTime = dj / speed;
         const bool faster = modelTime < tj;
         if (faster) {
             pace += 1000.0 * (tj + kLeastStepTime - modelTime) / dj;

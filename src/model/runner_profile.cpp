@@ -8,6 +8,10 @@ FitMode SelectedFitMode(const MainFormInputs& form) {
     return form.Option7 ? FitMode::BestTwo : FitMode::AllData;
 }
 
+bool IsAgeOutOfRange(double age) {
+    return age != 0.0 && !(age >= kYoungestAge && age <= kOldestAge);
+}
+
 RunnerProfile ReadRunnerProfile(const MainFormInputs& form) {
     RunnerProfile profile;
     profile.name = form.txtname;

@@ -67,7 +67,12 @@ std::string LongForm(double x) {
         minutesDigits = 1;
     }
 
-    const std::string hoursText = LastCharacters(NumberText(hours), 3);
+    // Up to three digits of hours fit the time's column; a thousand hours or more (a comparison
+    // level near 0) are written in full and widen the text rather than lose their first digits.
+    const std::string hoursNumber = NumberText(hours);
+    const std::string hoursText = hours >= 1000
+                                      ? hoursNumber.substr(hoursNumber.find_first_not_of(' '))
+                                      : LastCharacters(hoursNumber, 3);
     const std::string minutesText = LastCharacters(NumberText(minutes), minutesDigits);
     std::string text = LastCharacters(NumberText(secs), secondsDigits);
     if (minutes > 0 || hours > 0) {

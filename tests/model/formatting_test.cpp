@@ -7,6 +7,7 @@
 #include "model/number_reader.hpp"
 #include "model/number_text.hpp"
 #include "model/time_format.hpp"
+#include "support/model_fixtures.hpp"
 
 namespace kestrova {
 namespace {
@@ -37,9 +38,13 @@ TEST(FormatTime, ShortAndLongFormsKeepTheirWidths) {
     }
 }
 
-TEST(FormatTime, HoursKeepTheirLastThreeDigits) {
-    EXPECT_EQ(FormatTime(1000.0 * 3600.0 + 5.0), "000:00:05  ");
+// Three digits of hours fit the column; more are written in full and widen the text.
+TEST(FormatTime, HoursOfAThousandAndMoreAreWrittenInFull) {
+    EXPECT_EQ(FormatTime(999.0 * 3600.0 + 59.0 * 60.0 + 59.0), "999:59:59  ");
     EXPECT_EQ(FormatTime(123.0 * 3600.0), "123:00:00  ");
+    EXPECT_EQ(FormatTime(1000.0 * 3600.0 + 5.0), "1000:00:05  ");
+    EXPECT_EQ(FormatTime(1009.0 * 3600.0 + 28.0 * 60.0 + 17.0), "1009:28:17  ");
+    EXPECT_EQ(FormatTime(834.0 * 3600.0 + 40.0), "834:00:40  ");
 }
 
 TEST(FormatTime, ValuesThatAreNotNumbersStayReadable) {
@@ -49,7 +54,7 @@ TEST(FormatTime, ValuesThatAreNotNumbersStayReadable) {
     for (double value : values) {
         EXPECT_EQ(FormatTime(value), "     --.- ");
     }
-    EXPECT_EQ(FormatTime(1e300).size(), 11u);
+    EXPECT_FALSE(test_support::ShowsANonNumber(FormatTime(1e300)));
 }
 
 TEST(FormatNumber, PadsToWidthWithFixedDecimals) {

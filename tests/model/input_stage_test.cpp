@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "form_builder.hpp"
+#include "model/runner_profile.hpp"
 #include "model/time_format.hpp"
 
 namespace kestrova {
@@ -37,6 +38,8 @@ TEST(InputStage, ValidationMessagesNameTheRowAndStopTheRun) {
          "Way too slow in row # 1"},
         {FormBuilder().Race(2, "-1", "0", "0", "-5", DistanceUnit::Kilometers).Build(),
          "Way too slow in row # 3"},
+        {FormBuilder().Race(1, "30", "0", "0", "300.001", DistanceUnit::Kilometers).Build(),
+         "Way too long a race in row # 2"},
         {FormBuilder().Build(), "No rows checked!"},
     };
     for (const Case& c : cases) {
@@ -55,6 +58,9 @@ TEST(InputStage, SpeedLimitsAreInclusive) {
     EXPECT_TRUE(twelve.Calculate().Completed());
     ModelRun half(FormBuilder().Race(0, "0", "0", "2000", "1000", DistanceUnit::Meters).Build());
     EXPECT_TRUE(half.Calculate().Completed());
+    ModelRun longest(
+        FormBuilder().Race(0, "30", "0", "0", "300", DistanceUnit::Kilometers).Build());
+    EXPECT_TRUE(longest.Calculate().Completed());
 }
 
 TEST(InputStage, RowsAreValidatedInOrderAndUncheckedRowsNever) {
@@ -174,6 +180,36 @@ TEST(InputStage, ExtrapolationWarnings) {
     ASSERT_EQ(longOnly.notifier.Messages().size(), 1u);
     EXPECT_EQ(longOnly.notifier.Messages()[0].text,
               "SHORTEST RACE OVER 10 KM - EXTRAPOLATION TO SHORTER DISTANCES UNCERTAIN.");
+}
+
+// An age outside the racing ages stops the run before any row is read, whether or not the
+// comparisons are graded for age (the age also sets the fit's training allowance).
+TEST(InputStage, AgesOutsideFiveToOneHundredTenAreRefused) {
+    for (const int agecomp : {0, 1}) {
+        for (const char* age :
+             {"4.9", "110.1", "-50", "1000", "1e6", "1e300", "-1e300", "1e-300"}) {
+            ModelRun run(FormBuilder()
+                             .Race(0, "1", "0", "0", "x", DistanceUnit::Kilometers)
+                             .Age(age)
+                             .Build());
+            run.form.agecomp = agecomp;
+            run.Calculate();
+            EXPECT_FALSE(run.Completed()) << age;
+            EXPECT_THAT(run.Texts(), ElementsAre(kAgeOutOfRangeMessage)) << age;
+        }
+        for (const char* age : {"5", "110"}) {
+            ModelRun run(FormBuilder()
+                             .Race(0, "0", "20", "0", "5", DistanceUnit::Kilometers)
+                             .Age(age)
+                             .Build());
+            run.form.agecomp = agecomp;
+            EXPECT_TRUE(run.Calculate().Completed()) << age;
+            EXPECT_EQ(run.picture.Lines().size(), 11u) << age;
+            for (const std::string& line : run.picture.Lines()) {
+                EXPECT_FALSE(test_support::ShowsANonNumber(line)) << age << line;
+            }
+        }
+    }
 }
 
 TEST(InputStage, StoppedRunLeavesThePreviousCurve) {
