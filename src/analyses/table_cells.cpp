@@ -19,13 +19,21 @@ double PaceSeconds(double speed, PaceUnit unit) {
     return (kMetersPerMile / speed) / PaceUnitDivisor(unit);
 }
 
+std::optional<double> PaceSecondsAt(std::optional<double> speed, PaceUnit unit) {
+    if (!speed || !(*speed > 0.0)) {
+        return std::nullopt;
+    }
+    return PaceSeconds(*speed, unit);
+}
+
 std::string PaceCellText(double seconds) {
     const std::string text = FormatTime(seconds);
     return text.size() <= kPaceCellWidth ? text : text.substr(text.size() - kPaceCellWidth);
 }
 
 std::string SpeedPaceCell(std::optional<double> speed, PaceUnit unit) {
-    return speed && *speed > 0.0 ? PaceCellText(PaceSeconds(*speed, unit)) : kNoPaceCell;
+    const std::optional<double> pace = PaceSecondsAt(speed, unit);
+    return pace ? PaceCellText(*pace) : kNoPaceCell;
 }
 
 std::string GradeText(double grade) {

@@ -19,6 +19,9 @@ double PaceUnitDivisor(PaceUnit unit);
 // divisor.
 double PaceSeconds(double speed, PaceUnit unit);
 
+// The pace at `speed` m/s, or nothing when there is no (positive) speed.
+std::optional<double> PaceSecondsAt(std::optional<double> speed, PaceUnit unit);
+
 // The 7-character table cell of a pace: the last 7 characters of FormatTime.
 std::string PaceCellText(double seconds);
 
