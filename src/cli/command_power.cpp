@@ -28,21 +28,20 @@ std::optional<double> ParseWeightKg(const std::string& text) {
 }
 
 // The weight of --weight-kg, or of the settings file's weight bar as the main window shows it.
+// The settings file is read either way, so a file that cannot be used is always reported.
 std::optional<double> TableWeightKg(const CliInvocation& invocation, std::ostream& err) {
-    if (const std::optional<std::string> given = invocation.Value("--weight-kg")) {
-        const std::optional<double> weight = ParseWeightKg(*given);
-        if (!weight) {
-            UsageError(err,
-                       "--weight-kg needs a number of kilograms above 0 and at most 1000, not '" +
-                           *given + "'");
-        }
-        return weight;
+    const std::optional<std::string> given = invocation.Value("--weight-kg");
+    const std::optional<double> weight = given ? ParseWeightKg(*given) : std::nullopt;
+    if (given && !weight) {
+        UsageError(err, "--weight-kg needs a number of kilograms above 0 and at most 1000, not '" +
+                            *given + "'");
+        return std::nullopt;
     }
     const std::optional<MainFormInputs> form = LoadCliInputs(invocation, err);
     if (!form) {
         return std::nullopt;
     }
-    return StartUpState(*form).weightKg;
+    return given ? weight : StartUpState(*form).weightKg;
 }
 
 std::string RowJson(const PowerTableRow& row) {

@@ -179,6 +179,16 @@ TEST(SlopeTable, SteepestRangeKeepsTheFormulasNumbers) {
     EXPECT_NEAR(rows[0].cells[12].slope, 0.36 / std::sqrt(1.0 + 0.36 * 0.36), 1e-12);
 }
 
+// A speed with no answer (reachable only through other callers of the searches) shows as a
+// placeholder, never as NaN or a negative pace.
+TEST(TableCells, PlaceholderForNoSpeed) {
+    EXPECT_EQ(SpeedPaceCell(std::nullopt, PaceUnit::Mile), "   --  ");
+    EXPECT_EQ(SpeedPaceCell(-2.0, PaceUnit::Kilometer), "   --  ");
+    EXPECT_EQ(SpeedPaceCell(0.0, PaceUnit::Mile), "   --  ");
+    EXPECT_EQ(SpeedPaceCell(1609.344 / 420, PaceUnit::Mile), " 7:00  ");
+    EXPECT_EQ(SpeedPaceCell(1000.0 / 300, PaceUnit::Kilometer), " 5:00  ");
+}
+
 TEST(TreadmillTable, MileAndKilometreTables) {
     const auto miles = TreadmillLines(PaceUnit::Mile);
     ASSERT_EQ(miles.size(), 4u + 2u + 36u);

@@ -45,9 +45,12 @@ TEST(PowerCommand, WeightFromTheWeightBarOrTheCommandLine) {
     EXPECT_NE(call.out.find("  Values for a 161 pound (73.18 kilogram) person.\n"),
               std::string::npos);
 
-    call = CallCli({"power", "--weight-kg", "60"}, directory.Path());
+    call =
+        CallCli({"power", "--weight-kg", "60", "--settings", settings.string()}, directory.Path());
     EXPECT_EQ(call.status, kExitPrinted);
     EXPECT_NE(call.out.find("  Values for a 132 pound (60 kilogram) person.\n"), std::string::npos);
+    call = CallCli({"power", "--weight-kg", "60", "--settings", "missing.txt"}, directory.Path());
+    EXPECT_EQ(call.status, kExitUsageOrFile);
 }
 
 // A weight the weight bar could never give is refused with one line and status 2.
