@@ -18,8 +18,11 @@
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
 #include "app/form_settings.hpp"
+#include "app/power_window.hpp"
 #include "app/report_printing.hpp"
+#include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
+#include "app/treadmill_window.hpp"
 #include "model/calculate.hpp"
 #include "model/start_up_state.hpp"
 
@@ -122,6 +125,9 @@ void MainWindow::ConnectReports() {
             [this] { PrintFullReport(state_, FormInputs(), this, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,
             [this] { SaveFullReportTextFile(state_, FormInputs(), notifier_); });
+    connect(menus_.hillpaces, &QAction::triggered, this, [this] { OpenSlopeWindow(Context()); });
+    connect(menus_.tread, &QAction::triggered, this, [this] { OpenTreadmillWindow(Context()); });
+    connect(menus_.power, &QAction::triggered, this, [this] { OpenPowerWindow(Context()); });
 }
 
 void MainWindow::ShowWeeklyVolume(int miles) {

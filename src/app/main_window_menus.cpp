@@ -48,11 +48,11 @@ void AddFileMenu(QMenuBar* bar, MainMenus& menus) {
 }
 
 void AddTablesMenu(QMenuBar* bar, MainMenus& menus) {
-    // The four table windows come later; until then their items stay disabled.
     QMenu* tables = AddMenu(bar, "tables", QStringLiteral("&Tables"));
-    menus.hillpaces = AddItem(tables, "hillpaces", QStringLiteral("&Hill Paces"), false);
-    menus.tread = AddItem(tables, "tread", QStringLiteral("&Treadmill Equivalents"), false);
-    menus.power = AddItem(tables, "power", QStringLiteral("&Power and Energy"), false);
+    menus.hillpaces = AddItem(tables, "hillpaces", QStringLiteral("&Hill Paces"));
+    menus.tread = AddItem(tables, "tread", QStringLiteral("&Treadmill Equivalents"));
+    menus.power = AddItem(tables, "power", QStringLiteral("&Power and Energy"));
+    // The performance tables window comes later; until then its item stays disabled.
     menus.performance = AddItem(tables, "performance",
                                 QStringLiteral("P&erformance Tables and Age Effects"), false);
 }

@@ -10,6 +10,9 @@ namespace kestrova {
 CliCommand TableCommand();
 CliCommand ReportCommand();
 CliCommand AnalysisCommand();
+CliCommand PowerCommand();
+CliCommand SlopesCommand();
+CliCommand TreadmillCommand();
 
 const std::vector<CliCommand>& AllCliCommands();
 

@@ -24,6 +24,18 @@ CliOption JsonOption(std::string help) {
     return {"--json", "", std::move(help)};
 }
 
+CliOption MetricOption() {
+    return {"--metric", "", "Paces per kilometre and speeds in km/hr instead of miles."};
+}
+
+PaceUnit PaceUnitOf(const CliInvocation& invocation) {
+    return invocation.Flag("--metric") ? PaceUnit::Kilometer : PaceUnit::Mile;
+}
+
+std::string PaceUnitName(PaceUnit unit) {
+    return unit == PaceUnit::Kilometer ? "kilometer" : "mile";
+}
+
 std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err) {
     MainFormInputs form;
     const std::optional<std::string> named = invocation.Value("--settings");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analyses/table_cells.hpp"
 #include "cli/cli_command.hpp"
 #include "model/main_form_inputs.hpp"
 #include "model/model_state.hpp"
@@ -15,6 +16,12 @@ namespace kestrova {
 // The options most commands share.
 CliOption SettingsOption();
 CliOption JsonOption(std::string help);
+// --metric of the pace tables: paces per kilometre (and km/hr) instead of per mile.
+CliOption MetricOption();
+
+// The pace unit --metric asks for, and its name in JSON output ("mile" or "kilometer").
+PaceUnit PaceUnitOf(const CliInvocation& invocation);
+std::string PaceUnitName(PaceUnit unit);
 
 // The main window's inputs from --settings FILE, or kestini.txt in the current directory, or the
 // start-up values when that does not exist. On failure it prints why on err (as

@@ -5,7 +5,10 @@
 #include <QPrintDialog>
 
 #include "app/analysis_window.hpp"
+#include "app/power_window.hpp"
+#include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
+#include "app/treadmill_window.hpp"
 #include "main_window_fixture.hpp"
 #include "modal_answer.hpp"
 
@@ -29,6 +32,18 @@ TEST_F(MainWindowReportsTest, AnalyzeOpensOneAnalysisWindowWithTheAnalysis) {
     const std::vector<std::string>& lines = analysis.Canvas().Buffer().Lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), " TRAINING AND SPECIALIZATION ANALYSIS:");
+}
+
+// The table windows need no Calculate; each opens once however often its item is chosen.
+TEST_F(MainWindowReportsTest, TablesMenuOpensThePowerSlopeAndTreadmillWindows) {
+    for (const char* item : {"hillpaces", "tread", "power", "hillpaces", "tread", "power"}) {
+        Find<QAction>(item)->trigger();
+    }
+    EXPECT_EQ(Window().findChildren<SlopeWindow*>().size(), 1);
+    EXPECT_EQ(Window().findChildren<TreadmillWindow*>().size(), 1);
+    ASSERT_EQ(Window().findChildren<PowerWindow*>().size(), 1);
+    EXPECT_EQ(Window().findChildren<PowerWindow*>().front()->Canvas().Buffer().Lines().back(),
+              "  Values for a 160 pound (72.7 kilogram) person.");
 }
 
 TEST_F(MainWindowReportsTest, TextFileOfTheFullReportIsSavedInTheCurrentDirectory) {

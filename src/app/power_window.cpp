@@ -1,0 +1,106 @@
+#include "app/power_window.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analyses/power_table.hpp"
+#include "app/open_or_raise.hpp"
+#include "app/table_window_parts.hpp"
+#include "app/text_canvas.hpp"
+
+namespace kestrova {
+namespace {
+
+constexpr int kCanvasColumns = 90;
+constexpr int kCanvasLines = 35;
+// The headings stand over the table's third character column; the "Gross" and "Net" of Label3
+// over the power used columns.
+constexpr int kHeadingColumn = 3;
+constexpr int kPowerUsedColumn = 29;
+
+const QString kToKilometers = QStringLiteral("Switch to minutes/kilometer");
+const QString kToMiles = QStringLiteral("Switch to minutes/mile");
+const QString kMileUnits = QStringLiteral(
+    "min/mi  mi/hr   Watts     Watts  Watts   kcal/hr kcal/hr   METs      kcal/mi  kcal/mi ");
+const QString kKilometerUnits = QStringLiteral(
+    "min/km  km/hr   Watts     Watts  Watts    kJ/hr   kJ/hr    METs       kJ/km    kJ/km ");
+
+}  // namespace
+
+PowerWindow::PowerWindow(ModelState& state, Notifier& notifier, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      state_(state),
+      notifier_(notifier),
+      canvas_(new TextCanvas(this)),
+      units_(CreateTableLabel(this, "Label2", kMileUnits)),
+      close_(CreateWindowButton(this, "Command1", QStringLiteral("Close"))),
+      unitSwitch_(CreateWindowButton(this, "Command2", kToKilometers)),
+      print_(CreateWindowButton(this, "Command3", QStringLiteral("Print"))) {
+    setObjectName("powen");
+    setWindowTitle("Power and Energy Usage and Output");
+    setAttribute(Qt::WA_DeleteOnClose);
+    canvas_->setObjectName("canvas");
+    SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
+
+    QLabel* headings[] = {
+        CreateTableLabel(this, "Label1",
+                         QStringLiteral("Pace  Speed   Power Ouput -------------Power Used--------"
+                                        "------  Energy Used per Distance")),
+        CreateTableLabel(this, "Label3",
+                         QStringLiteral("Gross   Net     Gross   Net                 Gross     "
+                                        "Net")),
+        units_,
+    };
+    auto* layout = new QVBoxLayout(this);
+    for (QLabel* heading : headings) {
+        AlignWithCanvasColumn(*heading, *canvas_, kHeadingColumn);
+        layout->addWidget(heading);
+    }
+    AlignWithCanvasColumn(*headings[1], *canvas_, kPowerUsedColumn);
+    layout->addWidget(canvas_, 1);
+    layout->addWidget(CreateTableLabel(
+        this, "Label4", QStringLiteral("'Gross' means including base metabolic rate.")));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(unitSwitch_);
+    buttons->addStretch();
+    buttons->addWidget(print_);
+    buttons->addWidget(close_);
+    layout->addLayout(buttons);
+    AddTableWindowShortcuts(*this, *print_);
+    close_->setFocus();
+
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    connect(unitSwitch_, &QPushButton::clicked, this, &PowerWindow::SwitchUnit);
+    connect(print_, &QPushButton::clicked, this, &PowerWindow::Print);
+}
+
+void PowerWindow::ShowTable() {
+    ShowPowerTable(state_.weightKg, unit_, *canvas_);
+    canvas_->Flush();
+}
+
+void PowerWindow::SwitchUnit() {
+    const bool toKilometers = unit_ == PaceUnit::Mile;
+    unit_ = toKilometers ? PaceUnit::Kilometer : PaceUnit::Mile;
+    unitSwitch_->setText(toKilometers ? kToMiles : kToKilometers);
+    units_->setText(toKilometers ? kKilometerUnits : kMileUnits);
+    ShowTable();
+}
+
+void PowerWindow::Print() {
+    PrintTableWindow(*this, {close_, unitSwitch_, print_}, notifier_);
+}
+
+PowerWindow* OpenPowerWindow(const WindowContext& context) {
+    QWidget* owner = context.owner;
+    ModelState& state = context.state;
+    Notifier& notifier = context.notifier;
+    PowerWindow* window =
+        OpenOrRaise<PowerWindow>(owner, [&] { return new PowerWindow(state, notifier, owner); });
+    window->ShowTable();
+    return window;
+}
+
+}  // namespace kestrova

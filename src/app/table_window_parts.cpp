@@ -1,0 +1,77 @@
+#include "app/table_window_parts.hpp"
+
+#include <cmath>
+
+#include <QFontMetrics>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextDocument>
+#include <QWidget>
+
+#include "app/text_canvas.hpp"
+#include "app/window_printing.hpp"
+
+namespace kestrova {
+namespace {
+
+constexpr double kLineHeightRatio = 1.1;
+
+// The blank border between the canvas' frame and its text, in pixels.
+int DocumentMargin(const TextCanvas& canvas) {
+    return static_cast<int>(canvas.document()->documentMargin());
+}
+
+}  // namespace
+
+QLabel* CreateTableLabel(QWidget* parent, const char* name, const QString& text, bool wrap) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(TextCanvas::TableFont());
+    label->setWordWrap(wrap);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* CreateWindowButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(true);  // Enter presses the button that has the focus
+    return button;
+}
+
+void SizeCanvas(TextCanvas& canvas, int columns, int lines) {
+    const QFontMetrics metrics(canvas.font());
+    const int frame = 2 * (canvas.frameWidth() + DocumentMargin(canvas));
+    // The canvas' text lines are a little higher than the font's line spacing.
+    const double lineHeight = metrics.lineSpacing() * kLineHeightRatio;
+    canvas.setMinimumSize(metrics.horizontalAdvance(QString(columns, QChar('M'))) + frame,
+                          static_cast<int>(std::ceil(lineHeight * lines)) + frame);
+}
+
+void AlignWithCanvasColumn(QLabel& label, const TextCanvas& canvas, int column) {
+    const QFontMetrics metrics(canvas.font());
+    const int margin = canvas.frameWidth() + DocumentMargin(canvas);
+    label.setIndent(margin + metrics.horizontalAdvance(QChar('M')) * (column - 1));
+    label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void PrintTableWindow(QWidget& window, const QList<QPushButton*>& buttons, Notifier& notifier) {
+    for (QPushButton* button : buttons) {
+        button->setEnabled(false);
+    }
+    PrintWindowImage(window, notifier);
+    for (QPushButton* button : buttons) {
+        button->setEnabled(true);
+    }
+}
+
+void AddTableWindowShortcuts(QWidget& window, QPushButton& print) {
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+    QObject::connect(close, &QShortcut::activated, &window, &QWidget::close);
+    auto* printKey = new QShortcut(QKeySequence::Print, &window);
+    QObject::connect(printKey, &QShortcut::activated, &print, &QPushButton::click);
+}
+
+}  // namespace kestrova

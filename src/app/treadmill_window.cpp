@@ -1,0 +1,105 @@
+#include "app/treadmill_window.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analyses/treadmill_table.hpp"
+#include "app/open_or_raise.hpp"
+#include "app/table_window_parts.hpp"
+#include "app/text_canvas.hpp"
+
+namespace kestrova {
+namespace {
+
+constexpr int kCanvasColumns = 108;
+// The whole table (42 lines) scrolls inside this, so the window fits a 1366x768 screen.
+constexpr int kCanvasLines = 32;
+constexpr int kHeadingColumn = 4;  // "Treadmill" over the speed column
+
+const QString kToKilometers = QStringLiteral("Switch to minutes/kilometer");
+const QString kToMiles = QStringLiteral("Switch to minutes/mile");
+const QString kMileUnit = QStringLiteral(
+    "Pace needed on treadmill with various inclines to simulate outdoor flat conditions.  Paces "
+    "in minutes per mile.");
+const QString kKilometerUnit = QStringLiteral(
+    "Pace needed on treadmill with various inclines to simulate outdoor flat conditions.  Paces "
+    "in minutes per kilometer.");
+const QString kMileExample = QStringLiteral(
+    "Example: 9.0 miles per hour (a 6:40 per mile pace) on a treadmill with a 3 percent incline "
+    "requires about the same effort as a 6:01 per mile pace on level ground outdoors.");
+const QString kKilometerExample = QStringLiteral(
+    "Example: 15.0 kilometers per hour (a 4:00 per kilometer pace) on a treadmill with a 3 percent "
+    "incline requires about the same effort as a 3:37 per kilometer pace on level ground "
+    "outdoors.");
+
+}  // namespace
+
+TreadmillWindow::TreadmillWindow(Notifier& notifier, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      notifier_(notifier),
+      canvas_(new TextCanvas(this)),
+      unitLabel_(CreateTableLabel(this, "Label1", kMileUnit, true)),
+      example_(CreateTableLabel(this, "Label2", kMileExample, true)),
+      close_(CreateWindowButton(this, "Command1", QStringLiteral("Close"))),
+      unitSwitch_(CreateWindowButton(this, "Command2", kToKilometers)),
+      print_(CreateWindowButton(this, "Command3", QStringLiteral("Print"))) {
+    setObjectName("tmill");
+    setWindowTitle("Treadmill Equivalent Paces");
+    setAttribute(Qt::WA_DeleteOnClose);
+    canvas_->setObjectName("canvas");
+    SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
+
+    QLabel* heading = CreateTableLabel(
+        this, "Label3",
+        QStringLiteral("Treadmill    Incline (vertical rise/horizontal distance)    Equivalent "
+                       "flat pace with air resistance."));
+    AlignWithCanvasColumn(*heading, *canvas_, kHeadingColumn);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(unitSwitch_);
+    buttons->addStretch();
+    buttons->addWidget(print_);
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(unitLabel_);
+    layout->addWidget(example_);
+    layout->addWidget(heading);
+    layout->addWidget(canvas_, 1);
+    layout->addLayout(buttons);
+    AddTableWindowShortcuts(*this, *print_);
+    close_->setFocus();
+
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    connect(unitSwitch_, &QPushButton::clicked, this, &TreadmillWindow::SwitchUnit);
+    connect(print_, &QPushButton::clicked, this, &TreadmillWindow::Print);
+}
+
+void TreadmillWindow::ShowTable() {
+    ShowTreadmillTable(unit_, *canvas_);
+    canvas_->Flush();
+}
+
+void TreadmillWindow::SwitchUnit() {
+    const bool toKilometers = unit_ == PaceUnit::Mile;
+    unit_ = toKilometers ? PaceUnit::Kilometer : PaceUnit::Mile;
+    unitSwitch_->setText(toKilometers ? kToMiles : kToKilometers);
+    unitLabel_->setText(toKilometers ? kKilometerUnit : kMileUnit);
+    example_->setText(toKilometers ? kKilometerExample : kMileExample);
+    ShowTable();
+}
+
+void TreadmillWindow::Print() {
+    PrintTableWindow(*this, {close_, unitSwitch_, print_}, notifier_);
+}
+
+TreadmillWindow* OpenTreadmillWindow(const WindowContext& context) {
+    QWidget* owner = context.owner;
+    Notifier& notifier = context.notifier;
+    TreadmillWindow* window =
+        OpenOrRaise<TreadmillWindow>(owner, [&] { return new TreadmillWindow(notifier, owner); });
+    window->ShowTable();
+    return window;
+}
+
+}  // namespace kestrova

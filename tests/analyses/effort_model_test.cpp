@@ -1,0 +1,130 @@
+#include "analyses/effort_model.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "analyses/power_model.hpp"
+#include "model/distance_unit.hpp"
+
+namespace kestrova {
+namespace {
+
+constexpr double kKm = 1.609344;
+
+struct SlopeCase {
+    double levelPace;  // seconds per mile, or per km when perKm
+    bool perKm;
+    double grade;
+    bool horizontal;
+    double expectedPace;
+};
+
+// The windows' example texts: 7:00 per mile and 5:00 per km on 6 % grades, both definitions.
+TEST(SlopeSpeedForEffort, ReproducesTheExamplePaces) {
+    const SlopeCase cases[] = {
+        {420, false, 0.06, false, 563.72}, {420, false, -0.06, false, 342.02},
+        {420, false, 0.06, true, 563.40},  {420, false, -0.06, true, 342.10},
+        {300, true, 0.06, false, 409.80},  {300, true, -0.06, false, 240.47},
+        {300, true, 0.06, true, 409.56},   {300, true, -0.06, true, 240.54},
+    };
+    for (const SlopeCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.levelPace << " " << c.grade << " " << c.horizontal);
+        const double divisor = c.perKm ? kKm : 1.0;
+        const double flat = (kMetersPerMile / c.levelPace) / divisor;
+        double slope = c.horizontal ? SlopeAlongSurface(c.grade) : c.grade;
+        const auto speed = SlopeSpeedForEffort(slope, flat);
+        ASSERT_TRUE(speed.has_value());
+        EXPECT_NEAR((kMetersPerMile / *speed) / divisor, c.expectedPace, 0.005);
+    }
+}
+
+TEST(FlatEquivalentSpeed, TreadmillExamples) {
+    const double incline = SlopeAlongSurface(0.03);
+    double slope = incline;
+    const auto miles =
+        FlatEquivalentSpeed(slope, 9.0 * kMetersPerMile / 3600.0, EffortGround::TreadmillBelt);
+    ASSERT_TRUE(miles.has_value());
+    EXPECT_NEAR(kMetersPerMile / *miles, 361.09, 0.005);
+    const auto km = FlatEquivalentSpeed(slope, 15.0 * kMetersPerMile / 3600.0 / kKm,
+                                        EffortGround::TreadmillBelt);
+    ASSERT_TRUE(km.has_value());
+    EXPECT_NEAR(kMetersPerMile / *km / kKm, 217.43, 0.005);
+    EXPECT_EQ(slope, incline);
+}
+
+TEST(FlatEquivalentSpeed, LevelGroundGivesTheSpeedAndEqualPowers) {
+    double level = 0.0;
+    EXPECT_NEAR(*FlatEquivalentSpeed(level, 4.0), 4.0, 1e-12);
+    double uphill = 0.05;
+    const double flat = *FlatEquivalentSpeed(uphill, 4.0);
+    // Interpolated inside a 0.05 m/s step: the powers agree closely, not exactly.
+    EXPECT_NEAR(PowerUsedNet(flat, 72.7, 0.0, 1.0), PowerUsedNet(4.0, 72.7, 0.05, 1.0), 2.0);
+    // The belt spares the air: a level belt is easier than the road at the same speed.
+    EXPECT_LT(*FlatEquivalentSpeed(level, 4.0, EffortGround::TreadmillBelt), 4.0);
+}
+
+TEST(EffortModel, ExactQuarterDescentIsComputedAsSlightlySteeperAndTheCallerSeesIt) {
+    double slope = -0.25;
+    double steeper = -0.2503;
+    EXPECT_EQ(FlatEquivalentSpeed(slope, 4.0), FlatEquivalentSpeed(steeper, 4.0));
+    EXPECT_EQ(slope, -0.2503);
+    slope = -0.25;
+    steeper = -0.2503;
+    EXPECT_EQ(SlopeSpeedForEffort(slope, 4.0), SlopeSpeedForEffort(steeper, 4.0));
+    EXPECT_EQ(slope, -0.2503);
+}
+
+// Where no equal-effort speed exists the search ends with no answer instead of running on into
+// negative speeds (whose power has no value) or returning a made-up number.
+TEST(EffortModel, NoAnswerInsteadOfAHangOrANumber) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct FlatCase {
+        double slope;
+        double speed;
+    };
+    const FlatCase flats[] = {
+        {-0.2, 0.05},  // slow descent: the target power is below zero
+        {0.05, -1.0},  // negative speed
+        {0.05, nan},   // not a number
+        {0.05, inf},   // infinite
+        {0.05, 1e17},  // so large that a 0.05 m/s step no longer moves it
+        {nan, 3.0},    // slope not a number
+    };
+    for (const FlatCase& c : flats) {
+        SCOPED_TRACE(testing::Message() << c.slope << " " << c.speed);
+        double slope = c.slope;
+        EXPECT_FALSE(FlatEquivalentSpeed(slope, c.speed).has_value());
+    }
+    const FlatCase slopes[] = {
+        {0.5, 1609.344 / 720},  // steep climb at 12:00 per mile overshoots below zero
+        {0.6, 1.0},
+        {-0.2, 0.05},
+        {0.05, nan},
+        {0.05, -3.0},
+    };
+    for (const FlatCase& c : slopes) {
+        SCOPED_TRACE(testing::Message() << c.slope << " " << c.speed);
+        double slope = c.slope;
+        EXPECT_FALSE(SlopeSpeedForEffort(slope, c.speed).has_value());
+    }
+}
+
+TEST(PowerModel, TermsAndScaling) {
+    // Gross and net differ by 100 kcal/hr of base metabolism at any speed.
+    for (const double v : {2.0, 4.4704, 7.0}) {
+        EXPECT_NEAR((PowerUsedGross(v, 72.7, 0, 1) - PowerUsedNet(v, 72.7, 0, 1)) * 3600 / 4184,
+                    100.0, 1e-9);
+        EXPECT_DOUBLE_EQ(PowerOutput(v, 72.7, 0.1, 1), 0.25 * PowerUsedNet(v, 72.7, 0.1, 1));
+        EXPECT_DOUBLE_EQ(PowerUsedNet(v, 145.4, 0.1, 0), 2.0 * PowerUsedNet(v, 72.7, 0.1, 0));
+        // The climbing term vanishes at -0.25.
+        EXPECT_DOUBLE_EQ(PowerUsedNet(v, 72.7, -0.25, 1), PowerUsedNet(v, 72.7, 0, 1));
+    }
+    EXPECT_NEAR(PowerUsedNet(4.4704, 72.7, 0, 1), 1389.0, 0.5);
+    EXPECT_TRUE(std::isnan(PowerUsedNet(-1.0, 72.7, 0, 1)));
+}
+
+}  // namespace
+}  // namespace kestrova

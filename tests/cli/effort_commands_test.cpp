@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analyses/power_table.hpp"
+#include "analyses/slope_table.hpp"
+#include "analyses/treadmill_table.hpp"
+#include "cli_test_support.hpp"
+#include "files/settings_file.hpp"
+#include "model/main_form_inputs.hpp"
+
+namespace kestrova {
+namespace {
+
+using test_support::CallCli;
+using test_support::ScratchDirectory;
+
+std::string Text(const LineBuffer& sink) {
+    std::string text;
+    for (const std::string& line : sink.Lines()) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::string PowerText(double weightKg, PaceUnit unit) {
+    LineBuffer sink;
+    ShowPowerTable(weightKg, unit, sink);
+    return Text(sink);
+}
+
+TEST(PowerCommand, WeightFromTheWeightBarOrTheCommandLine) {
+    ScratchDirectory directory;
+    auto call = CallCli({"power"}, directory.Path());
+    EXPECT_EQ(call.status, kExitPrinted);
+    EXPECT_EQ(call.out, PowerText(72.7, PaceUnit::Mile));
+    EXPECT_EQ(call.err, "");
+
+    MainFormInputs form;
+    SetWeight(form, 161);
+    const auto settings = directory.Write("runner.txt", SettingsText(form));
+    call = CallCli({"power", "--settings", settings.string(), "--metric"}, directory.Path());
+    EXPECT_EQ(call.out, PowerText(73.18, PaceUnit::Kilometer));
+    EXPECT_NE(call.out.find("  Values for a 161 pound (73.18 kilogram) person.\n"),
+              std::string::npos);
+
+    call =
+        CallCli({"power", "--weight-kg", "60", "--settings", settings.string()}, directory.Path());
+    EXPECT_EQ(call.status, kExitPrinted);
+    EXPECT_NE(call.out.find("  Values for a 132 pound (60 kilogram) person.\n"), std::string::npos);
+    call = CallCli({"power", "--weight-kg", "60", "--settings", "missing.txt"}, directory.Path());
+    EXPECT_EQ(call.status, kExitUsageOrFile);
+}
+
+// A weight the weight bar could never give is refused with one line and status 2.
+TEST(PowerCommand, RefusesWeightsThatAreNotAPositiveNumber) {
+    ScratchDirectory directory;
+    for (const char* weight : {"0", "-5", "abc", "nan", "inf", "70kg", "", "1e9"}) {
+        SCOPED_TRACE(weight);
+        const auto call = CallCli({"power", "--weight-kg", weight}, directory.Path());
+        EXPECT_EQ(call.status, kExitUsageOrFile);
+        EXPECT_EQ(call.out, "");
+        EXPECT_EQ(call.err.rfind("kestrova-cli: --weight-kg needs a number of kilograms", 0), 0u);
+        EXPECT_EQ(call.err.find('\n'), call.err.size() - 1);
+    }
+}
+
+TEST(SlopesCommand, RangeGradeDefinitionAndUnit) {
+    ScratchDirectory directory;
+    struct Case {
+        std::vector<std::string> args;
+        SlopeTableSettings settings;
+    };
+    const Case cases[] = {
+        {{"slopes"}, {2, 1, PaceUnit::Mile}},
+        {{"slopes", "--range", "1", "--horizontal", "--metric"}, {1, 2, PaceUnit::Kilometer}},
+        {{"slopes", "--range", "4"}, {4, 1, PaceUnit::Mile}},
+    };
+    for (const Case& c : cases) {
+        LineBuffer sink;
+        ShowSlopeTable(c.settings, sink);
+        const auto call = CallCli(c.args, directory.Path());
+        EXPECT_EQ(call.status, kExitPrinted);
+        EXPECT_EQ(call.out, Text(sink));
+    }
+    for (const char* range : {"0", "5", "two", "22", ""}) {
+        const auto call = CallCli({"slopes", "--range", range}, directory.Path());
+        EXPECT_EQ(call.status, kExitUsageOrFile);
+        EXPECT_EQ(call.out, "");
+    }
+}
+
+TEST(TreadmillCommand, MileAndKilometreTables) {
+    ScratchDirectory directory;
+    for (const PaceUnit unit : {PaceUnit::Mile, PaceUnit::Kilometer}) {
+        LineBuffer sink;
+        ShowTreadmillTable(unit, sink);
+        const auto call =
+            CallCli(unit == PaceUnit::Mile ? std::vector<std::string>{"treadmill"}
+                                           : std::vector<std::string>{"treadmill", "--metric"},
+                    directory.Path());
+        EXPECT_EQ(call.status, kExitPrinted);
+        EXPECT_EQ(call.out, Text(sink));
+    }
+}
+
+// One object per row, numbers in seconds, m/s and watts.
+TEST(EffortCommands, JsonRows) {
+    ScratchDirectory directory;
+    auto call = CallCli({"power", "--json"}, directory.Path());
+    EXPECT_EQ(call.status, kExitPrinted);
+    EXPECT_EQ(call.out.rfind("{\n  \"unit\": \"mile\", \"weightKg\": 72.7,\n  \"rows\": [\n", 0),
+              0u);
+    EXPECT_NE(call.out.find(
+                  "    {\"paceSeconds\": 360.00000000000006, \"speedMetersPerSecond\": 4.4704, "),
+              std::string::npos);
+
+    call = CallCli({"slopes", "--json", "--range", "1"}, directory.Path());
+    EXPECT_NE(call.out.find("\"grades\": [-0.06, "), std::string::npos);
+    EXPECT_NE(call.out.find("    {\"levelPaceSeconds\": 420, "), std::string::npos);
+
+    call = CallCli({"treadmill", "--json", "--metric"}, directory.Path());
+    EXPECT_NE(call.out.find("\"unit\": \"kilometer\""), std::string::npos);
+    EXPECT_NE(call.out.find("{\"beltSpeedShown\": 15, "), std::string::npos);
+    std::size_t rows = 0;
+    for (std::size_t at = call.out.find("{\"belt"); at != std::string::npos;
+         at = call.out.find("{\"belt", at + 1)) {
+        ++rows;
+    }
+    EXPECT_EQ(rows, 36u);
+}
+
+}  // namespace
+}  // namespace kestrova
