@@ -31,30 +31,6 @@ double InterpolatedPeak(double previousDistance, double distance, double previou
 
 }  // namespace
 
-double LevelAtDistance(ModelState& state, double d) {
-    const double time = PredictedTimeAt(state, d);
-    const double record = TimeAtLevel(state, state.sex, 1.0, d, 1.0);
-    return PerformanceLevelOf(state, record / time, d, state.sex);
-}
-
-double FirstBestDistanceGuess(double index) {
-    double d = 1000.0 * std::exp(14.6 - 10.83 * index);
-    if (index < 1.15) {
-        const double extra = 120.0 * (1.15 - index);
-        d = d + 1000.0 * (extra * extra);
-    }
-    return d;
-}
-
-double RefinedBestDistanceGuess(double adjustedIndex) {
-    double km = std::exp(14.6 - 10.83 * adjustedIndex);
-    if (adjustedIndex < 1.15) {
-        const double extra = 120.0 * (1.15 - adjustedIndex);
-        km = km + extra * extra;
-    }
-    return km;
-}
-
 PeakSearch SearchLevelPeak(const std::function<double(double)>& level, double start) {
     PeakSearch search;
     double d = start;

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "model/model_state.hpp"
+#include "model/specialization.hpp"
 
 namespace kestrova {
 
@@ -14,17 +15,6 @@ inline constexpr int kPeakSearchSteps = 1000;
 // A first peak beyond this (km) is checked by a second search down from 100 km.
 inline constexpr double kSecondSearchAboveKm = 9.0;
 inline constexpr double kSecondSearchStart = 100000.0;
-
-// The runner's performance level at d: the record time at level 1 over the curve's predicted time
-// there. Sets curDist to d.
-double LevelAtDistance(ModelState& state, double d);
-
-// The first guess of the best race distance (m) for a specialization index: short for a runner
-// much faster at 800 m than at 5000 m, long for an endurance runner.
-double FirstBestDistanceGuess(double index);
-
-// The refined guess (km) from the index adjusted for the level at the first guess.
-double RefinedBestDistanceGuess(double adjustedIndex);
 
 struct PeakSearch {
     double peakKm = 0.0;

@@ -60,17 +60,7 @@ void EstimateTrainingSpeeds(ModelState& state, const OxygenEstimates& oxygen,
 
 }  // namespace
 
-void EnsureSpecializationIndex(ModelState& state) {
-    if (state.specIndex != 0.0) {
-        return;
-    }
-    const double t800 = PredictedTimeAt(state, 800.0);
-    const double t5000 = PredictedTimeAt(state, 5000.0);
-    state.specIndex = 0.16 * t5000 / t800;
-}
-
 TrainingAnalysis ComputeTrainingAnalysis(ModelState& state) {
-    EnsureSpecializationIndex(state);
     TrainingAnalysis analysis;
     const OxygenEstimates oxygen = EstimateVo2Max(state);
     analysis.vo2Max = oxygen.vo2Max;

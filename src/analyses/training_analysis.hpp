@@ -23,15 +23,9 @@ struct TrainingAnalysis {
     const char* verdict = "";     // how the best distance shifts with the volume actually run
 };
 
-// A curve fitted in a run that never set the specialization index (a best-two fit with English
-// output as the program's first run) leaves it at 0, which would put the best distance thousands
-// of kilometres out. Sets it from the curve as the metric prediction table does, 0.16 times the
-// ratio of the 5000 m time to the 800 m time; an index left by an earlier run stays as it is.
-void EnsureSpecializationIndex(ModelState& state);
-
 // Evaluates the runner's curve for the analysis. Sets curDist, perfLevel (the level at the first
-// best-distance guess), specIndexAdj and bestDistGuess, and the specialization index when it is
-// still 0 (see EnsureSpecializationIndex).
+// best-distance guess), specIndexAdj and bestDistGuess. Reads the specialization index that
+// every completed Calculate sets from the curve.
 TrainingAnalysis ComputeTrainingAnalysis(ModelState& state);
 
 // Writes the analysis' lines in the given form: the printer and the text file start with an

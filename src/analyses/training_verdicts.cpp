@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "model/specialization.hpp"
+
 namespace kestrova {
 namespace {
 
@@ -49,11 +51,7 @@ const char* DistanceBand(double bestKm) {
 }
 
 double TypicalWeeklyMiles(double level, double bestGuessKm, std::string_view sex, double ageTerm) {
-    double miles = std::pow(level, 2.2) * 35.0 * std::log(1.1 + bestGuessKm);
-    if (sex == "f") {
-        miles = miles * 0.8;
-    }
-    return miles - ageTerm;
+    return TrainingVolumeForLevel(level, bestGuessKm, sex) - ageTerm;
 }
 
 const char* VolumeVerdict(double typicalMiles, int weeklyMiles) {

@@ -9,6 +9,7 @@
 #include "model/number_text.hpp"
 #include "model/pace_model.hpp"
 #include "model/runner_profile.hpp"
+#include "model/specialization.hpp"
 #include "model/start_up_state.hpp"
 
 namespace kestrova {
@@ -108,6 +109,7 @@ CalculateResult Calculate(ModelState& state, MainFormInputs& form, TextSink& pic
         return result;
     }
     result.rows = PrintPredictionTable(state, form, picture1, notifier);
+    SetSpecializationFromCurve(state);
     form.analysisButtonsEnabled = true;
     return result;
 }

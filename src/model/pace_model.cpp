@@ -69,6 +69,11 @@ Prediction PredictTime(const ModelState& state) {
     return p;
 }
 
+double PredictedRaceTime(const ModelState& state, double d) {
+    return ModelTime(state.anaerobicEnergy, state.aerobicPower, state.refDist, d, state.fadeCoef,
+                     state.timeOffset);
+}
+
 double PredictedTimeAt(ModelState& state, double d) {
     state.curDist = d;
     return PredictTime(state).raceTime;

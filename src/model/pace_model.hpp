@@ -41,6 +41,9 @@ struct Prediction {
 };
 Prediction PredictTime(const ModelState& state);
 
+// The runner's predicted race time at d on the state's curve, leaving curDist alone.
+double PredictedRaceTime(const ModelState& state, double d);
+
 // The state's predicted race time at d, with curDist set to d first (as every caller does).
 double PredictedTimeAt(ModelState& state, double d);
 // The state's model-scale time at d, with curDist set to d first.

@@ -25,8 +25,7 @@ long long PairSearchPasses(double dj) {
 
 // Sets the state's curve through race i with the power of the given pace.
 void SetCurveThrough(ModelState& state, int i, double pacePerMile) {
-    const double speed = kMetersPerMile / pacePerMile;
-    const double power = 140.0 + 60.0 * speed * speed;
+    const double power = RunningPower(kMetersPerMile / pacePerMile);
     state.aerobicPower = power;
     state.anaerobicEnergy =
         RaceEnergy(state.raceDist[i], state.adjTime[i]) - state.adjTime[i] * power;

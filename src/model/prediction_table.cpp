@@ -38,33 +38,6 @@ constexpr std::array<TableDistance, 9> kEnglishDistances{{
     {"  marathon  ", 42195.0},
 }};
 
-PredictionRow EvaluateRow(ModelState& state, const TableDistance& distance, double level,
-                          double& t800) {
-    PredictionRow row;
-    row.label = distance.label;
-    row.distance = distance.meters;
-    state.curDist = distance.meters;
-    row.prediction = PredictTime(state);
-    const double t = row.prediction.raceTime;
-    if (state.curDist == 800.0) {
-        t800 = t;
-        state.pred800 = t;
-    }
-    if (state.curDist == 5000.0) {
-        state.specIndex = 0.16 * t / t800;
-        state.pred5000 = t;
-    }
-    row.hasComparison = level > 0.0;
-    if (row.hasComparison) {
-        row.comparisonTime = TimeAtLevel(state, state.sex, 0.0, state.curDist, level);
-        row.speedRatio = row.comparisonTime / t;
-    }
-    const double record = TimeAtLevel(state, state.sex, 1.0, state.curDist, 1.0);
-    state.perfLevel = PerformanceLevelOf(state, record / t, state.curDist, state.sex);
-    row.perfLevel = state.perfLevel;
-    return row;
-}
-
 void PrintRow(const PredictionRow& row, TextSink& sink) {
     sink.Write(row.label);
     sink.MoveToColumn(15);
@@ -88,6 +61,25 @@ void PrintRow(const PredictionRow& row, TextSink& sink) {
 
 }  // namespace
 
+PredictionRow EvaluatePredictionRow(ModelState& state, std::string label, double meters,
+                                    double level) {
+    PredictionRow row;
+    row.label = std::move(label);
+    row.distance = meters;
+    state.curDist = meters;
+    row.prediction = PredictTime(state);
+    const double t = row.prediction.raceTime;
+    row.hasComparison = level > 0.0;
+    if (row.hasComparison) {
+        row.comparisonTime = TimeAtLevel(state, state.sex, 0.0, meters, level);
+        row.speedRatio = row.comparisonTime / t;
+    }
+    const double record = TimeAtLevel(state, state.sex, 1.0, meters, 1.0);
+    state.perfLevel = PerformanceLevelOf(state, record / t, meters, state.sex);
+    row.perfLevel = state.perfLevel;
+    return row;
+}
+
 std::vector<PredictionRow> PrintPredictionTable(ModelState& state, const MainFormInputs& form,
                                                 TextSink& sink, Notifier& notifier) {
     const double level = form.HScroll2 / 1000.0;
@@ -99,9 +91,8 @@ std::vector<PredictionRow> PrintPredictionTable(ModelState& state, const MainFor
     sink.EndLine();
     const auto& distances = form.Option9 ? kMetricDistances : kEnglishDistances;
     std::vector<PredictionRow> rows;
-    double t800 = 0.0;
     for (const TableDistance& distance : distances) {
-        rows.push_back(EvaluateRow(state, distance, level, t800));
+        rows.push_back(EvaluatePredictionRow(state, distance.label, distance.meters, level));
         PrintRow(rows.back(), sink);
     }
     return rows;

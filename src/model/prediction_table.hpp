@@ -31,9 +31,14 @@ inline constexpr const char* kZeroComparisonLevelMessage =
     "A comparison level of 0 cannot be compared with. The Record and % Spd columns are left blank;"
     " move the comparison level above 0 and calculate again.";
 
+// One row at `meters` on the state's curve against the comparison level (a fraction; 0 leaves
+// the comparison blank). Sets curDist to the distance and perfLevel to the row's level, as every
+// table of predictions does.
+PredictionRow EvaluatePredictionRow(ModelState& state, std::string label, double meters,
+                                    double level);
+
 // Prints the prediction table of the state's curve at the nine standard distances (metric or
-// English by Option9), and sets pred800, pred5000 and specIndex (metric list only), perfLevel
-// and curDist as it goes.
+// English by Option9), setting perfLevel and curDist as it goes (the last row's).
 std::vector<PredictionRow> PrintPredictionTable(ModelState& state, const MainFormInputs& form,
                                                 TextSink& sink, Notifier& notifier);
 

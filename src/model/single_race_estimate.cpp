@@ -5,6 +5,7 @@
 #include "model/distance_unit.hpp"
 #include "model/pace_model.hpp"
 #include "model/record_curve.hpp"
+#include "model/specialization.hpp"
 
 namespace kestrova {
 namespace {
@@ -13,24 +14,7 @@ namespace {
 constexpr int kPowerEstimatePasses = 100000;
 
 double TrialPower(double pacePerMile) {
-    const double speed = kMetersPerMile / pacePerMile;
-    return 140.0 + 60.0 * speed * speed;
-}
-
-// The level of the state's curve at d against the record, with curDist set to d.
-double LevelOfCurveAt(ModelState& state, double d) {
-    const double time = PredictedTimeAt(state, d);
-    const double record = TimeAtLevel(state, state.sex, 1.0, d, 1.0);
-    return PerformanceLevelOf(state, record / time, d, state.sex);
-}
-
-// The training volume (miles per week) typical of the current level at the best distance.
-double TrainingNeed(const ModelState& state, double bestKm) {
-    double need = 35.0 * std::pow(state.perfLevel, 2.2) * std::log(bestKm + 1.1);
-    if (state.sex == "f") {
-        need = 0.8 * need;
-    }
-    return need;
+    return RunningPower(kMetersPerMile / pacePerMile);
 }
 
 double BestDistanceAtAge27(ModelState& state) {
@@ -56,8 +40,9 @@ void EstimateAerobicPower(ModelState& state, int i, double trainingAllowance) {
         state.anaerobicEnergy = energy - t * power;
         const double t800 = PredictedTimeAt(state, 800.0);
         const double t5000 = PredictedTimeAt(state, 5000.0);
-        state.specIndex = 0.16 * t5000 / t800;
-        const double need = TrainingNeed(state, BestDistanceAtAge27(state));
+        state.specIndex = SpecializationIndex(t5000, t800);
+        const double need =
+            TrainingVolumeForLevel(state.perfLevel, BestDistanceAtAge27(state), state.sex);
         pace -= 2000.0 * (trainingAllowance + 0.3 - need) /
                 (std::sqrt(state.refDist + 500.0) * (state.weeklyMiles + 10.0));
         if (state.specIndex < 1.12 || pace < 270.0 || need > trainingAllowance - 0.1 ||
@@ -71,19 +56,9 @@ void EstimateAerobicPower(ModelState& state, int i, double trainingAllowance) {
 
 double EstimateBestDistance(ModelState& state) {
     const double index = state.specIndex;
-    double bestDist = 1000.0 * std::exp(14.6 - 10.83 * index);
-    if (index < 1.15) {
-        const double extra = 120.0 * (1.15 - index);
-        bestDist += 1000.0 * extra * extra;
-    }
-    state.perfLevel = LevelOfCurveAt(state, bestDist);
+    state.perfLevel = LevelAtDistance(state, FirstBestDistanceGuess(index));
     state.specIndexAdj = std::pow(index, state.perfLevel / 0.9);
-    double bestKm = std::exp(14.6 - 10.83 * state.specIndexAdj);
-    if (state.specIndexAdj < 1.15) {
-        const double extra = 120.0 * (1.15 - state.specIndexAdj);
-        bestKm += extra * extra;
-    }
-    return bestKm;
+    return RefinedBestDistanceGuess(state.specIndexAdj);
 }
 
 void SingleRaceEstimate(ModelState& state, int i) {
@@ -92,7 +67,7 @@ void SingleRaceEstimate(ModelState& state, int i) {
     state.refDist = state.raceDist[i];
     EstimateAerobicPower(state, i, trainingAllowance);
     for (int repeat = 0; repeat < 2; ++repeat) {
-        state.perfLevel = LevelOfCurveAt(state, 2000.0);
+        state.perfLevel = LevelAtDistance(state, 2000.0);
         EstimateAerobicPower(state, i, trainingAllowance);
     }
 }

@@ -6,7 +6,9 @@
 #include "analyses/training_analysis.hpp"
 #include "model/number_text.hpp"
 #include "model/pace_model.hpp"
+#include "model/prediction_table.hpp"
 #include "model/record_curve.hpp"
+#include "model/specialization.hpp"
 #include "model/start_up_state.hpp"
 #include "model/time_format.hpp"
 #include "output/report_header.hpp"
@@ -18,20 +20,15 @@ namespace {
 // the 5000 m row sets, as the prediction table does.
 void WriteReportRow(ModelState& state, const ReportDistance& distance, double level, double& t800,
                     TextSink& sink) {
-    const double d = distance.meters;
-    state.curDist = d;
-    const Prediction prediction = PredictTime(state);
+    const PredictionRow row = EvaluatePredictionRow(state, distance.label, distance.meters, level);
+    const Prediction& prediction = row.prediction;
     const double t = prediction.raceTime;
-    if (d == 800.0) {
+    if (row.distance == 800.0) {
         t800 = t;
     }
-    if (d == 5000.0) {
-        state.specIndex = 0.16 * t / t800;
+    if (row.distance == 5000.0) {
+        state.specIndex = SpecializationIndex(t, t800);
     }
-    const bool compared = level > 0.0;
-    const double comparison = compared ? TimeAtLevel(state, state.sex, 0.0, d, level) : 0.0;
-    const double record = TimeAtLevel(state, state.sex, 1.0, d, 1.0);
-    state.perfLevel = PerformanceLevelOf(state, record / t, d, state.sex);
 
     sink.Write(distance.label);
     sink.MoveToColumn(14);
@@ -42,16 +39,16 @@ void WriteReportRow(ModelState& state, const ReportDistance& distance, double le
     sink.Write(FormatTime(prediction.pacePerKm));
     sink.MoveToColumn(45);
     sink.Write(FormatTime(prediction.pacePer400));
-    if (compared) {
+    if (row.hasComparison) {
         // A comparison level of 0 has no time; its two columns stay blank, as in the window's
         // prediction table.
         sink.MoveToColumn(55);
-        sink.Write(FormatTime(comparison));
+        sink.Write(FormatTime(row.comparisonTime));
         sink.MoveToColumn(68);
-        sink.Write(PrintedWholeNumber(100.0 * comparison / t));
+        sink.Write(PrintedWholeNumber(100.0 * row.comparisonTime / t));
     }
     sink.MoveToColumn(76);
-    sink.Write(PrintedWholeNumber(100.0 * state.perfLevel));
+    sink.Write(PrintedWholeNumber(100.0 * row.perfLevel));
     sink.EndLine();
 }
 

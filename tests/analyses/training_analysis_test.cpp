@@ -96,34 +96,5 @@ TEST(TrainingAnalysis, LeavesTheBestDistanceValues) {
     EXPECT_EQ(analysis.weeklyMiles, 90);
 }
 
-// "Fit best two" with English output as the first run never sets the specialization index.
-TEST(TrainingAnalysis, IndexNeverSetIsTakenFromTheCurve) {
-    MainFormInputs form;
-    SelectFitBestTwo(form);
-    SelectEnglishOutput(form);
-    ModelState state = CalculatedState(form);
-    ASSERT_EQ(state.specIndex, 0.0);
-    const TrainingAnalysis analysis = ComputeTrainingAnalysis(state);
-
-    ModelState probe = state;
-    const double expected = 0.16 * PredictedTimeAt(probe, 5000.0) / PredictedTimeAt(probe, 800.0);
-    EXPECT_DOUBLE_EQ(state.specIndex, expected);
-    EXPECT_GT(analysis.bestKm, 1.0);
-    EXPECT_LT(analysis.bestKm, 20.0);
-}
-
-TEST(TrainingAnalysis, IndexLeftByAnEarlierRunIsUsedAsItIs) {
-    MainFormInputs form;
-    SelectFitBestTwo(form);
-    SelectEnglishOutput(form);
-    ModelState state = CalculatedState(form);
-    state.specIndex = 1.2;  // left by an earlier run on other races
-    ModelState search = state;
-    const double best = FindBestDistance(search, 1.2);
-    const TrainingAnalysis analysis = ComputeTrainingAnalysis(state);
-    EXPECT_DOUBLE_EQ(state.specIndex, 1.2);
-    EXPECT_DOUBLE_EQ(analysis.bestKm, best);
-}
-
 }  // namespace
 }  // namespace kestrova

@@ -50,23 +50,31 @@ TEST(PredictionTable, MetricRunKeepsThe800And5000Predictions) {
     EXPECT_EQ(run.state.perfLevel, rows[8].perfLevel);
 }
 
-TEST(PredictionTable, EnglishRunLeavesThemAlone) {
-    ModelRun run(FormBuilder()
-                     .Race(0, "0", "5", "20", "1", DistanceUnit::Miles)
-                     .Race(1, "1", "30", "0", "", DistanceUnit::HalfMarathon)
-                     .English()
-                     .BestTwo()
-                     .Build());
-    run.state.pred800 = 1.0;
-    run.state.pred5000 = 2.0;
-    run.state.specIndex = 3.0;
-    ASSERT_TRUE(run.Calculate().Completed());
-    EXPECT_EQ(run.state.pred800, 1.0);
-    EXPECT_EQ(run.state.pred5000, 2.0);
-    EXPECT_EQ(run.state.specIndex, 3.0);
-    EXPECT_EQ(run.picture.Lines()[2].substr(0, 12), "     440 yd ");
-    EXPECT_EQ(run.picture.Lines()[10].substr(0, 12), "  marathon  ");
-    EXPECT_EQ(run.state.curDist, 42195.0);
+// The index and the two predictions belong to the fitted curve, not to the output units: an
+// English run sets them exactly as the metric run of the same races does.
+TEST(PredictionTable, EnglishRunSetsTheCurvesIndexAsTheMetricRunDoes) {
+    const auto form = [](bool english) {
+        FormBuilder builder;
+        builder.Race(0, "0", "5", "20", "1", DistanceUnit::Miles)
+            .Race(1, "1", "30", "0", "", DistanceUnit::HalfMarathon);
+        if (english) {
+            builder.English();
+        }
+        return builder.Build();
+    };
+    ModelRun metric(form(false));
+    ModelRun english(form(true));
+    english.state.specIndex = 3.0;  // left by an earlier run
+    ASSERT_TRUE(metric.Calculate().Completed());
+    ASSERT_TRUE(english.Calculate().Completed());
+    EXPECT_EQ(english.state.pred800, metric.state.pred800);
+    EXPECT_EQ(english.state.pred5000, metric.state.pred5000);
+    EXPECT_EQ(english.state.specIndex, metric.state.specIndex);
+    // What the metric rows print is what the state keeps.
+    EXPECT_EQ(metric.result.rows[1].prediction.raceTime, metric.state.pred800);
+    EXPECT_EQ(metric.result.rows[6].prediction.raceTime, metric.state.pred5000);
+    EXPECT_EQ(english.picture.Lines()[10].substr(0, 12), "  marathon  ");
+    EXPECT_EQ(english.state.curDist, 42195.0);
 }
 
 TEST(PredictionTable, FullComparisonLevelShowsTheRecords) {

@@ -197,5 +197,26 @@ TEST(FullReport, TextFileFormHasNoEmptyLines) {
     }
 }
 
+Lines AnalysisLines(ModelState state) {
+    LineBuffer window;
+    RunTrainingAnalysis(state, kAnalysisWindowTarget, window);
+    return window.Lines();
+}
+
+// The analysis reads the curve alone: the output units of the last Calculate and a report printed
+// in between change none of its lines.
+TEST(FullReport, AnalysisIsTheSameAfterMetricOrEnglishRunsAndAfterTheReport) {
+    MainFormInputs metricForm;
+    SetWeeklyVolume(metricForm, 40);
+    MainFormInputs englishForm = metricForm;
+    SelectEnglishOutput(englishForm);
+    const Lines metric = AnalysisLines(CalculatedState(metricForm));
+    ModelState english = CalculatedState(englishForm);
+    EXPECT_EQ(AnalysisLines(english), metric);
+    LineBuffer report;
+    ProduceFullReport(english, englishForm, report);
+    EXPECT_EQ(AnalysisLines(english), metric);
+}
+
 }  // namespace
 }  // namespace kestrova
