@@ -35,8 +35,9 @@ std::string JsonNumbers(const std::array<double, N>& values) {
 }
 
 std::string PerformanceTableJson(const PerformanceTable& table) {
-    std::string json = "{\n  " + JsonField("caption", JsonString(table.caption)) + "\n  " +
-                       JsonField("columns", JsonNumbers(table.columns)) + "\n  \"rows\": [\n";
+    std::string json = "{\n  " + JsonField("caption", JsonString(table.caption), true) + ",\n  " +
+                       JsonField("columns", JsonNumbers(table.columns), true) +
+                       ",\n  \"rows\": [\n";
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const PerformanceTableRow& row = table.rows[r];
         json += "    {" + JsonField("label", JsonString(Trimmed(row.label))) +
