@@ -16,6 +16,7 @@
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
 #include "app/form_settings.hpp"
+#include "app/performance_tables_window.hpp"
 #include "app/report_printing.hpp"
 #include "app/text_canvas.hpp"
 #include "model/calculate.hpp"
@@ -120,6 +121,8 @@ void MainWindow::ConnectReports() {
             [this] { PrintFullReport(state_, FormInputs(), this, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,
             [this] { SaveFullReportTextFile(state_, FormInputs(), notifier_); });
+    connect(menus_.performance, &QAction::triggered, this,
+            [this] { OpenPerformanceTablesWindow(Context()); });
 }
 
 void MainWindow::ShowWeeklyVolume(int miles) {

@@ -48,13 +48,13 @@ void AddFileMenu(QMenuBar* bar, MainMenus& menus) {
 }
 
 void AddTablesMenu(QMenuBar* bar, MainMenus& menus) {
-    // The four table windows come later; until then their items stay disabled.
+    // The other three table windows come later; until then their items stay disabled.
     QMenu* tables = AddMenu(bar, "tables", QStringLiteral("&Tables"));
     menus.hillpaces = AddItem(tables, "hillpaces", QStringLiteral("&Hill Paces"), false);
     menus.tread = AddItem(tables, "tread", QStringLiteral("&Treadmill Equivalents"), false);
     menus.power = AddItem(tables, "power", QStringLiteral("&Power and Energy"), false);
-    menus.performance = AddItem(tables, "performance",
-                                QStringLiteral("P&erformance Tables and Age Effects"), false);
+    menus.performance =
+        AddItem(tables, "performance", QStringLiteral("P&erformance Tables and Age Effects"));
 }
 
 void AddGraphMenu(QMenuBar* bar, MainMenus& menus) {
