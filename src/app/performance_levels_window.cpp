@@ -14,7 +14,7 @@ namespace {
 
 // Room for the header, nine columns of times and every line of the table.
 constexpr int kCanvasColumns = 104;
-constexpr int kCanvasLines = 31;
+constexpr int kCanvasLines = 33;
 
 }  // namespace
 
