@@ -51,7 +51,7 @@ class PerformanceTablesWindowTest : public ::testing::Test {
     QPointer<PerformanceTablesWindow> window_;
 };
 
-TEST_F(PerformanceTablesWindowTest, ControlsDefaultsAndSize) {
+TEST_F(PerformanceTablesWindowTest, ControlsDefaultsSizeAndMaximum) {
     Open();
     EXPECT_EQ(window_->objectName(), "pertabspec");
     EXPECT_EQ(window_->windowTitle(), "Performance table specifications");
@@ -83,10 +83,8 @@ TEST_F(PerformanceTablesWindowTest, ControlsDefaultsAndSize) {
     EXPECT_LE(window_->width(), 1366);
     EXPECT_LE(window_->height(), 768);
     EXPECT_EQ(OpenPerformanceTablesWindow(context_.Context()), window_.data());
-}
 
-TEST_F(PerformanceTablesWindowTest, MaximumFollowsMinimumAndInterval) {
-    Open();
+    // The maximum follows the minimum and the interval as they are typed.
     QLineEdit* minimum = Find<QLineEdit>("Text1");
     minimum->clear();
     minimum->insert("6");  // typed one character at a time
