@@ -18,6 +18,7 @@
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
 #include "app/form_settings.hpp"
+#include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
 #include "app/report_printing.hpp"
 #include "app/slope_window.hpp"
@@ -128,6 +129,8 @@ void MainWindow::ConnectReports() {
     connect(menus_.hillpaces, &QAction::triggered, this, [this] { OpenSlopeWindow(Context()); });
     connect(menus_.tread, &QAction::triggered, this, [this] { OpenTreadmillWindow(Context()); });
     connect(menus_.power, &QAction::triggered, this, [this] { OpenPowerWindow(Context()); });
+    connect(menus_.performance, &QAction::triggered, this,
+            [this] { OpenPerformanceTablesWindow(Context()); });
 }
 
 void MainWindow::ShowWeeklyVolume(int miles) {

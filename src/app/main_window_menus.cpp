@@ -52,9 +52,8 @@ void AddTablesMenu(QMenuBar* bar, MainMenus& menus) {
     menus.hillpaces = AddItem(tables, "hillpaces", QStringLiteral("&Hill Paces"));
     menus.tread = AddItem(tables, "tread", QStringLiteral("&Treadmill Equivalents"));
     menus.power = AddItem(tables, "power", QStringLiteral("&Power and Energy"));
-    // The performance tables window comes later; until then its item stays disabled.
-    menus.performance = AddItem(tables, "performance",
-                                QStringLiteral("P&erformance Tables and Age Effects"), false);
+    menus.performance =
+        AddItem(tables, "performance", QStringLiteral("P&erformance Tables and Age Effects"));
 }
 
 void AddGraphMenu(QMenuBar* bar, MainMenus& menus) {

@@ -108,7 +108,8 @@ one per line, as "CAPTION: TEXT" (or just "TEXT" when there is no caption).
 
 Exit status:
   0  the command printed what it was asked for
-  3  a race or profile entry was refused (the message says why)
+  3  a race or profile entry, or the column values of a table, was refused
+     (the message says why)
   2  the command line or a file could not be used
 )";
     return out.str();

@@ -13,6 +13,7 @@ CliCommand AnalysisCommand();
 CliCommand PowerCommand();
 CliCommand SlopesCommand();
 CliCommand TreadmillCommand();
+CliCommand PerfTableCommand();
 
 const std::vector<CliCommand>& AllCliCommands();
 

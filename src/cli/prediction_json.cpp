@@ -7,14 +7,6 @@
 namespace kestrova {
 namespace {
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return "";
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string RowJson(const PredictionRow& row) {
     const double noValue = std::nan("");
     return "{" + JsonField("label", JsonString(Trimmed(row.label))) +

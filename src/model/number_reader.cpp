@@ -78,6 +78,10 @@ double ReadAsNumber(std::string_view text) {
     return ConvertPrefix(text.substr(start, length));
 }
 
+bool StartsWithNumber(std::string_view text) {
+    return NumericPrefixLength(text, SkipBlanks(text, 0)) > 0;
+}
+
 std::optional<double> ReadWholeNumber(std::string_view text) {
     const std::size_t start = SkipBlanks(text, 0);
     const std::size_t length = NumericPrefixLength(text, start);

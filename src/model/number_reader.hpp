@@ -10,6 +10,10 @@ namespace kestrova {
 // without one reads as 0. No hex, "inf", "nan" or locale forms are accepted.
 double ReadAsNumber(std::string_view text);
 
+// Whether the text has a numeric prefix after its leading blanks, that is whether ReadAsNumber
+// reads a number from it rather than the 0 of a text without one.
+bool StartsWithNumber(std::string_view text);
+
 // The value of a text that is one decimal number as a whole (leading and trailing blanks
 // allowed), or nothing when any other character follows the number or no number is there.
 std::optional<double> ReadWholeNumber(std::string_view text);

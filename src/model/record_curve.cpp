@@ -62,8 +62,11 @@ double SolveForLevel(const ModelState& state, std::string_view sex, double recor
 }  // namespace
 
 void UpdateAgeFlag(ModelState& state) {
-    state.ageFlag =
-        (state.agecomp == 1 || state.ageTableFlag == 1 || state.timesByAgeSelected) ? 1 : 0;
+    state.ageFlag = AgeFlagFromInputs(state);
+}
+
+int AgeFlagFromInputs(const ModelState& state) {
+    return (state.agecomp == 1 || state.ageTableFlag == 1 || state.timesByAgeSelected) ? 1 : 0;
 }
 
 double TimeAtLevel(ModelState& state, std::string_view sex, double recordOnly, double d,

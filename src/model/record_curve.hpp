@@ -13,6 +13,9 @@ namespace kestrova {
 // age table being generated, and the performance tables' "Times by age for level" option.
 void UpdateAgeFlag(ModelState& state);
 
+// The age flag those three inputs give (1 on, 0 off), without storing it.
+int AgeFlagFromInputs(const ModelState& state);
+
 // With recordOnly not 0: the modelled record time (s) at distance d, age-graded when the age flag
 // is on. With recordOnly 0: the time whose performance level equals `level`. Recomputes the age
 // flag first. A level of 0 or less cannot be solved for and gives NaN.

@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 
 #include "app/analysis_window.hpp"
+#include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
 #include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
@@ -70,6 +71,23 @@ TEST_F(MainWindowReportsTest, FullReportAsksForAPrinterAndPrintsNothingWhenCance
     EXPECT_TRUE(answer.Answered());
     EXPECT_TRUE(askedForPrinter);
     EXPECT_TRUE(notifier_.Messages().empty());
+}
+
+// The tables window switches the program's sex while it is open; closing it recalculates from
+// the main window, which brings the runner's sex back and counts as a calculation.
+TEST_F(MainWindowReportsTest, PerformanceTablesOpenFromTheMenuAndRecalculateWhenClosed) {
+    Find<QAction>("performance")->trigger();
+    Find<QAction>("performance")->trigger();
+    const auto windows = Window().findChildren<PerformanceTablesWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.front()->isVisible());
+    windows.front()->findChild<QAbstractButton*>("Option2")->click();
+    EXPECT_EQ(state_.sex, "f");
+    EXPECT_EQ(state_.calculated, 0);
+    windows.front()->close();
+    EXPECT_EQ(state_.sex, "m");
+    EXPECT_EQ(state_.calculated, 1);
+    EXPECT_FALSE(Find<TextCanvas>("Picture1")->Buffer().Lines().empty());
 }
 
 }  // namespace

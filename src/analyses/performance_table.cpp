@@ -1,0 +1,134 @@
+#include "analyses/performance_table.hpp"
+
+#include <cmath>
+
+#include "model/headless_calculate.hpp"
+#include "model/number_reader.hpp"
+#include "model/number_text.hpp"
+#include "model/record_curve.hpp"
+
+namespace kestrova {
+namespace {
+
+// Passes that bring a synthetic time's age-graded level to the runner's.
+constexpr int kLevelMatchPasses = 5;
+
+std::string SexWord(const ModelState& state) {
+    return state.sex == "f" ? "Female" : "Male";
+}
+
+// The window caption, each rule overriding the one before. `ageGraded` tells whether the record
+// times of a general table are graded for the age `age`.
+std::string Caption(const ModelState& state, const PerformanceTableSpec& spec, bool ageGraded,
+                    double age) {
+    std::string caption = "Performance Levels (Open " + SexWord(state) + ")";
+    if (ageGraded) {
+        caption = "Performance Levels (" + SexWord(state) + " Age " + PlainNumberText(age) + ")";
+    }
+    if (spec.kind == PerformanceTableKind::TimesByAge) {
+        caption = "Performances by Age (" + SexWord(state) + " Level " + spec.level + ")";
+    }
+    if (spec.kind == PerformanceTableKind::Individual) {
+        caption = "Predicted Performances at Various Ages";
+    }
+    return caption;
+}
+
+// The (age-graded) performance level of `time` at d.
+double LevelOfTime(ModelState& work, double d, double time) {
+    const double record = TimeAtLevel(work, work.sex, 1.0, d, 1.0);
+    return PerformanceLevelOf(work, record / time, d, work.sex);
+}
+
+// The time at d whose age-graded level at the state's age is `level`.
+double TimeForLevel(ModelState& work, double d, double level) {
+    double time = TimeAtLevel(work, work.sex, 0.0, d, level);
+    for (int pass = 0; pass < kLevelMatchPasses; ++pass) {
+        time = time * LevelOfTime(work, d, time) / level;
+    }
+    return time;
+}
+
+// The runner's own predictions at each column's age: an 800 m and a 5000 m time that keep the
+// runner's current age-graded levels at that age, and the curve through them, headless.
+void FillIndividualColumns(ModelState& work, const MainFormInputs& form,
+                           const std::array<double, kLevelTableColumns>& ages, Notifier& notifier) {
+    const double level800 = LevelOfTime(work, 800.0, work.pred800);
+    const double level5000 = LevelOfTime(work, 5000.0, work.pred5000);
+    MainFormInputs inputs = form;
+    for (int c = 0; c < kLevelTableColumns; ++c) {
+        work.age = ages[static_cast<std::size_t>(c)];
+        const SyntheticRunner runner{TimeForLevel(work, 800.0, level800),
+                                     TimeForLevel(work, 5000.0, level5000), c};
+        CalculateHeadless(work, inputs, runner, notifier);
+    }
+}
+
+double TableTime(ModelState& work, const PerformanceTableSpec& spec, double column,
+                 std::size_t slot, std::size_t c) {
+    const double d = work.levelTableDist[slot];
+    switch (spec.kind) {
+        case PerformanceTableKind::General:
+            return TimeAtLevel(work, work.sex, 0.0, d, column / 100.0);
+        case PerformanceTableKind::TimesByAge:
+            work.age = column;
+            return TimeAtLevel(work, work.sex, 0.0, d, ReadAsNumber(spec.level) / 100.0);
+        case PerformanceTableKind::Individual:
+            break;
+    }
+    return work.levelTableTimes[slot][c];
+}
+
+bool HasCurrentPredictions(const ModelState& state) {
+    const auto usable = [](double t) { return std::isfinite(t) && t > 0.0; };
+    return state.calculated != 0 && usable(state.pred800) && usable(state.pred5000);
+}
+
+}  // namespace
+
+std::optional<PerformanceTable> GeneratePerformanceTable(ModelState& state,
+                                                         const PerformanceTableSpec& spec,
+                                                         const MainFormInputs& form,
+                                                         Notifier& notifier) {
+    // Predictions of an earlier run are needed; a run that never completed left none.
+    if (spec.kind == PerformanceTableKind::Individual && !HasCurrentPredictions(state)) {
+        notifier.Show(kMustCalculateFirstMessage);
+        return std::nullopt;
+    }
+    if (const std::optional<std::string> problem = ColumnValueProblem(spec)) {
+        notifier.Show(*problem);
+        return std::nullopt;
+    }
+    // The tables move the age, the age flag and (for the individual table) the whole fit; they
+    // work on a copy so that the runner's state is exactly as it was afterwards.
+    ModelState work = state;
+    work.age = ReadAsNumber(form.txtage);
+    work.ageTableFlag = spec.kind == PerformanceTableKind::Individual ? 1 : 0;
+    work.timesByAgeSelected = spec.kind == PerformanceTableKind::TimesByAge;
+
+    PerformanceTable table;
+    table.kind = spec.kind;
+    table.caption = Caption(work, spec, AgeFlagFromInputs(work) == 1, work.age);
+    table.columns = ColumnValues(spec);
+    const auto& distances = PerformanceTableDistances();
+    for (std::size_t r = 0; r < distances.size(); ++r) {
+        work.levelTableDist[r + 1] = distances[r].meters;
+    }
+    if (spec.kind == PerformanceTableKind::Individual) {
+        FillIndividualColumns(work, form, table.columns, notifier);
+    }
+    for (std::size_t r = 0; r < distances.size(); ++r) {
+        PerformanceTableRow& row = table.rows[r];
+        row.label = distances[r].label;
+        row.distance = distances[r].meters;
+        for (std::size_t c = 0; c < table.columns.size(); ++c) {
+            row.times[c] = TableTime(work, spec, table.columns[c], r + 1, c);
+        }
+    }
+    state.age = ReadAsNumber(form.txtage);
+    state.levelTableDist = work.levelTableDist;
+    state.levelTableTimes = work.levelTableTimes;
+    return table;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,64 @@
+#include "app/performance_levels_window.hpp"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/open_or_raise.hpp"
+#include "app/text_canvas.hpp"
+#include "app/window_printing.hpp"
+
+namespace kestrova {
+namespace {
+
+// Room for the header, nine columns of times and every line of the table.
+constexpr int kCanvasColumns = 104;
+constexpr int kCanvasLines = 33;
+
+}  // namespace
+
+PerformanceLevelsWindow::PerformanceLevelsWindow(Notifier& notifier, QWidget* owner)
+    : QWidget(owner, Qt::Window), notifier_(notifier), canvas_(new TextCanvas(this)) {
+    setObjectName("perflevform");
+    setWindowTitle("Performance levels");
+    setAttribute(Qt::WA_DeleteOnClose);
+    canvas_->setObjectName("canvas");
+    const QFontMetrics metrics(canvas_->font());
+    canvas_->setMinimumSize(metrics.horizontalAdvance(QString(kCanvasColumns, QChar('M'))),
+                            metrics.lineSpacing() * kCanvasLines);
+
+    auto* close = new QPushButton("&Close", this);
+    close->setObjectName("Command1");
+    auto* print = new QPushButton("&Print", this);
+    print->setObjectName("Command2");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(print);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(canvas_);
+    layout->addLayout(buttons);
+
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(print, &QPushButton::clicked, this, [this] { PrintWindowImage(*this, notifier_); });
+}
+
+void PerformanceLevelsWindow::ShowTable(const PerformanceTable& table) {
+    setWindowTitle(QString::fromStdString(table.caption));
+    canvas_->Clear();
+    WritePerformanceTable(table, *canvas_);
+    canvas_->Flush();
+}
+
+PerformanceLevelsWindow* ShowPerformanceLevelsWindow(const WindowContext& context,
+                                                     const PerformanceTable& table) {
+    QWidget* owner = context.owner;
+    Notifier& notifier = context.notifier;
+    PerformanceLevelsWindow* window = OpenOrRaise<PerformanceLevelsWindow>(
+        owner, [&notifier, owner] { return new PerformanceLevelsWindow(notifier, owner); });
+    window->ShowTable(table);
+    return window;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,238 @@
+#include "analyses/performance_table.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "model/record_curve.hpp"
+#include "model/time_format.hpp"
+#include "support/model_fixtures.hpp"
+
+namespace kestrova {
+namespace {
+
+using test_support::CalculatedState;
+using Kind = PerformanceTableKind;
+
+// The state after the main window's "Calculate" button on `form`.
+ModelState ButtonCalculated(MainFormInputs& form) {
+    ModelState state = CalculatedState(form);
+    state.calculated = 1;
+    return state;
+}
+
+PerformanceTableSpec Spec(Kind kind, std::string minimum = "60", std::string interval = "5",
+                          std::string level = "100") {
+    return {kind, std::move(minimum), std::move(interval), std::move(level)};
+}
+
+std::vector<std::string> TableLines(const PerformanceTable& table) {
+    LineBuffer sink;
+    WritePerformanceTable(table, sink);
+    EXPECT_TRUE(sink.CurrentLine().empty());
+    return sink.Lines();
+}
+
+TEST(PerformanceTable, DefaultGeneralTableHasTheRecordTimesInItsLastColumn) {
+    MainFormInputs form;
+    ModelState state = StartUpState(form);
+    state.sex = "m";
+    RecordingNotifier notifier;
+    const auto table = GeneratePerformanceTable(state, Spec(Kind::General), form, notifier);
+    ASSERT_TRUE(table);
+    EXPECT_TRUE(notifier.Messages().empty());
+    EXPECT_EQ(table->caption, "Performance Levels (Open Male)");
+    const std::vector<std::string> lines = TableLines(*table);
+    ASSERT_EQ(lines.size(), 30u);
+    EXPECT_EQ(lines[0],
+              " Level (%):     60        65        70        75        80        85        90   "
+              "     95        100 ");
+    EXPECT_EQ(lines[1], "");
+    // Six rows, an empty line, six rows ...; every label nine characters but " half mara".
+    ModelState records = StartUpState(form);
+    for (std::size_t r = 0; r < table->rows.size(); ++r) {
+        const PerformanceTableRow& row = table->rows[r];
+        const std::string& line = lines[2 + r + r / 6];
+        EXPECT_EQ(lines[8 + r / 6 * 7], "");
+        const std::size_t labelWidth = row.label == " half mara" ? 10 : 9;
+        EXPECT_EQ(row.label.size(), labelWidth);
+        EXPECT_EQ(line.substr(0, labelWidth), row.label);
+        EXPECT_EQ(line.substr(labelWidth, 11 - labelWidth), std::string(11 - labelWidth, ' '));
+        const double record = TimeAtLevel(records, "m", 1.0, row.distance, 1.0);
+        EXPECT_DOUBLE_EQ(row.times[8], record);
+        EXPECT_EQ(line.substr(91, 10), FormatTime(record));
+        EXPECT_GT(row.times[0], row.times[1]);  // 60 % is slower than 65 %
+    }
+    EXPECT_EQ(lines[2].substr(91), "       9.8");   // 9.761 s, the men's 100 m
+    EXPECT_EQ(lines[28].substr(91), " 2:06:05  ");  // 2:06:04.9, the marathon
+}
+
+TEST(PerformanceTable, TimesByAgeAtFullLevelAreTheAgeGradedRecords) {
+    MainFormInputs form;
+    ModelState state = StartUpState(form);
+    state.sex = "m";
+    RecordingNotifier notifier;
+    const auto table =
+        GeneratePerformanceTable(state, Spec(Kind::TimesByAge, "40", "20", "100"), form, notifier);
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->caption, "Performances by Age (Male Level 100)");
+    EXPECT_EQ(TableLines(*table)[0].substr(0, 20), " Age (yr):      40  ");
+    // 10 000 m open record 1582.563 s, age factors of the men at level 1.
+    const PerformanceTableRow& tenK = table->rows[17];
+    EXPECT_EQ(tenK.distance, 10000.0);
+    EXPECT_NEAR(tenK.times[0] / 1582.563, 1.0466, 1e-4);
+    EXPECT_NEAR(tenK.times[1] / 1582.563, 1.2257, 1e-4);
+    EXPECT_NEAR(tenK.times[2] / 1582.563, 1.6332, 1e-4);
+    EXPECT_EQ(state.ageFlag, 0);  // restored
+    EXPECT_EQ(state.age, 35.0);   // the main window's age box
+}
+
+TEST(PerformanceTable, CaptionRulesInTheirOrder) {
+    struct Case {
+        Kind kind;
+        const char* sex;
+        int agecomp;
+        const char* level;
+        const char* caption;
+    };
+    const std::vector<Case> cases = {
+        {Kind::General, "m", 0, "100", "Performance Levels (Open Male)"},
+        {Kind::General, "f", 0, "100", "Performance Levels (Open Female)"},
+        {Kind::General, "m", 1, "100", "Performance Levels (Male Age 35.5)"},
+        {Kind::General, "f", 1, "100", "Performance Levels (Female Age 35.5)"},
+        {Kind::TimesByAge, "m", 0, " 90x", "Performances by Age (Male Level  90x)"},
+        {Kind::TimesByAge, "f", 1, "80", "Performances by Age (Female Level 80)"},
+        {Kind::Individual, "f", 1, "100", "Predicted Performances at Various Ages"},
+        {Kind::Individual, "m", 0, "100", "Predicted Performances at Various Ages"},
+    };
+    for (const Case& c : cases) {
+        MainFormInputs form;
+        form.txtage = "35.5";
+        form.agecomp = c.agecomp;
+        if (std::string(c.sex) == "f") {
+            SelectFemale(form);
+        }
+        ModelState state = ButtonCalculated(form);
+        state.sex = c.sex;
+        RecordingNotifier notifier;
+        const auto table =
+            GeneratePerformanceTable(state, Spec(c.kind, "60", "5", c.level), form, notifier);
+        ASSERT_TRUE(table);
+        EXPECT_EQ(table->caption, c.caption);
+    }
+}
+
+// The individual table fits nine runners of its own; the runner's fit is untouched.
+TEST(PerformanceTable, IndividualTableKeepsTheRunnersFitAndMatchesItAtTheRunnersAge) {
+    MainFormInputs form = test_support::EnduranceRunner();
+    ModelState state = ButtonCalculated(form);
+    const ModelState before = state;
+    RecordingNotifier notifier;
+    const auto table =
+        GeneratePerformanceTable(state, Spec(Kind::Individual, "35", "5"), form, notifier);
+    ASSERT_TRUE(table);
+    EXPECT_TRUE(notifier.Messages().empty());
+    const auto fit = [](const ModelState& s) {
+        return std::tuple(s.aerobicPower, s.anaerobicEnergy, s.refDist, s.raceDist, s.adjTime,
+                          s.perfLevel, s.curDist, s.ageFlag, s.ageTableFlag, s.syntheticMode);
+    };
+    EXPECT_EQ(fit(state), fit(before));
+    // At the runner's own age the synthetic runner is the runner again.
+    EXPECT_NEAR(table->rows[4].times[0], state.pred800, 0.05);
+    EXPECT_NEAR(table->rows[14].times[0], state.pred5000, 0.5);
+    // The times are what the headless runs left.
+    for (std::size_t r = 0; r < table->rows.size(); ++r) {
+        EXPECT_EQ(table->rows[r].times[3], state.levelTableTimes[r + 1][3]);
+    }
+}
+
+TEST(PerformanceTable, IndividualTableNeedsACompletedCalculate) {
+    MainFormInputs form;
+    ModelState state = StartUpState(form);
+    RecordingNotifier notifier;
+    const PerformanceTableSpec spec = Spec(Kind::Individual);
+    EXPECT_FALSE(GeneratePerformanceTable(state, spec, form, notifier));
+    // A button press whose run stopped before any fit leaves no predictions either.
+    state.calculated = 1;
+    EXPECT_FALSE(GeneratePerformanceTable(state, spec, form, notifier));
+    EXPECT_EQ(notifier.Messages(),
+              std::vector<Message>(2, {kMustCalculateFirstMessage, "", false}));
+    EXPECT_EQ(state.levelTableDist[1], 0.0);
+    // The other two kinds need no runner.
+    EXPECT_TRUE(GeneratePerformanceTable(state, Spec(Kind::General), form, notifier));
+}
+
+TEST(PerformanceTable, ColumnValuesNoCurveCanUseAreRefusedNamingTheBox) {
+    struct Case {
+        PerformanceTableSpec spec;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {Spec(Kind::General, "", "5"), "The Minimum box must hold a number."},
+        {Spec(Kind::TimesByAge, "60", "five"), "The Interval box must hold a number."},
+        {Spec(Kind::TimesByAge, "60", "5", "x"),
+         "The level box of \"Times by age for level\" must hold a number."},
+        {Spec(Kind::General, "0", "5"),
+         "The Minimum must be above 0: a performance level of 0 or less has no times."},
+        {Spec(Kind::Individual, "-1", "5"),
+         "The Minimum must be above 0: an age of 0 or less has no times."},
+        {Spec(Kind::TimesByAge, "30", "-4"),
+         "The Interval takes the last column to 0 or less: every age must be above 0."},
+        {Spec(Kind::General, "1e308", "1e308"),
+         "The Minimum and Interval give columns beyond the range of numbers: make them smaller."},
+        {Spec(Kind::TimesByAge, "30", "5", "0"),
+         "The level of \"Times by age for level\" must be above 0: a performance level of 0 or "
+         "less has no times."},
+    };
+    MainFormInputs form;
+    ModelState state = ButtonCalculated(form);
+    const ModelState before = state;
+    for (const Case& c : cases) {
+        RecordingNotifier notifier;
+        EXPECT_FALSE(GeneratePerformanceTable(state, c.spec, form, notifier)) << c.message;
+        ASSERT_EQ(notifier.Messages().size(), 1u);
+        EXPECT_EQ(notifier.Messages()[0].text, c.message);
+    }
+    EXPECT_EQ(state.levelTableDist, before.levelTableDist);
+    EXPECT_EQ(state.age, before.age);
+    EXPECT_EQ(state.aerobicPower, before.aerobicPower);
+    // Stray characters after a number are read past, as in every box; a level box that is no
+    // number matters only to the table that uses it.
+    RecordingNotifier notifier;
+    EXPECT_TRUE(
+        GeneratePerformanceTable(state, Spec(Kind::General, "60%", "5 ", "x"), form, notifier));
+    EXPECT_TRUE(notifier.Messages().empty());
+}
+
+TEST(PerformanceTable, WideValuesWidenTheLinesInsteadOfBreakingThem) {
+    MainFormInputs form;
+    ModelState state = StartUpState(form);
+    state.sex = "f";
+    RecordingNotifier notifier;
+    const auto table =
+        GeneratePerformanceTable(state, Spec(Kind::General, "123456789.25", "0.5"), form, notifier);
+    ASSERT_TRUE(table);
+    const std::vector<std::string> lines = TableLines(*table);
+    ASSERT_EQ(lines.size(), 30u);
+    EXPECT_EQ(lines[0].substr(0, 43), " Level (%):     123456789.25  123456789.75 ");
+    const auto slow =
+        GeneratePerformanceTable(state, Spec(Kind::General, "2", "1"), form, notifier);
+    ASSERT_TRUE(slow);
+    // At 2 % the marathon takes days: each time still follows the one before on its line.
+    const std::vector<std::string> slowLines = TableLines(*slow);
+    ASSERT_EQ(slowLines.size(), 30u);
+    EXPECT_GT(slowLines[28].size(), 101u);
+}
+
+TEST(PerformanceTable, MaximumIsMinimumPlusEightIntervals) {
+    EXPECT_EQ(MaximumText("60", "5"), " 100");
+    EXPECT_EQ(MaximumText(" 20 yrs", "2.5"), " 40");
+    EXPECT_EQ(MaximumText("-10", "1"), "-2");
+    EXPECT_EQ(MaximumText("", "abc"), " 0");
+    EXPECT_EQ(MaximumText("0.1", "0.1"), " .9");
+}
+
+}  // namespace
+}  // namespace kestrova
