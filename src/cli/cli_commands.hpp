@@ -10,6 +10,7 @@ namespace kestrova {
 CliCommand TableCommand();
 CliCommand ReportCommand();
 CliCommand AnalysisCommand();
+CliCommand GraphCommand();
 
 const std::vector<CliCommand>& AllCliCommands();
 

@@ -75,7 +75,21 @@ std::optional<CanvasLine> ClipLine(CanvasLine line, double width, double height)
     return line;
 }
 
+constexpr double kTwipsPerPoint = 20.0;
+constexpr double kFontUnits = 2048.0;
+constexpr double kDigitUnits = 1139.0;
+constexpr double kNarrowUnits = 569.0;
+
 }  // namespace
+
+double NumberTextWidth(std::string_view text) {
+    double units = 0.0;
+    for (const char c : text) {
+        const bool narrow = c == ' ' || c == '.' || c == '-' || c == '+';
+        units += narrow ? kNarrowUnits : kDigitUnits;
+    }
+    return units / kFontUnits * kCanvasFontPoints * kTwipsPerPoint;
+}
 
 PaletteColour PaletteRgb(int index) {
     if (index < 0 || index >= static_cast<int>(kPalette.size())) {

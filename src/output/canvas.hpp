@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -20,10 +21,14 @@ struct PaletteColour {
 // Palette index 0 (black) to 15 (white); an index outside 0-15 gives black.
 PaletteColour PaletteRgb(int index);
 
-// Texts are written in the fixed-pitch table font; every character is this many twips wide
-// (0.6 em at 8.25 pt), so a text that follows another on the same line starts this far on per
-// character. A text's position is the top left of its first character.
-inline constexpr double kCanvasCharWidth = 99.0;
+// Texts are written in a sans-serif font of 8 points (Arial, or Liberation Sans, which has the
+// same widths); a text's position is the top left of its first character.
+inline constexpr double kCanvasFontPoints = 8.0;
+
+// The width in twips of a number text in that font, for placing what follows it on the same
+// line: a digit is 1139/2048 of the font size wide, a blank, point or sign 569/2048 (other
+// characters count as digits).
+double NumberTextWidth(std::string_view text);
 
 struct CanvasLine {
     double x1 = 0.0;

@@ -57,8 +57,7 @@ void PaceScales(const GraphFrame& frame, Canvas& canvas) {
         const std::string percent = kPercent[static_cast<std::size_t>(r)];
         if (!percent.empty()) {
             canvas.Text(448.0, y, percent, kLightMagenta);
-            canvas.Text(448.0 + kCanvasCharWidth * static_cast<double>(percent.size()), y, "%",
-                        kRed);
+            canvas.Text(448.0 + NumberTextWidth(percent), y, "%", kRed);
         }
         const int pace = (135 - 15 * r) + frame.k0;
         canvas.Text(112.0, y, PrintedNumber(pace), kBlack);
