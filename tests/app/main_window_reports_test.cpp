@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/analysis_window.hpp"
+#include "app/graph_window.hpp"
 #include "app/text_canvas.hpp"
 #include "main_window_fixture.hpp"
 
@@ -29,6 +30,21 @@ TEST_F(MainWindowReportsTest, AnalyzeOpensOneAnalysisWindowWithTheAnalysis) {
     const std::vector<std::string>& lines = analysis.Canvas().Buffer().Lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), " TRAINING AND SPECIALIZATION ANALYSIS:");
+}
+
+TEST_F(MainWindowReportsTest, GraphDrawsOverOneGraphWindowInTheChosenScale) {
+    Calculate();
+    Find<QAction>("lin2")->trigger();
+    Find<QAbstractButton>("Command2")->click();
+    const auto windows = Window().findChildren<GraphWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    const std::size_t once = windows.front()->View().Drawing().Items().size();
+    EXPECT_EQ(state_.graphScale, 2);
+    EXPECT_NEAR(state_.curDist, 3400, 1e-9);  // the last point of the 400 m - 3200 m scale
+    Find<QAbstractButton>("Command2")->click();
+    ASSERT_EQ(Window().findChildren<GraphWindow*>().size(), 1);
+    EXPECT_EQ(windows.front()->View().Drawing().Items().size(), 2 * once);
+    EXPECT_TRUE(notifier_.Messages().empty());
 }
 
 TEST_F(MainWindowReportsTest, TextFileOfTheFullReportIsSavedInTheCurrentDirectory) {
