@@ -24,6 +24,7 @@ test: build
 
 bench: build
 	./$(BUILD_DIR)/bench/kestrova_bench
+	./$(BUILD_DIR)/bench/graph_bench
 
 clean:
 	rm -rf build
