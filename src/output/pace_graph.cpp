@@ -1,5 +1,6 @@
 #include "output/pace_graph.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
