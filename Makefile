@@ -25,6 +25,7 @@ test: build
 bench: build
 	./$(BUILD_DIR)/bench/kestrova_bench
 	./$(BUILD_DIR)/bench/kestrova_app_bench
+	./$(BUILD_DIR)/bench/graph_bench
 
 clean:
 	rm -rf build

@@ -10,6 +10,7 @@ packages=(
     ninja-build
     pkg-config
     qt6-base-dev
+    qt6-svg-dev
     libgl-dev
     libgtest-dev
     libgmock-dev

@@ -60,6 +60,7 @@ void ShowBarsAndBoxes(const MainFormInputs& form, const MainFormWidgets& widgets
 
 void ShowEnabling(const MainFormInputs& form, const MainFormWidgets& widgets) {
     widgets.Option7->setEnabled(form.Option7Enabled);
+    widgets.Command2->setEnabled(form.analysisButtonsEnabled);
     widgets.Command3->setEnabled(form.analysisButtonsEnabled);
     widgets.pfull->setEnabled(form.reportItemsEnabled);
     widgets.tfile->setEnabled(form.reportItemsEnabled);
@@ -119,6 +120,7 @@ void ShowRunResults(const MainFormInputs& form, const MainFormWidgets& widgets) 
     ShowOption(widgets.Option7, form.Option7);
     ShowOption(widgets.Option8, form.Option8);
     if (form.analysisButtonsEnabled) {
+        widgets.Command2->setEnabled(true);
         widgets.Command3->setEnabled(true);
     }
     if (form.reportItemsEnabled) {

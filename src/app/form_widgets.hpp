@@ -38,8 +38,9 @@ struct MainFormWidgets {
 
     std::array<RaceRowWidgets, kRaceRowCount> rows{};
 
-    // The controls a Calculate run enables. "Graph" and "Special" are left out: their windows
-    // do not exist yet, so they stay disabled.
+    // The controls a Calculate run enables. "Special" is left out: its window does not exist
+    // yet, so it stays disabled.
+    QPushButton* Command2 = nullptr;  // "Graph"
     QPushButton* Command3 = nullptr;  // "Analyze"
     QAction* pfull = nullptr;         // "Full report"
     QAction* tfile = nullptr;         // "Text file of full report"

@@ -18,6 +18,7 @@
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
 #include "app/form_settings.hpp"
+#include "app/graph_window.hpp"
 #include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
 #include "app/report_printing.hpp"
@@ -122,6 +123,8 @@ void MainWindow::ConnectButtons() {
 
 void MainWindow::ConnectReports() {
     connect(this, &MainWindow::analyzeRequested, this, [this] { ShowAnalysisWindow(Context()); });
+    connect(controls_.buttons.Command2, &QPushButton::clicked, this,
+            [this] { ShowGraphWindow(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
             [this] { PrintFullReport(state_, FormInputs(), this, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,

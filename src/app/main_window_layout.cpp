@@ -58,9 +58,8 @@ QPushButton* NewButton(const char* name, const char* caption, QWidget* parent,
 MainButtons CreateButtons(QWidget* parent) {
     MainButtons buttons;
     buttons.Command1 = NewButton("Command1", "Calculate", parent);
-    // "Graph" and "Special" stay disabled, also after a run, until the graph and the special
-    // information windows exist.
-    buttons.Command2 = NewButton("Command2", "Graph", parent, false);
+    // "Special" stays disabled, also after a run, until the special information window exists.
+    buttons.Command2 = NewButton("Command2", "Graph", parent, false);    // enabled by a run
     buttons.Command3 = NewButton("Command3", "Analyze", parent, false);  // enabled by a run
     buttons.Command4 = NewButton("Command4", "Special", parent, false);
     // "Help" and "Explanation" stay disabled until the help texts exist.
@@ -124,6 +123,7 @@ MainWindowControls CreateMainWindowControls(QWidget* central) {
 
     RaceRowsPanel rows = CreateRaceRowsPanel(central);
     controls.form.rows = rows.rows;
+    controls.form.Command2 = controls.buttons.Command2;
     controls.form.Command3 = controls.buttons.Command3;
 
     controls.picture1 = new OutputCanvas(central);

@@ -14,6 +14,7 @@ CliCommand PowerCommand();
 CliCommand SlopesCommand();
 CliCommand TreadmillCommand();
 CliCommand PerfTableCommand();
+CliCommand GraphCommand();
 
 const std::vector<CliCommand>& AllCliCommands();
 

@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 
 #include "app/analysis_window.hpp"
+#include "app/graph_window.hpp"
 #include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
 #include "app/slope_window.hpp"
@@ -45,6 +46,21 @@ TEST_F(MainWindowReportsTest, TablesMenuOpensThePowerSlopeAndTreadmillWindows) {
     ASSERT_EQ(Window().findChildren<PowerWindow*>().size(), 1);
     EXPECT_EQ(Window().findChildren<PowerWindow*>().front()->Canvas().Buffer().Lines().back(),
               "  Values for a 160 pound (72.7 kilogram) person.");
+}
+
+TEST_F(MainWindowReportsTest, GraphDrawsOverOneGraphWindowInTheChosenScale) {
+    Calculate();
+    Find<QAction>("lin2")->trigger();
+    Find<QAbstractButton>("Command2")->click();
+    const auto windows = Window().findChildren<GraphWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    const std::size_t once = windows.front()->View().Drawing().Items().size();
+    EXPECT_EQ(state_.graphScale, 2);
+    EXPECT_NEAR(state_.curDist, 3400, 1e-9);  // the last point of the 400 m - 3200 m scale
+    Find<QAbstractButton>("Command2")->click();
+    ASSERT_EQ(Window().findChildren<GraphWindow*>().size(), 1);
+    EXPECT_EQ(windows.front()->View().Drawing().Items().size(), 2 * once);
+    EXPECT_TRUE(notifier_.Messages().empty());
 }
 
 TEST_F(MainWindowReportsTest, TextFileOfTheFullReportIsSavedInTheCurrentDirectory) {

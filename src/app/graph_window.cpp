@@ -1,0 +1,153 @@
+#include "app/graph_window.hpp"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <cmath>
+
+#include "app/canvas_painter.hpp"
+#include "app/open_or_raise.hpp"
+#include "app/window_printing.hpp"
+#include "output/pace_graph.hpp"
+
+namespace kestrova {
+namespace {
+
+// The buttons' place and size in twips.
+constexpr double kButtonTop = 5280.0;
+constexpr double kButtonWidth = 855.0;
+constexpr double kButtonHeight = 375.0;
+constexpr double kPrintLeft = 6960.0;
+constexpr double kCloseLeft = 8040.0;
+
+const QString kPngFilter = QStringLiteral("PNG image (*.png)");
+const QString kSvgFilter = QStringLiteral("SVG image (*.svg)");
+
+// Twips as whole pixels of the widget's screen. The window's twip positions are a few thousand
+// and screen resolutions a few hundred dots per inch, so the results fit an int.
+int Pixels(double twips, int dotsPerInch) {
+    return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
+}
+
+QRect TwipRect(const QWidget& widget, double left, double top, double width, double height) {
+    const int dpiX = widget.logicalDpiX();
+    const int dpiY = widget.logicalDpiY();
+    return {Pixels(left, dpiX), Pixels(top, dpiY), Pixels(width, dpiX), Pixels(height, dpiY)};
+}
+
+}  // namespace
+
+GraphView::GraphView(QWidget* parent)
+    : QWidget(parent),
+      drawing_(kGraphWidth, kGraphHeight),
+      saveImage_(new QAction(QStringLiteral("&Save Image…"), this)) {
+    setObjectName(QStringLiteral("graph"));
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+    saveImage_->setObjectName(QStringLiteral("saveImage"));
+    addAction(saveImage_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void GraphView::Add(const Canvas& drawing) {
+    drawing_.Append(drawing);
+    update();
+}
+
+void GraphView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    PaintCanvas(painter, drawing_);
+}
+
+GraphWindow::GraphWindow(QWidget* owner, Notifier& notifier)
+    : QWidget(owner, Qt::Window),
+      notifier_(notifier),
+      view_(new GraphView(this)),
+      printButton_(new QPushButton(QStringLiteral("Print"), this)),
+      closeButton_(new QPushButton(QStringLiteral("Close"), this)) {
+    setObjectName(QStringLiteral("graphform"));
+    setWindowTitle(QStringLiteral("Pace versus distance"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    printButton_->setObjectName(QStringLiteral("Command2"));
+    closeButton_->setObjectName(QStringLiteral("Command1"));
+    PlaceInTwips();
+    resize(minimumSize());
+    connect(printButton_, &QPushButton::clicked, this,
+            [this] { PrintWindowImage(*this, notifier_); });
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(view_->SaveImageAction(), &QAction::triggered, this, &GraphWindow::AskAndSaveImage);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+// The client area is 9090 x 5760 twips; the buttons keep their places when it is made larger.
+void GraphWindow::PlaceInTwips() {
+    const QRect area = TwipRect(*this, 0.0, 0.0, kGraphWidth, kGraphHeight);
+    setMinimumSize(area.size());
+    printButton_->setGeometry(TwipRect(*this, kPrintLeft, kButtonTop, kButtonWidth, kButtonHeight));
+    closeButton_->setGeometry(TwipRect(*this, kCloseLeft, kButtonTop, kButtonWidth, kButtonHeight));
+    view_->setGeometry(rect());
+    view_->lower();
+}
+
+bool GraphWindow::event(QEvent* event) {
+    // On a screen of another resolution the twips come out as other pixel counts.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        PlaceInTwips();
+    }
+    return QWidget::event(event);
+}
+
+void GraphWindow::resizeEvent(QResizeEvent* event) {
+    view_->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+bool GraphWindow::SaveImage(const QString& path, CanvasImageFormat format) {
+    const auto failure = SaveCanvasImage(view_->Drawing(), path, format, devicePixelRatioF());
+    if (failure) {
+        notifier_.Show("The image could not be saved in " + path.toStdString() + ": " + *failure +
+                       ".");
+        return false;
+    }
+    return true;
+}
+
+// The file dialog; its filter decides the kind of image, and a name without that kind's ending
+// gets it.
+void GraphWindow::AskAndSaveImage() {
+    QString filter = kPngFilter;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Image"),
+                                                QStringLiteral("graph.png"),
+                                                kPngFilter + ";;" + kSvgFilter, &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const bool svg = filter == kSvgFilter;
+    const QString ending = svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    if (!path.endsWith(ending, Qt::CaseInsensitive)) {
+        path += ending;
+    }
+    SaveImage(path, svg ? CanvasImageFormat::Svg : CanvasImageFormat::Png);
+}
+
+GraphWindow* ShowGraphWindow(const WindowContext& context) {
+    Canvas drawing(kGraphWidth, kGraphHeight);
+    if (!DrawPaceGraph(context.state, context.formInputs().HScroll2, drawing, context.notifier)) {
+        return nullptr;
+    }
+    QWidget* owner = context.owner;
+    Notifier& notifier = context.notifier;
+    GraphWindow* window = OpenOrRaise<GraphWindow>(
+        owner, [owner, &notifier] { return new GraphWindow(owner, notifier); });
+    window->View().Add(drawing);
+    return window;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/canvas_image.hpp"
+#include "app/window_context.hpp"
+#include "output/canvas.hpp"
+
+class QAction;
+class QPushButton;
+
+namespace kestrova {
+
+// The drawing area of the graph window: white, with everything drawn on it since the window
+// opened, painted anew whenever it needs to be (uncovered, moved to another screen). Its context
+// menu (right click, or the menu key) offers "Save Image…".
+class GraphView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit GraphView(QWidget* parent = nullptr);
+
+    // Draws over what the view shows.
+    void Add(const Canvas& drawing);
+    const Canvas& Drawing() const { return drawing_; }
+    QAction* SaveImageAction() const { return saveImage_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Canvas drawing_;
+    QAction* saveImage_;
+};
+
+// The window "graphform", "Pace versus distance": the graph's drawing area with "Print"
+// (Command2) and "Close" (Command1) at the bottom right, all placed in twips.
+class GraphWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    GraphWindow(QWidget* owner, Notifier& notifier);
+
+    GraphView& View() { return *view_; }
+
+    // Saves what the window shows as an image file, a PNG at the window's device pixel ratio (as
+    // sharp as on screen) or an SVG. Tells the notifier when it fails.
+    bool SaveImage(const QString& path, CanvasImageFormat format);
+
+  protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void PlaceInTwips();
+    void AskAndSaveImage();
+
+    Notifier& notifier_;
+    GraphView* view_;
+    QPushButton* printButton_;
+    QPushButton* closeButton_;
+};
+
+// The main window's "Graph": draws the pace-versus-distance graph of the state's curve (scale
+// and units of the "Graph options" menus, the main window's comparison level) over the open
+// graph window, or a new one. When the graph cannot be drawn, the notifier says why and no
+// window opens (nothing is returned).
+GraphWindow* ShowGraphWindow(const WindowContext& context);
+
+}  // namespace kestrova

@@ -1,0 +1,124 @@
+#include <filesystem>
+#include <string>
+
+#include "app/canvas_image_file.hpp"
+#include "cli/canvas_json.hpp"
+#include "cli/cli_commands.hpp"
+#include "cli/cli_common.hpp"
+#include "cli/stream_notifier.hpp"
+#include "model/start_up_state.hpp"
+#include "output/pace_graph.hpp"
+
+namespace kestrova {
+namespace {
+
+// Where the graph goes: an image file or the display list as JSON.
+struct GraphOutput {
+    bool json = false;
+    CanvasImageFormat format = CanvasImageFormat::Png;
+    std::filesystem::path file;
+};
+
+std::optional<GraphOutput> ChosenOutput(const CliInvocation& invocation) {
+    const std::optional<std::string> svg = invocation.Value("--svg");
+    const std::optional<std::string> png = invocation.Value("--png");
+    const bool json = invocation.Flag("--json");
+    if (static_cast<int>(svg.has_value()) + static_cast<int>(png.has_value()) +
+            static_cast<int>(json) !=
+        1) {
+        return std::nullopt;
+    }
+    if (json) {
+        return GraphOutput{true, CanvasImageFormat::Png, {}};
+    }
+    const std::filesystem::path file(svg ? *svg : *png);
+    return GraphOutput{false, svg ? CanvasImageFormat::Svg : CanvasImageFormat::Png,
+                       invocation.currentDirectory / file};
+}
+
+// graphScale from --scale (4 without it); nothing when the value is not 1-4.
+std::optional<int> ChosenScale(const CliInvocation& invocation) {
+    const std::string value = invocation.Value("--scale").value_or("4");
+    if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
+        return std::nullopt;
+    }
+    return value[0] - '0';
+}
+
+// graphUnits from --units ("m" without it); nothing for a word other than metric or english.
+std::optional<std::string> ChosenUnits(const CliInvocation& invocation) {
+    const std::string value = invocation.Value("--units").value_or("metric");
+    if (value == "metric") {
+        return "m";
+    }
+    if (value == "english") {
+        return "e";
+    }
+    return std::nullopt;
+}
+
+int RunGraph(const CliInvocation& invocation, std::ostream& out, std::ostream& err) {
+    const std::optional<GraphOutput> output = ChosenOutput(invocation);
+    if (!output) {
+        return UsageError(err, "graph needs exactly one of --svg FILE, --png FILE and --json");
+    }
+    const std::optional<int> scale = ChosenScale(invocation);
+    if (!scale) {
+        return UsageError(err, "--scale must be 1, 2, 3 or 4");
+    }
+    const std::optional<std::string> units = ChosenUnits(invocation);
+    if (!units) {
+        return UsageError(err, "--units must be metric or english");
+    }
+    std::optional<MainFormInputs> form = LoadCliInputs(invocation, err);
+    if (!form) {
+        return kExitUsageOrFile;
+    }
+    ModelState state = StartUpState(*form);
+    if (!CalculateFirst(state, *form, err)) {
+        return kExitRefused;
+    }
+    state.graphScale = *scale;
+    state.graphUnits = *units;
+    Canvas canvas(kGraphWidth, kGraphHeight);
+    StreamNotifier notifier(err);
+    if (!DrawPaceGraph(state, form->HScroll2, canvas, notifier)) {
+        return kExitRefused;
+    }
+    if (output->json) {
+        out << CanvasJson(canvas);
+        return kExitPrinted;
+    }
+    if (const auto failure = WriteCanvasImageFile(canvas, output->file.string(), output->format)) {
+        return UsageError(err, "cannot write the image " + output->file.string() + ": " + *failure);
+    }
+    return kExitPrinted;
+}
+
+}  // namespace
+
+CliCommand GraphCommand() {
+    return {
+        "graph",
+        "[--settings FILE] [--scale 1|2|3|4] [--units metric|english]\n"
+        "      (--svg FILE | --png FILE | --json)",
+        "Fit the curve as \"table\" does, then draw the pace-versus-distance\n"
+        "graph as the \"Graph\" button does, at the settings file's comparison\n"
+        "level, and save it as an image or print what it draws.",
+        {SettingsOption(),
+         {"--scale", "1|2|3|4",
+          "The distance scale: 1 \"100 m - 800 m Linear\", 2 \"400 m - 3200 m\n"
+          "Linear\", 3 \"5 km - Marathon Linear\", 4 \"100 m - 100 km Log\"\n"
+          "(the default)."},
+         {"--units", "metric|english", "The pace axes in metric (the default) or english units."},
+         {"--svg", "FILE", "Save the graph as an SVG image in FILE."},
+         {"--png", "FILE", "Save the graph as a PNG image (1212 x 768 pixels) in FILE."},
+         JsonOption("Print the drawing instead: one JSON array of its lines,\n"
+                    "circles and texts in drawing order, positions in twips and\n"
+                    "colours as indices of the 16-colour palette.")},
+        0,
+        RunGraph,
+    };
+}
+
+}  // namespace kestrova

@@ -1,0 +1,172 @@
+#include "app/graph_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "output/pace_graph.hpp"
+#include "window_context_fixture.hpp"
+
+namespace kestrova {
+namespace {
+
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class GraphWindowTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        context_.DropOwner();
+        DeleteClosedWindows();
+    }
+
+    Canvas Drawing() {
+        ModelState state = context_.State();
+        Canvas canvas(kGraphWidth, kGraphHeight);
+        RecordingNotifier ignored;
+        DrawPaceGraph(state, context_.Form().HScroll2, canvas, ignored);
+        return canvas;
+    }
+
+    test_support::TestWindowContext context_;
+};
+
+// The mean difference of two images' colour channels (0 to 255), the first brought to the
+// second's size.
+double MeanDifference(const QImage& image, const QImage& reference) {
+    const QImage a = image.scaled(reference.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_RGB32);
+    const QImage b = reference.convertToFormat(QImage::Format_RGB32);
+    double sum = 0.0;
+    for (int y = 0; y < b.height(); ++y) {
+        for (int x = 0; x < b.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * b.width() * b.height());
+}
+
+TEST_F(GraphWindowTest, DrawsTheGraphWithPrintAndCloseInTheirPlaces) {
+    GraphWindow* window = ShowGraphWindow(context_.Context());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->objectName(), "graphform");
+    EXPECT_EQ(window->windowTitle(), "Pace versus distance");
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->View().Drawing().Items(), Drawing().Items());
+    const int dpi = window->logicalDpiX();
+    EXPECT_EQ(window->size(), QSize(9090 * dpi / 1440, 5760 * window->logicalDpiY() / 1440));
+    auto* print = window->findChild<QPushButton*>("Command2");
+    auto* close = window->findChild<QPushButton*>("Command1");
+    ASSERT_NE(print, nullptr);
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(print->text(), "Print");
+    EXPECT_EQ(close->text(), "Close");
+    EXPECT_EQ(print->geometry().left(), 6960 * dpi / 1440);
+    EXPECT_EQ(close->geometry().left(), 8040 * dpi / 1440);
+    // What the window shows is the drawing painted on white, repainted from what it keeps.
+    const QImage shown = window->View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage painted = CanvasImage(Drawing(), 1.0).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.copy(0, 0, painted.width(), painted.height()), painted);
+
+    QPointer<GraphWindow> closing = window;
+    close->click();
+    DeleteClosedWindows();
+    EXPECT_TRUE(closing.isNull());
+}
+
+TEST_F(GraphWindowTest, GraphAgainDrawsOverTheOpenWindow) {
+    GraphWindow* first = ShowGraphWindow(context_.Context());
+    context_.State().graphScale = 1;
+    GraphWindow* second = ShowGraphWindow(context_.Context());
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(context_.Owner()->findChildren<GraphWindow*>().size(), 1);
+    const auto& items = second->View().Drawing().Items();
+    const std::size_t logScale = items.size() - Drawing().Items().size();
+    EXPECT_EQ(
+        std::vector<CanvasItem>(items.begin() + static_cast<std::ptrdiff_t>(logScale), items.end()),
+        Drawing().Items());
+}
+
+TEST_F(GraphWindowTest, AGraphThatCannotBeDrawnOpensNoWindow) {
+    context_.State().aerobicPower = 100.0;
+    context_.State().anaerobicEnergy = 0.0;
+    EXPECT_EQ(ShowGraphWindow(context_.Context()), nullptr);
+    EXPECT_TRUE(context_.Owner()->findChildren<GraphWindow*>().empty());
+    ASSERT_EQ(context_.Notifier().Messages().size(), 1u);
+}
+
+TEST_F(GraphWindowTest, PrintAsksForAPrinter) {
+    GraphWindow* window = ShowGraphWindow(context_.Context());
+    bool askedForPrinter = false;
+    QTimer::singleShot(0, [&askedForPrinter] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            askedForPrinter = true;
+            dialog->reject();
+        }
+    });
+    window->findChild<QPushButton*>("Command2")->click();
+    EXPECT_TRUE(askedForPrinter);
+    EXPECT_TRUE(context_.Notifier().Messages().empty());
+}
+
+TEST_F(GraphWindowTest, SaveImageWritesTheKindTheDialogFilterChooses) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    GraphWindow* window = ShowGraphWindow(context_.Context());
+    const QString path = directory.filePath("graph");
+    QTimer::singleShot(0, [&path] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectNameFilter("SVG image (*.svg)");
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        }
+    });
+    QAction* save = window->View().findChild<QAction*>("saveImage");
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->text(), "&Save Image…");
+    save->trigger();
+    QFile file(path + ".svg");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("<svg"));
+
+    EXPECT_FALSE(window->SaveImage(directory.filePath("no-such-directory/graph.png"),
+                                   CanvasImageFormat::Png));
+    ASSERT_EQ(context_.Notifier().Messages().size(), 1u);
+    EXPECT_EQ(context_.Notifier().Messages()[0].text.rfind("The image could not be saved in ", 0),
+              0u);
+}
+
+TEST(CanvasImage, TwiceTheDevicePixelRatioHasTheSameDrawing) {
+    MainFormInputs form;
+    ModelState state = test_support::CalculatedState(form);
+    Canvas canvas(kGraphWidth, kGraphHeight);
+    RecordingNotifier ignored;
+    ASSERT_TRUE(DrawPaceGraph(state, 1000, canvas, ignored));
+    const QImage single = CanvasImage(canvas, 1.0);
+    const QImage twice = CanvasImage(canvas, 2.0);
+    EXPECT_EQ(single.size(), QSize(606, 384));
+    EXPECT_EQ(twice.size(), QSize(1212, 768));
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+    // Brought to the same size, the two differ far less than two different drawings do.
+    state.graphScale = 1;
+    Canvas other(kGraphWidth, kGraphHeight);
+    ASSERT_TRUE(DrawPaceGraph(state, 1000, other, ignored));
+    const double same = MeanDifference(twice, single);
+    const double different = MeanDifference(CanvasImage(other, 1.0), single);
+    EXPECT_LT(same, different / 4) << same << " " << different;
+}
+
+}  // namespace
+}  // namespace kestrova

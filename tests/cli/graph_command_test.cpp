@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.hpp"
+#include "cli_test_support.hpp"
+#include "files/settings_file.hpp"
+#include "output/pace_graph.hpp"
+#include "support/model_fixtures.hpp"
+
+namespace kestrova {
+namespace {
+
+using test_support::CallCli;
+using test_support::ScratchDirectory;
+
+std::string FileText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::size_t CountOf(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST(GraphCommand, PrintsTheDrawingAsJsonInDrawingOrder) {
+    ScratchDirectory directory;
+    MainFormInputs form;
+    SetComparisonLevel(form, 950);
+    directory.Write(kSettingsFileName, SettingsText(form));
+    const auto call =
+        CallCli({"graph", "--json", "--scale", "2", "--units", "english"}, directory.Path());
+    ASSERT_EQ(call.status, kExitPrinted) << call.err;
+    EXPECT_EQ(call.err, "");
+    EXPECT_EQ(call.out.rfind("[\n  {\"kind\": \"line\", \"x1\": 392, \"y1\": 85, \"x2\": 8624, "
+                             "\"y2\": 85, \"colour\": 0},\n",
+                             0),
+              0u);
+    EXPECT_NE(call.out.find("{\"kind\": \"text\", \"x\": 112, \"y\": 5200, \"text\": \" 400 m \", "
+                            "\"colour\": 0}"),
+              std::string::npos);
+    EXPECT_NE(call.out.find("{\"kind\": \"circle\", \"x\": "), std::string::npos);
+    EXPECT_EQ(call.out.substr(call.out.size() - 4), "}\n]\n");
+
+    ModelState state = test_support::CalculatedState(form);
+    state.graphScale = 2;
+    state.graphUnits = "e";
+    Canvas canvas(kGraphWidth, kGraphHeight);
+    RecordingNotifier notifier;
+    ASSERT_TRUE(DrawPaceGraph(state, 950, canvas, notifier));
+    EXPECT_EQ(CountOf(call.out, "{\"kind\": "), canvas.Items().size());
+    EXPECT_EQ(CountOf(call.out, "\"text\": \"seconds"), 0u);  // one character per text
+    EXPECT_EQ(CountOf(call.out, "\"text\": \"y\""), 1u);      // "440 yd"
+}
+
+TEST(GraphCommand, SavesPngAndSvgImages) {
+    ScratchDirectory directory;
+    for (int scale = 1; scale <= 4; ++scale) {
+        const std::string name = "graph" + std::to_string(scale) + ".png";
+        const auto png =
+            CallCli({"graph", "--scale", std::to_string(scale), "--png", name}, directory.Path());
+        EXPECT_EQ(png.status, kExitPrinted) << png.err;
+        EXPECT_EQ(png.out, "");
+        EXPECT_EQ(FileText(directory.Path() / name).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    }
+    const auto svg = CallCli({"graph", "--svg", "graph.svg"}, directory.Path());
+    EXPECT_EQ(svg.status, kExitPrinted) << svg.err;
+    const std::string text = FileText(directory.Path() / "graph.svg");
+    EXPECT_NE(text.find("<svg"), std::string::npos);
+    EXPECT_NE(text.find("performance level"), std::string::npos);
+}
+
+TEST(GraphCommand, RefusedInputsAndUsageErrors) {
+    ScratchDirectory directory;
+    MainFormInputs refused;
+    refused.rows[2].Text4 = "0";
+    const auto settings = directory.Write("refused.txt", SettingsText(refused));
+    const auto call =
+        CallCli({"graph", "--json", "--settings", settings.string()}, directory.Path());
+    EXPECT_EQ(call.status, kExitRefused);
+    EXPECT_EQ(call.out, "");
+    EXPECT_EQ(call.err, "Bad distance entry in row # 3\n");
+
+    const struct {
+        std::vector<std::string> args;
+        const char* reason;
+    } cases[] = {
+        {{"graph"}, "graph needs exactly one of --svg FILE, --png FILE and --json"},
+        {{"graph", "--json", "--png", "a.png"}, "exactly one of"},
+        {{"graph", "--json", "--scale", "5"}, "--scale must be 1, 2, 3 or 4"},
+        {{"graph", "--json", "--scale", "04"}, "--scale must be 1, 2, 3 or 4"},
+        {{"graph", "--json", "--units", "furlongs"}, "--units must be metric or english"},
+        {{"graph", "--png", "no-such-directory/graph.png"}, "cannot write the image"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const auto usage = CallCli(c.args, directory.Path());
+        EXPECT_EQ(usage.status, kExitUsageOrFile);
+        EXPECT_EQ(usage.out, "");
+        EXPECT_NE(usage.err.find(c.reason), std::string::npos) << usage.err;
+    }
+}
+
+}  // namespace
+}  // namespace kestrova
