@@ -7,31 +7,9 @@
 #include <vector>
 
 #include "cli/cli_run.hpp"
+#include "support/scratch_directory.hpp"
 
 namespace kestrova::test_support {
-
-// A fresh, empty directory for one test, removed afterwards.
-class ScratchDirectory {
-  public:
-    ScratchDirectory() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                (std::string("kestrova-cli-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDirectory() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& Path() const { return path_; }
-
-    std::filesystem::path Write(const std::string& name, const std::string& contents) const {
-        const std::filesystem::path file = path_ / name;
-        std::ofstream(file, std::ios::binary) << contents;
-        return file;
-    }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // One kestrova-cli call with what it printed.
 struct CliCall {
