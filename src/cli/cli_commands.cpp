@@ -15,6 +15,7 @@ const std::vector<CliCommand>& AllCliCommands() {
         TableCommand(),
         ReportCommand(),
         AnalysisCommand(),
+        RacesCommand(),
     };
     return commands;
 }

@@ -10,6 +10,7 @@ namespace kestrova {
 CliCommand TableCommand();
 CliCommand ReportCommand();
 CliCommand AnalysisCommand();
+CliCommand RacesCommand();
 
 const std::vector<CliCommand>& AllCliCommands();
 
