@@ -169,11 +169,12 @@ TEST_F(MainWindowTest, OnlyWhatWorksIsEnabledAtStart) {
     for (const char* name : {"Command2", "Command3", "Command4", "Command5", "Command8"}) {
         EXPECT_FALSE(Find<QAbstractButton>(name)->isEnabled()) << name;
     }
-    for (const char* name : {"exit", "log", "lin1", "lin2", "lin3", "metric", "english"}) {
+    for (const char* name :
+         {"datafiles", "exit", "log", "lin1", "lin2", "lin3", "metric", "english"}) {
         EXPECT_TRUE(Find<QAction>(name)->isEnabled()) << name;
     }
-    for (const char* name : {"datafiles", "hillpaces", "tread", "power", "performance", "ppinfo",
-                             "pfull", "tfile", "proghelp", "refs", "about"}) {
+    for (const char* name : {"hillpaces", "tread", "power", "performance", "ppinfo", "pfull",
+                             "tfile", "proghelp", "refs", "about"}) {
         EXPECT_FALSE(Find<QAction>(name)->isEnabled()) << name;
     }
     EXPECT_TRUE(Find<QRadioButton>("Option7")->isEnabled());

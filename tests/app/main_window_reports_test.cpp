@@ -2,10 +2,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPrintDialog>
 #include <QTimer>
 
 #include "app/analysis_window.hpp"
+#include "app/file_access_window.hpp"
 #include "app/text_canvas.hpp"
 #include "main_window_fixture.hpp"
 
@@ -29,6 +32,27 @@ TEST_F(MainWindowReportsTest, AnalyzeOpensOneAnalysisWindowWithTheAnalysis) {
     const std::vector<std::string>& lines = analysis.Canvas().Buffer().Lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), " TRAINING AND SPECIALIZATION ANALYSIS:");
+}
+
+TEST_F(MainWindowReportsTest, DataFileAccessPutsSelectedRacesIntoTheRaceRows) {
+    Find<QAction>("datafiles")->trigger();
+    Find<QAction>("datafiles")->trigger();
+    const auto windows = Window().findChildren<FileAccessWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    FileAccessWindow& files = *windows.front();
+    files.findChild<QLineEdit*>("Text6")->setText("runs");
+    files.findChild<QAbstractButton*>("Command2")->click();
+    files.findChild<QLineEdit*>("Text3")->setText("18.7");
+    files.findChild<QLineEdit*>("Text4")->setText("1");
+    files.findChild<QAbstractButton*>("Option1")->click();
+    files.findChild<QAbstractButton*>("Command1")->click();
+    files.findChild<QListWidget*>("List1")->setCurrentRow(0);
+    files.findChild<QAbstractButton*>("Command5")->click();
+    EXPECT_EQ(Find<QLineEdit>("Text3_0")->text(), "18.7");
+    EXPECT_EQ(Find<QLineEdit>("Text4_0")->text(), "1");
+    EXPECT_TRUE(Find<QAbstractButton>("Option1_0")->isChecked());
+    EXPECT_EQ(Window().FormInputs().rows[1], MainFormInputs{}.rows[1]);
+    EXPECT_TRUE(notifier_.Messages().empty());
 }
 
 TEST_F(MainWindowReportsTest, TextFileOfTheFullReportIsSavedInTheCurrentDirectory) {
