@@ -39,7 +39,10 @@ void RebuildList(FileAccessState& state) {
 }
 
 void Load(FileAccessState& state, const std::filesystem::path& name, RaceFileContents contents) {
-    state.openFile = name;
+    // Held with its directory, so that writes go to this file wherever the current directory moves.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(name, error);
+    state.openFile = error ? name : absolute;
     state.fileOpen = true;
     state.readOnly = contents.ReadOnly();
     StartList(state, std::move(contents.records));

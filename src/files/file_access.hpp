@@ -17,7 +17,7 @@ namespace kestrova {
 // What the file access window keeps for the whole run, not only while it is open: the open race
 // file, its races as loaded, which main-window row holds which race, and the list shown.
 struct FileAccessState {
-    std::filesystem::path openFile;  // the open race file's name as it was opened
+    std::filesystem::path openFile;  // the open race file, with its directory
     bool fileOpen = false;           // the "Open" check box
     bool readOnly = false;           // the open file must not be written (see RaceFileContents)
 

@@ -92,6 +92,18 @@ TEST_F(FileAccessTest, OpenNewAppendsTheExtensionUnlessTheNameEndsInExactlyKst) 
     EXPECT_TRUE(notifier_.Messages().empty());
 }
 
+TEST_F(FileAccessTest, WritesGoToTheOpenedFileWhereverTheCurrentDirectoryMoves) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(directory_.Path());
+    OpenNew(state_, "runs", notifier_);
+    std::filesystem::create_directory("elsewhere");
+    std::filesystem::current_path("elsewhere");
+    AddToFile(state_, Entry("1", "1"), notifier_);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(std::filesystem::file_size(PathOf("runs.kst")), 84u);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("elsewhere/runs.kst")));
+}
+
 TEST_F(FileAccessTest, EmptyNamesAreRefused) {
     OpenFileOf(2);
     OpenNew(state_, "", notifier_);
@@ -260,6 +272,12 @@ TEST_F(FileAccessTest, FilesOfMoreThanNinetyNineRacesAreUsedInFull) {
     EXPECT_EQ(form_.rows[0].Text3, "220");
     AddToFile(state_, Entry("121", "1"), notifier_);
     EXPECT_EQ(state_.Text9, "122");
+    EXPECT_TRUE(notifier_.Messages().empty());
+    // Beyond the highest race number a record can hold, the file is listed as far as it goes.
+    OpenFileOf(kMostRaceNumber + 1, "huge.kst");
+    EXPECT_EQ(state_.listLines.size(), static_cast<std::size_t>(kMostRaceNumber));
+    EXPECT_FALSE(state_.CanAdd());
+    EXPECT_EQ(Messages().size(), 1u);
 }
 
 TEST_F(FileAccessTest, OpeningAnotherFileClearsTheMarks) {
