@@ -15,6 +15,7 @@
 #include <QStyle>
 
 #include "app/analysis_window.hpp"
+#include "app/file_access_window.hpp"
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
 #include "app/form_settings.hpp"
@@ -125,6 +126,8 @@ void MainWindow::ConnectReports() {
     connect(this, &MainWindow::analyzeRequested, this, [this] { ShowAnalysisWindow(Context()); });
     connect(controls_.buttons.Command2, &QPushButton::clicked, this,
             [this] { ShowGraphWindow(Context()); });
+    connect(menus_.datafiles, &QAction::triggered, this,
+            [this] { OpenFileAccessWindow(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
             [this] { PrintFullReport(state_, FormInputs(), this, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,

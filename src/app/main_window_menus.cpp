@@ -41,8 +41,7 @@ QAction* AddChoice(QMenu* menu, QActionGroup* group, const char* name, const QSt
 
 void AddFileMenu(QMenuBar* bar, MainMenus& menus) {
     QMenu* file = AddMenu(bar, "file", QStringLiteral("&File"));
-    // The file access window comes later; until then the item stays disabled.
-    menus.datafiles = AddItem(file, "datafiles", QStringLiteral("&Data File Access"), false);
+    menus.datafiles = AddItem(file, "datafiles", QStringLiteral("&Data File Access"));
     menus.exit = AddItem(file, "exit", QStringLiteral("E&xit"));
     menus.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }

@@ -15,6 +15,7 @@ CliCommand SlopesCommand();
 CliCommand TreadmillCommand();
 CliCommand PerfTableCommand();
 CliCommand GraphCommand();
+CliCommand RacesCommand();
 
 const std::vector<CliCommand>& AllCliCommands();
 

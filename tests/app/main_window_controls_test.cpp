@@ -114,12 +114,11 @@ TEST_F(MainWindowTest, OnlyWhatWorksIsEnabledAtStart) {
     for (const char* name : {"Command2", "Command3", "Command4", "Command5", "Command8"}) {
         EXPECT_FALSE(Find<QAbstractButton>(name)->isEnabled()) << name;
     }
-    for (const char* name : {"exit", "hillpaces", "tread", "power", "performance", "log", "lin1",
-                             "lin2", "lin3", "metric", "english"}) {
+    for (const char* name : {"datafiles", "exit", "hillpaces", "tread", "power", "performance",
+                             "log", "lin1", "lin2", "lin3", "metric", "english"}) {
         EXPECT_TRUE(Find<QAction>(name)->isEnabled()) << name;
     }
-    for (const char* name :
-         {"datafiles", "ppinfo", "pfull", "tfile", "proghelp", "refs", "about"}) {
+    for (const char* name : {"ppinfo", "pfull", "tfile", "proghelp", "refs", "about"}) {
         EXPECT_FALSE(Find<QAction>(name)->isEnabled()) << name;
     }
     EXPECT_TRUE(Find<QRadioButton>("Option7")->isEnabled());

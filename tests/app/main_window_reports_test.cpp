@@ -2,9 +2,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPrintDialog>
 
 #include "app/analysis_window.hpp"
+#include "app/file_access_window.hpp"
 #include "app/graph_window.hpp"
 #include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
@@ -60,6 +63,27 @@ TEST_F(MainWindowReportsTest, GraphDrawsOverOneGraphWindowInTheChosenScale) {
     Find<QAbstractButton>("Command2")->click();
     ASSERT_EQ(Window().findChildren<GraphWindow*>().size(), 1);
     EXPECT_EQ(windows.front()->View().Drawing().Items().size(), 2 * once);
+    EXPECT_TRUE(notifier_.Messages().empty());
+}
+
+TEST_F(MainWindowReportsTest, DataFileAccessPutsSelectedRacesIntoTheRaceRows) {
+    Find<QAction>("datafiles")->trigger();
+    Find<QAction>("datafiles")->trigger();
+    const auto windows = Window().findChildren<FileAccessWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    FileAccessWindow& files = *windows.front();
+    files.findChild<QLineEdit*>("Text6")->setText("runs");
+    files.findChild<QAbstractButton*>("Command2")->click();
+    files.findChild<QLineEdit*>("Text3")->setText("18.7");
+    files.findChild<QLineEdit*>("Text4")->setText("1");
+    files.findChild<QAbstractButton*>("Option1")->click();
+    files.findChild<QAbstractButton*>("Command1")->click();
+    files.findChild<QListWidget*>("List1")->setCurrentRow(0);
+    files.findChild<QAbstractButton*>("Command5")->click();
+    EXPECT_EQ(Find<QLineEdit>("Text3_0")->text(), "18.7");
+    EXPECT_EQ(Find<QLineEdit>("Text4_0")->text(), "1");
+    EXPECT_TRUE(Find<QAbstractButton>("Option1_0")->isChecked());
+    EXPECT_EQ(Window().FormInputs().rows[1], MainFormInputs{}.rows[1]);
     EXPECT_TRUE(notifier_.Messages().empty());
 }
 

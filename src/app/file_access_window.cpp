@@ -1,0 +1,191 @@
+#include "app/file_access_window.hpp"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/open_or_raise.hpp"
+
+namespace kestrova {
+namespace {
+
+constexpr const char* kSessionName = "fileaccSession";
+
+QString FileDialogChoice(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Saved race file"), QDir::currentPath(),
+                       QStringLiteral("Saved race files (*.kst*);;All files (*)"));
+    // A new name may be typed as well, for "Open New".
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+std::string Text(const QLineEdit* box) {
+    return box->text().toStdString();
+}
+
+FileAccessSession& SessionOf(QObject* owner) {
+    auto* session = owner->findChild<FileAccessSession*>(QLatin1String(kSessionName),
+                                                         Qt::FindDirectChildrenOnly);
+    if (session == nullptr) {
+        session = new FileAccessSession(owner);
+        session->setObjectName(QLatin1String(kSessionName));
+    }
+    return *session;
+}
+
+}  // namespace
+
+FileAccessWindow::FileAccessWindow(const WindowContext& context, FileAccessSession& session)
+    : QWidget(context.owner, Qt::Window),
+      context_(context),
+      session_(session),
+      controls_(CreateFileAccessControls(this)),
+      chooser_(FileDialogChoice) {
+    setObjectName(QStringLiteral("fileacc"));
+    setWindowTitle(QStringLiteral("File Access for Saved Races"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    controls_.Text6->setText(session_.fileName);
+    ShowState();
+    ShowList();
+    Connect();
+}
+
+void FileAccessWindow::Connect() {
+    const FileAccessControls& c = controls_;
+    connect(c.browse, &QPushButton::clicked, this, &FileAccessWindow::Browse);
+    connect(c.Text6, &QLineEdit::textChanged, this, &FileAccessWindow::FileNameChanged);
+    connect(c.Text6, &QLineEdit::returnPressed, this, &FileAccessWindow::OpenExistingFile);
+    connect(c.Command2, &QPushButton::clicked, this, &FileAccessWindow::OpenNewFile);
+    connect(c.Command4, &QPushButton::clicked, this, &FileAccessWindow::OpenExistingFile);
+    // A click, or moving through the list with the keys, chooses the line.
+    connect(c.List1, &QListWidget::currentRowChanged, this, &FileAccessWindow::ClickLine);
+    connect(c.List1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ClickLine(controls_.List1->row(item)); });
+    connect(c.List1, &QListWidget::itemActivated, this, [this] { SelectOrOmit(true); });
+    connect(c.Command5, &QPushButton::clicked, this, [this] { SelectOrOmit(true); });
+    connect(c.Command7, &QPushButton::clicked, this, [this] { SelectOrOmit(false); });
+    for (QLineEdit* box : {c.Text1, c.Text2, c.Text3, c.Text4, c.Text5, c.Text9}) {
+        connect(box, &QLineEdit::returnPressed, this, &FileAccessWindow::AddRace);
+    }
+    connect(c.Command1, &QPushButton::clicked, this, &FileAccessWindow::AddRace);
+    connect(c.Command3, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void FileAccessWindow::ClickLine(int row) {
+    if (row < 0) {
+        return;
+    }
+    session_.state.selectedRow = row + 1;
+    controls_.Command5->setEnabled(true);
+}
+
+void FileAccessWindow::Browse() {
+    const QString chosen = chooser_(this);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const QFileInfo file(chosen);
+    // The chosen directory becomes the program's current directory, where the settings file is
+    // then written too.
+    QDir::setCurrent(file.absolutePath());
+    controls_.Text6->setText(QDir::toNativeSeparators(file.absoluteFilePath()));
+}
+
+void FileAccessWindow::FileNameChanged(const QString& text) {
+    session_.fileName = text;
+    CloseRaceFile(session_.state);
+    ShowState();
+}
+
+void FileAccessWindow::OpenNewFile() {
+    OpenNew(session_.state, Text(controls_.Text6), context_.notifier);
+    ShowState();
+    ShowList();
+}
+
+void FileAccessWindow::OpenExistingFile() {
+    OpenExisting(session_.state, Text(controls_.Text6), context_.notifier);
+    ShowState();
+    ShowList();
+}
+
+RaceEntryRow FileAccessWindow::Entry() const {
+    const FileAccessControls& c = controls_;
+    RaceEntryRow entry{Text(c.Text1), Text(c.Text2), Text(c.Text3), Text(c.Text4), {},
+                       Text(c.Text5), Text(c.Text9)};
+    for (std::size_t unit = 0; unit < entry.unitOption.size(); ++unit) {
+        entry.unitOption[unit] = c.unitOption[unit]->isChecked();
+    }
+    return entry;
+}
+
+void FileAccessWindow::AddRace() {
+    if (!controls_.Command1->isEnabled()) {
+        return;
+    }
+    AddToFile(session_.state, Entry(), context_.notifier);
+    ShowState();
+    ShowList();
+}
+
+void FileAccessWindow::SelectOrOmit(bool select) {
+    MainFormInputs form = context_.formInputs();
+    FileAccessState& state = session_.state;
+    const std::optional<int> row = select ? SelectRace(state, form, context_.notifier)
+                                          : OmitRace(state, form, context_.notifier);
+    if (!row) {
+        return;
+    }
+    context_.setRaceRow(*row, form.rows[static_cast<std::size_t>(*row)]);
+    if (select) {
+        controls_.Command7->setEnabled(true);
+    }
+    ShowList();
+}
+
+void FileAccessWindow::ShowState() {
+    const FileAccessState& state = session_.state;
+    controls_.Check1->setChecked(state.fileOpen);
+    controls_.Command1->setEnabled(state.CanAdd());
+    controls_.Text9->setText(QString::fromStdString(state.Text9));
+}
+
+void FileAccessWindow::ShowList() {
+    const FileAccessState& state = session_.state;
+    QListWidget* list = controls_.List1;
+    const QSignalBlocker quiet(list);
+    list->clear();
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(state.listLines.size()));
+    for (const std::string& line : state.listLines) {
+        lines.append(QString::fromStdString(line));
+    }
+    list->addItems(lines);
+    // The clicked line stays marked, as selectedRow still names it.
+    list->setCurrentRow(state.selectedRow - 1);
+}
+
+FileAccessWindow* OpenFileAccessWindow(const WindowContext& context) {
+    QWidget* owner = context.owner;
+    return OpenOrRaise<FileAccessWindow>(owner, [&context, owner] {
+        if (owner != nullptr) {
+            return new FileAccessWindow(context, SessionOf(owner));
+        }
+        auto* session = new FileAccessSession;
+        auto* window = new FileAccessWindow(context, *session);
+        session->setParent(window);
+        return window;
+    });
+}
+
+}  // namespace kestrova

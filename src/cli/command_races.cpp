@@ -1,0 +1,93 @@
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "cli/cli_commands.hpp"
+#include "cli/cli_common.hpp"
+#include "cli/json_text.hpp"
+#include "cli/stream_notifier.hpp"
+#include "files/file_access.hpp"
+#include "files/race_list.hpp"
+
+namespace kestrova {
+namespace {
+
+constexpr const char* kUnitFields[kDistanceUnitCount] = {
+    "unitMiles", "unitYards", "unitKilometers", "unitMeters", "unitMarathon", "unitHalfMarathon",
+};
+
+// A stored float as JSON: the digits the list shows, or null when it is not finite.
+std::string JsonFloat(float value) {
+    return std::isfinite(value) ? FloatText(value) : "null";
+}
+
+std::string TrimmedRight(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+std::string RaceJson(const SavedRaceRecord& race) {
+    std::string json =
+        "    {" + JsonField("raceNumber", std::to_string(race.raceNumber)) +
+        JsonField("hours", JsonFloat(race.hours)) + JsonField("minutes", JsonFloat(race.minutes)) +
+        JsonField("seconds", JsonFloat(race.seconds)) + JsonField("number", JsonFloat(race.number));
+    for (int unit = 0; unit < kDistanceUnitCount; ++unit) {
+        json += JsonField(kUnitFields[unit], JsonString(UnitText(race, unit)));
+    }
+    const std::optional<DistanceUnit> unit = MarkedUnit(race);
+    const double meters =
+        unit ? RaceDistanceMeters(static_cast<double>(race.number), unit) : std::nan("");
+    json += JsonField("comment", JsonString(TrimmedRight(CommentText(race)))) +
+            JsonField("distanceMeters", JsonNumber(meters), true) + "}";
+    return json;
+}
+
+std::string RacesJson(const FileAccessState& state) {
+    std::string json = "{\n  \"races\": [\n";
+    for (int n = 1; n <= state.recordCount; ++n) {
+        json += RaceJson(state.raceTable[static_cast<std::size_t>(n)]) +
+                (n < state.recordCount ? ",\n" : "\n");
+    }
+    json += "  ],\n  " + JsonField("readOnly", state.readOnly ? "true" : "false", true) + "\n}\n";
+    return json;
+}
+
+// The file's races as "Open Existing" lists them. The file is only read.
+int RunRaces(const CliInvocation& invocation, std::ostream& out, std::ostream& err) {
+    if (invocation.positionals.size() != 1) {
+        return UsageError(err, "races needs the name of a race file");
+    }
+    FileAccessState state;
+    StreamNotifier notifier(err);
+    const std::filesystem::path file = invocation.currentDirectory / invocation.positionals.front();
+    OpenExisting(state, invocation.positionals.front().empty() ? "" : file.string(), notifier);
+    if (!state.fileOpen) {
+        return kExitUsageOrFile;
+    }
+    if (invocation.Flag("--json")) {
+        out << RacesJson(state);
+        return kExitPrinted;
+    }
+    out << kRaceListHeading << '\n';
+    PrintLines(state.listLines, out);
+    return kExitPrinted;
+}
+
+}  // namespace
+
+CliCommand RacesCommand() {
+    return {
+        "races",
+        "FILE [--json]",
+        "Print the races of a saved race file (.kst) under their heading,\n"
+        "as the \"File Access for Saved Races\" window lists them after\n"
+        "\"Open Existing\". What is odd about the file goes to standard\n"
+        "error. The file is never written.",
+        {JsonOption("Print the races as JSON instead: every record's fields\n"
+                    "and its distance in metres (null without a unit).")},
+        1,
+        RunRaces,
+    };
+}
+
+}  // namespace kestrova

@@ -1,0 +1,189 @@
+#include "app/file_access_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "files/race_list.hpp"
+#include "support/scratch_directory.hpp"
+#include "window_context_fixture.hpp"
+
+namespace kestrova {
+namespace {
+
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString Caption(const QAbstractButton* button) {
+    return button->text().remove(QLatin1Char('&'));
+}
+
+class FileAccessWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { previousDirectory_ = QDir::currentPath(); }
+    void TearDown() override {
+        context_.DropOwner();
+        DeleteClosedWindows();
+        QDir::setCurrent(previousDirectory_);
+    }
+
+    FileAccessWindow& Open() {
+        window_ = OpenFileAccessWindow(context_.Context());
+        window_->SetFileChooser([this](QWidget*) { return chosen_; });
+        return *window_;
+    }
+    template <typename T>
+    T* Find(const char* name) {
+        T* control = window_->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    void Click(const char* button) { Find<QPushButton>(button)->click(); }
+    void Type(const char* box, const QString& text) { Find<QLineEdit>(box)->setText(text); }
+    // Browses to `name` in the scratch directory and opens it with "Open New".
+    void CreateFile(const QString& name) {
+        chosen_ = directory_.path() + "/" + name;
+        Click("browse");
+        Click("Command2");
+    }
+    void AddRace(const char* seconds, int unit) {
+        Type("Text2", "2");
+        Type("Text3", seconds);
+        Type("Text4", "800");
+        Find<QRadioButton>(("Option" + std::to_string(unit + 1)).c_str())->setChecked(true);
+        Click("Command1");
+    }
+    QStringList ListLines() {
+        QStringList lines;
+        QListWidget* list = Find<QListWidget>("List1");
+        for (int i = 0; i < list->count(); ++i) {
+            lines.append(list->item(i)->text());
+        }
+        return lines;
+    }
+
+    QTemporaryDir directory_;
+    QString previousDirectory_;
+    QString chosen_;
+    test_support::TestWindowContext context_;
+    QPointer<FileAccessWindow> window_;
+};
+
+TEST_F(FileAccessWindowTest, ShowsEveryControlWithItsCaption) {
+    Open();
+    EXPECT_EQ(window_->objectName(), "fileacc");
+    EXPECT_EQ(window_->windowTitle(), "File Access for Saved Races");
+    EXPECT_TRUE(window_->isWindow());
+    const struct {
+        const char* name;
+        const char* caption;
+        bool enabled;
+    } buttons[] = {{"Command2", "Open New", true},     {"Command4", "Open Existing", true},
+                   {"Command5", "Select Race", false}, {"Command7", "Omit Race", false},
+                   {"Command1", "Add to File", false}, {"Command6", "Help", false},
+                   {"Command3", "Close", true},        {"browse", "Browse…", true}};
+    for (const auto& b : buttons) {
+        EXPECT_EQ(Caption(Find<QPushButton>(b.name)), b.caption);
+        EXPECT_EQ(Find<QPushButton>(b.name)->isEnabled(), b.enabled) << b.name;
+    }
+    EXPECT_EQ(Find<QLabel>("Label1")->text().toStdString(), kRaceListHeading);
+    EXPECT_EQ(Find<QLabel>("Label3")->text(), "Drive\\Directory\\File");
+    EXPECT_EQ(Find<QLabel>("Label4")->text(), "Next available race number for file:");
+    EXPECT_FALSE(Find<QCheckBox>("Check1")->isChecked());
+    EXPECT_EQ(Find<QCheckBox>("Check1")->text(), "Open");
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text9"}) {
+        EXPECT_EQ(Find<QLineEdit>(box)->text(), "");
+    }
+    EXPECT_TRUE(Find<QListWidget>("List1")->font().fixedPitch());
+    EXPECT_LE(window_->sizeHint().width(), 1366);
+    EXPECT_LE(window_->sizeHint().height(), 700);
+}
+
+TEST_F(FileAccessWindowTest, BrowseCreateAddAndList) {
+    Open();
+    CreateFile("runs");
+    EXPECT_EQ(QDir::currentPath(), QDir(directory_.path()).canonicalPath());
+    EXPECT_EQ(Find<QLineEdit>("Text6")->text(), QDir::toNativeSeparators(chosen_));
+    EXPECT_TRUE(Find<QCheckBox>("Check1")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>("Text9")->text(), "1");
+    Type("Text5", "Pärnu");
+    AddRace("18.7", 3);
+    EXPECT_EQ(test_support::FileBytes((directory_.path() + "/runs.kst").toStdString()).size(), 84u);
+    EXPECT_EQ(Find<QLineEdit>("Text9")->text(), "2");
+    ASSERT_EQ(ListLines().size(), 1);
+    EXPECT_EQ(ListLines()[0].toStdString(),
+              "    1   0    2   18.7     800               X          Pärnu          ");
+    EXPECT_TRUE(context_.Notifier().Messages().empty());
+
+    // Changing the file name closes the file.
+    Type("Text6", "other");
+    EXPECT_FALSE(Find<QCheckBox>("Check1")->isChecked());
+    EXPECT_FALSE(Find<QPushButton>("Command1")->isEnabled());
+}
+
+TEST_F(FileAccessWindowTest, SelectedRacesGoIntoTheMainWindowsRowsAtOnce) {
+    Open();
+    CreateFile("runs.kst");
+    AddRace("18.7", 3);
+    AddRace("5", 0);
+    Find<QListWidget>("List1")->setCurrentRow(1);
+    EXPECT_TRUE(Find<QPushButton>("Command5")->isEnabled());
+    Click("Command5");
+    ASSERT_EQ(context_.RowsSet().size(), 1u);
+    const auto& [row, contents] = context_.RowsSet().front();
+    EXPECT_EQ(row, 0);
+    EXPECT_EQ(contents.Text3, "5");
+    EXPECT_EQ(contents.Check1, 1);
+    EXPECT_EQ(contents.SelectedUnit(), DistanceUnit::Miles);
+    EXPECT_EQ(ListLines()[1].left(2), " 1");
+    EXPECT_TRUE(Find<QPushButton>("Command7")->isEnabled());
+
+    Click("Command7");
+    ASSERT_EQ(context_.RowsSet().size(), 2u);
+    EXPECT_EQ(context_.RowsSet()[1].first, 0);
+    EXPECT_EQ(context_.RowsSet()[1].second.Check1, 0);
+    EXPECT_EQ(ListLines()[1].left(2), "  ");
+}
+
+TEST_F(FileAccessWindowTest, ClosingKeepsTheFileOpenAndItsList) {
+    Open();
+    CreateFile("runs");
+    AddRace("18.7", 3);
+    Click("Command3");
+    DeleteClosedWindows();
+    EXPECT_TRUE(window_.isNull());
+    Open();
+    EXPECT_TRUE(Find<QCheckBox>("Check1")->isChecked());
+    EXPECT_TRUE(Find<QPushButton>("Command1")->isEnabled());
+    EXPECT_EQ(Find<QLineEdit>("Text9")->text(), "2");
+    EXPECT_EQ(ListLines().size(), 1);
+    EXPECT_EQ(Find<QLineEdit>("Text6")->text(), QDir::toNativeSeparators(chosen_));
+    EXPECT_EQ(OpenFileAccessWindow(context_.Context()), window_.data());
+}
+
+TEST_F(FileAccessWindowTest, RefusalsAreMessagesAndACancelledBrowseChangesNothing) {
+    Open();
+    Type("Text6", directory_.path() + "/none.kst");
+    chosen_.clear();
+    Click("browse");
+    EXPECT_EQ(Find<QLineEdit>("Text6")->text(), directory_.path() + "/none.kst");
+    Click("Command4");
+    ASSERT_EQ(context_.Notifier().Messages().size(), 1u);
+    EXPECT_EQ(
+        context_.Notifier().Messages()[0].text,
+        "The file \"" + (directory_.path() + "/none.kst").toStdString() + "\" does not exist.");
+    EXPECT_FALSE(Find<QCheckBox>("Check1")->isChecked());
+}
+
+}  // namespace
+}  // namespace kestrova

@@ -1,0 +1,334 @@
+#include "files/file_access.hpp"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "files/race_file.hpp"
+#include "files/race_list.hpp"
+#include "support/scratch_directory.hpp"
+
+namespace kestrova {
+namespace {
+
+using test_support::FileBytes;
+using test_support::ScratchDirectory;
+
+SavedRaceRecord Race(int number, float seconds, const char* comment = "") {
+    SavedRaceRecord record;
+    record.raceNumber = static_cast<std::int16_t>(number);
+    record.minutes = 2.0F;
+    record.seconds = seconds;
+    record.number = 800.0F;
+    record.units[3] = kUnitMark;
+    SetComment(record, comment);
+    return record;
+}
+
+// A file of races 1 ... count, race n run in 100 + n seconds.
+std::string FileOf(int count) {
+    std::string bytes;
+    for (int n = 1; n <= count; ++n) {
+        const RecordBytes record = EncodeRecord(Race(n, 100.0F + static_cast<float>(n)));
+        bytes.append(record.begin(), record.end());
+    }
+    return bytes;
+}
+
+RaceEntryRow Entry(const std::string& raceNumber, const std::string& seconds) {
+    RaceEntryRow entry;
+    entry.Text2 = "2";
+    entry.Text3 = seconds;
+    entry.Text4 = "800";
+    entry.unitOption[3] = true;
+    entry.Text9 = raceNumber;
+    return entry;
+}
+
+class FileAccessTest : public ::testing::Test {
+  protected:
+    std::string PathOf(const char* name) const { return (directory_.Path() / name).string(); }
+    // A file holding races 1 ... count, opened with "Open Existing".
+    std::string OpenFileOf(int count, const char* name = "runs.kst") {
+        const std::string path = directory_.Write(name, FileOf(count)).string();
+        OpenExisting(state_, path, notifier_);
+        return path;
+    }
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const Message& message : notifier_.Messages()) {
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+    void Click(int line) { state_.selectedRow = line; }
+    std::optional<int> SelectLine(int line) {
+        Click(line);
+        return SelectRace(state_, form_, notifier_);
+    }
+
+    ScratchDirectory directory_;
+    FileAccessState state_;
+    MainFormInputs form_;
+    RecordingNotifier notifier_;
+};
+
+TEST_F(FileAccessTest, OpenNewAppendsTheExtensionUnlessTheNameEndsInExactlyKst) {
+    const struct {
+        const char* typed;
+        const char* created;
+    } cases[] = {{"runs", "runs.kst"}, {"runs.kst", "runs.kst"}, {"RUNS.KST", "RUNS.KST.kst"}};
+    for (const auto& c : cases) {
+        OpenNew(state_, PathOf(c.typed), notifier_);
+        EXPECT_EQ(state_.openFile, PathOf(c.created));
+        EXPECT_TRUE(std::filesystem::exists(PathOf(c.created))) << c.typed;
+        EXPECT_TRUE(state_.CanAdd());
+        EXPECT_EQ(state_.Text9, "1");
+        std::filesystem::remove(PathOf(c.created));
+    }
+    EXPECT_TRUE(notifier_.Messages().empty());
+}
+
+TEST_F(FileAccessTest, WritesGoToTheOpenedFileWhereverTheCurrentDirectoryMoves) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(directory_.Path());
+    OpenNew(state_, "runs", notifier_);
+    std::filesystem::create_directory("elsewhere");
+    std::filesystem::current_path("elsewhere");
+    AddToFile(state_, Entry("1", "1"), notifier_);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(std::filesystem::file_size(PathOf("runs.kst")), 84u);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("elsewhere/runs.kst")));
+}
+
+TEST_F(FileAccessTest, EmptyNamesAreRefused) {
+    OpenFileOf(2);
+    OpenNew(state_, "", notifier_);
+    EXPECT_FALSE(state_.fileOpen);
+    OpenExisting(state_, "", notifier_);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "You must specify a file name in the box to create a new file.",
+                              "Please select a file."}));
+}
+
+TEST_F(FileAccessTest, AddingRaceOneToANewFileGivesEightyFourBytes) {
+    OpenNew(state_, PathOf("new"), notifier_);
+    RaceEntryRow entry = Entry(state_.Text9, "18.7");
+    entry.Text5 = std::string(70, 'c');
+    AddToFile(state_, entry, notifier_);
+    const std::string bytes = FileBytes(PathOf("new.kst"));
+    ASSERT_EQ(bytes.size(), 84u);
+    const RecordBytes expected = EncodeRecord(Race(1, 18.7F, std::string(60, 'c').c_str()));
+    EXPECT_EQ(bytes, std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(state_.Text9, "2");
+    EXPECT_EQ(state_.listLines,
+              (std::vector<std::string>{RaceListLine(Race(1, 18.7F), 0).substr(0, 55) +
+                                        std::string(60, 'c') + " "}));
+}
+
+TEST_F(FileAccessTest, ReplacingARaceAppendsASecondLineAndKeepsTheNextNumber) {
+    const std::string path = OpenFileOf(3);
+    const std::string before = FileBytes(path);
+    AddToFile(state_, Entry("2", "99"), notifier_);
+    const std::string after = FileBytes(path);
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.substr(0, 84), before.substr(0, 84));
+    EXPECT_EQ(after.substr(168), before.substr(168));
+    EXPECT_EQ(DecodeRecord(*reinterpret_cast<const RecordBytes*>(after.data() + 84)).seconds, 99.F);
+    EXPECT_EQ(state_.listLines.size(), 4u);
+    EXPECT_EQ(state_.listLines[3], RaceListLine(Race(2, 99.0F), 0));
+    EXPECT_EQ(state_.Text9, "4");
+    // The appended line shows race 2, and selecting it copies race 2.
+    ASSERT_EQ(SelectLine(4), 0);
+    EXPECT_EQ(form_.rows[0].Text3, "99");
+}
+
+TEST_F(FileAccessTest, FiveSelectionsFillRowsZeroToFourThenASixthIsRefused) {
+    OpenFileOf(6);
+    for (int line = 1; line <= 5; ++line) {
+        EXPECT_EQ(SelectLine(line), line - 1);
+    }
+    for (int n = 1; n <= 5; ++n) {
+        const RaceRowInputs& row = form_.rows[static_cast<std::size_t>(n - 1)];
+        EXPECT_EQ(row.Text3, FloatText(100.0F + static_cast<float>(n)));
+        EXPECT_EQ(row.Check1, 1);
+        EXPECT_EQ(state_.listLines[static_cast<std::size_t>(n - 1)].substr(0, 2),
+                  " " + std::to_string(n));
+    }
+    const FileAccessState before = state_;
+    const MainFormInputs formBefore = form_;
+    EXPECT_EQ(SelectLine(6), std::nullopt);
+    EXPECT_EQ(notifier_.Messages().back(),
+              (Message{"Already picked 5 races - omit one first.", "", true}));
+    EXPECT_EQ(form_, formBefore);
+    EXPECT_EQ(state_.listLines, before.listLines);
+}
+
+TEST_F(FileAccessTest, OmittingFreesItsRowForTheNextSelection) {
+    OpenFileOf(7);
+    for (int line = 1; line <= 5; ++line) {
+        SelectLine(line);
+    }
+    Click(3);
+    EXPECT_EQ(OmitRace(state_, form_, notifier_), 2);
+    EXPECT_EQ(form_.rows[2].Check1, 0);
+    EXPECT_EQ(form_.rows[2].Text1 + form_.rows[2].Text3 + form_.rows[2].Text4, "");
+    EXPECT_TRUE(form_.rows[2].unitOption[3]);  // the unit stays
+    EXPECT_EQ(state_.listLines[2].substr(0, 2), "  ");
+    EXPECT_EQ(SelectLine(6), 2);
+    EXPECT_EQ(state_.listLines[5].substr(0, 2), " 3");
+    // With rows 1 and 2 freed, the rows fill from the freed row onwards: the second selection
+    // overwrites row 3 and clears the mark of the race that was there.
+    Click(2);
+    OmitRace(state_, form_, notifier_);
+    Click(6);
+    OmitRace(state_, form_, notifier_);
+    EXPECT_EQ(SelectLine(7), 2);
+    EXPECT_EQ(SelectLine(3), 3);
+    EXPECT_EQ(state_.listLines[3].substr(0, 2), "  ");
+    EXPECT_EQ(state_.listLines[2].substr(0, 2), " 4");
+    EXPECT_EQ(state_.pickedCount, 5);
+
+    Click(1);
+    OmitRace(state_, form_, notifier_);
+    EXPECT_EQ(OmitRace(state_, form_, notifier_), std::nullopt);
+    EXPECT_EQ(notifier_.Messages().back(), (Message{"Not already selected.", "", true}));
+}
+
+TEST_F(FileAccessTest, StoredFloatsShowInTheirShortestFormInTheRaceRow) {
+    OpenNew(state_, PathOf("new"), notifier_);
+    AddToFile(state_, Entry("1", "18.7"), notifier_);
+    form_.rows[0].SelectUnit(DistanceUnit::Miles);
+    SelectLine(1);
+    EXPECT_EQ(form_.rows[0].Text2, "2");
+    EXPECT_EQ(form_.rows[0].Text3, "18.7");
+    EXPECT_EQ(form_.rows[0].SelectedUnit(), DistanceUnit::Meters);
+}
+
+TEST_F(FileAccessTest, OpenNewOnAnExistingFileKeepsAndListsItsRaces) {
+    const std::string path = directory_.Write("runs.kst", FileOf(3)).string();
+    OpenNew(state_, PathOf("runs"), notifier_);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("already exists"), std::string::npos);
+    EXPECT_EQ(state_.listLines.size(), 3u);
+    EXPECT_EQ(state_.Text9, "4");
+    EXPECT_TRUE(state_.CanAdd());
+    EXPECT_EQ(FileBytes(path), FileOf(3));
+}
+
+TEST_F(FileAccessTest, MissingAndEmptyFiles) {
+    OpenExisting(state_, PathOf("missing.kst"), notifier_);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The file \"" + PathOf("missing.kst") +
+                                                   "\" does not exist."});
+    EXPECT_FALSE(state_.fileOpen);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("missing.kst")));
+
+    OpenFileOf(0, "empty.kst");
+    EXPECT_TRUE(state_.CanAdd());
+    EXPECT_TRUE(state_.listLines.empty());
+    EXPECT_EQ(state_.Text9, "1");
+}
+
+TEST_F(FileAccessTest, AFileEndingInAnIncompleteRecordIsListedButNotWritten) {
+    const std::string bytes = FileOf(2) + std::string(30, 'z');
+    const std::string path = directory_.Write("cut.kst", bytes).string();
+    OpenExisting(state_, path, notifier_);
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "The file \"" + path +
+                              "\" ends with an incomplete record of 30 bytes. Its whole races are "
+                              "listed, but nothing can be added to it."});
+    EXPECT_EQ(state_.listLines.size(), 2u);
+    EXPECT_TRUE(state_.fileOpen);
+    EXPECT_FALSE(state_.CanAdd());
+    AddToFile(state_, Entry("3", "1"), notifier_);
+    EXPECT_EQ(WriteRaceRecord(path, Race(1, 1.0F)), "the file ends with an incomplete record");
+    EXPECT_EQ(FileBytes(path), bytes);
+}
+
+TEST_F(FileAccessTest, RaceNumbersOutsideOneToTheNextFreeAreRefused) {
+    const std::string path = OpenFileOf(3);
+    for (const char* number : {"0", "-1", "1.5", "5", "abc", "1e300"}) {
+        notifier_.Clear();
+        AddToFile(state_, Entry(number, "1"), notifier_);
+        EXPECT_EQ(Messages(), std::vector<std::string>{"The race number must be a whole number "
+                                                       "from 1 to 4, the next available race "
+                                                       "number."})
+            << number;
+    }
+    EXPECT_EQ(FileBytes(path), FileOf(3));
+    EXPECT_EQ(state_.listLines.size(), 3u);
+    AddToFile(state_, Entry(" 4", "1"), notifier_);
+    EXPECT_EQ(FileBytes(path).size(), 4u * 84u);
+}
+
+TEST_F(FileAccessTest, FilesOfMoreThanNinetyNineRacesAreUsedInFull) {
+    OpenFileOf(120);
+    EXPECT_EQ(state_.listLines.size(), 120u);
+    EXPECT_EQ(state_.Text9, "121");
+    EXPECT_EQ(SelectLine(120), 0);
+    EXPECT_EQ(form_.rows[0].Text3, "220");
+    AddToFile(state_, Entry("121", "1"), notifier_);
+    EXPECT_EQ(state_.Text9, "122");
+    EXPECT_TRUE(notifier_.Messages().empty());
+    // Beyond the highest race number a record can hold, the file is listed as far as it goes.
+    OpenFileOf(kMostRaceNumber + 1, "huge.kst");
+    EXPECT_EQ(state_.listLines.size(), static_cast<std::size_t>(kMostRaceNumber));
+    EXPECT_FALSE(state_.CanAdd());
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(FileAccessTest, OpeningAnotherFileClearsTheMarks) {
+    OpenFileOf(3, "a.kst");
+    SelectLine(1);
+    SelectLine(2);
+    OpenFileOf(3, "b.kst");
+    EXPECT_EQ(state_.formRowOf, std::vector<int>(4, 0));
+    EXPECT_EQ(state_.pickedCount, 0);
+    EXPECT_EQ(state_.nextFormRow, 0);
+    EXPECT_EQ(state_.listLines[0].substr(0, 2), "  ");
+}
+
+TEST_F(FileAccessTest, AFailedWriteChangesNothing) {
+    const std::string path = OpenFileOf(2);
+    std::filesystem::remove(path);
+    AddToFile(state_, Entry("3", "1"), notifier_);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Race 3 could not be written to \"" + path +
+                                                   "\": No such file or directory."});
+    EXPECT_EQ(state_.Text9, "3");
+    EXPECT_EQ(state_.listLines.size(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    // A full disk: the reason is given.
+    EXPECT_EQ(WriteRaceRecord("/dev/full", Race(1, 1.0F)), "No space left on device");
+}
+
+TEST_F(FileAccessTest, AReadOnlyFileIsLeftAsItWas) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "file permissions do not bind the superuser";
+    }
+    const std::string path = OpenFileOf(2);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    AddToFile(state_, Entry("1", "1"), notifier_);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Race 1 could not be written to \"" + path +
+                                                   "\": Permission denied."});
+    EXPECT_EQ(FileBytes(path), FileOf(2));
+}
+
+TEST_F(FileAccessTest, RacesHoldingNoNumberAreListedButNotCopied) {
+    SavedRaceRecord race = Race(1, std::nanf(""));
+    race.number = 3.4028235e38F;
+    const RecordBytes bytes = EncodeRecord(race);
+    directory_.Write("odd.kst", std::string(bytes.begin(), bytes.end()));
+    OpenExisting(state_, PathOf("odd.kst"), notifier_);
+    EXPECT_EQ(state_.listLines[0].substr(14, 21), "    NaN 3.4028235E+38");
+    const MainFormInputs before = form_;
+    EXPECT_EQ(SelectLine(1), std::nullopt);
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "Race 1 holds a value that is not a number, so it cannot be used."});
+    EXPECT_EQ(form_, before);
+}
+
+}  // namespace
+}  // namespace kestrova
