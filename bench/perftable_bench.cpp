@@ -25,12 +25,12 @@ ModelState CalculatedStartUpState(MainFormInputs& form) {
 void RunTable(benchmark::State& loop, PerformanceTableKind kind) {
     MainFormInputs form;
     ModelState state = CalculatedStartUpState(form);
-    const PerformanceTableSpec spec{kind, kind == PerformanceTableKind::General ? "60" : "20", "5",
-                                    "100"};
+    const PerformanceTableRequest request{kind, kind == PerformanceTableKind::General ? "60" : "20",
+                                          "5", "100"};
     for (auto _ : loop) {
         RecordingNotifier notifier;
         LineBuffer window;
-        const auto table = GeneratePerformanceTable(state, spec, form, notifier);
+        const auto table = GeneratePerformanceTable(state, request, form, notifier);
         WritePerformanceTable(*table, window);
         benchmark::DoNotOptimize(window.Lines().data());
     }
@@ -51,7 +51,7 @@ void BM_IndividualPerformanceTable(benchmark::State& loop) {
 void BM_IndividualTableToCalculate(benchmark::State& loop) {
     MainFormInputs form;
     ModelState state = CalculatedStartUpState(form);
-    const PerformanceTableSpec spec{PerformanceTableKind::Individual, "20", "5", "100"};
+    const PerformanceTableRequest request{PerformanceTableKind::Individual, "20", "5", "100"};
     Clock::duration calculating{};
     Clock::duration tabling{};
     for (auto _ : loop) {
@@ -61,7 +61,7 @@ void BM_IndividualTableToCalculate(benchmark::State& loop) {
         const Clock::time_point start = Clock::now();
         benchmark::DoNotOptimize(Calculate(state, inputs, picture, notifier));
         const Clock::time_point calculated = Clock::now();
-        benchmark::DoNotOptimize(GeneratePerformanceTable(state, spec, form, notifier));
+        benchmark::DoNotOptimize(GeneratePerformanceTable(state, request, form, notifier));
         tabling += Clock::now() - calculated;
         calculating += calculated - start;
     }

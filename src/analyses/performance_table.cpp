@@ -19,16 +19,16 @@ std::string SexWord(const ModelState& state) {
 
 // The window caption, each rule overriding the one before. `ageGraded` tells whether the record
 // times of a general table are graded for the age `age`.
-std::string Caption(const ModelState& state, const PerformanceTableSpec& spec, bool ageGraded,
+std::string Caption(const ModelState& state, const PerformanceTableRequest& request, bool ageGraded,
                     double age) {
     std::string caption = "Performance Levels (Open " + SexWord(state) + ")";
     if (ageGraded) {
         caption = "Performance Levels (" + SexWord(state) + " Age " + PlainNumberText(age) + ")";
     }
-    if (spec.kind == PerformanceTableKind::TimesByAge) {
-        caption = "Performances by Age (" + SexWord(state) + " Level " + spec.level + ")";
+    if (request.kind == PerformanceTableKind::TimesByAge) {
+        caption = "Performances by Age (" + SexWord(state) + " Level " + request.level + ")";
     }
-    if (spec.kind == PerformanceTableKind::Individual) {
+    if (request.kind == PerformanceTableKind::Individual) {
         caption = "Predicted Performances at Various Ages";
     }
     return caption;
@@ -64,15 +64,15 @@ void FillIndividualColumns(ModelState& work, const MainFormInputs& form,
     }
 }
 
-double TableTime(ModelState& work, const PerformanceTableSpec& spec, double column,
+double TableTime(ModelState& work, const PerformanceTableRequest& request, double column,
                  std::size_t slot, std::size_t c) {
     const double d = work.levelTableDist[slot];
-    switch (spec.kind) {
+    switch (request.kind) {
         case PerformanceTableKind::General:
             return TimeAtLevel(work, work.sex, 0.0, d, column / 100.0);
         case PerformanceTableKind::TimesByAge:
             work.age = column;
-            return TimeAtLevel(work, work.sex, 0.0, d, ReadAsNumber(spec.level) / 100.0);
+            return TimeAtLevel(work, work.sex, 0.0, d, ReadAsNumber(request.level) / 100.0);
         case PerformanceTableKind::Individual:
             break;
     }
@@ -87,15 +87,15 @@ bool HasCurrentPredictions(const ModelState& state) {
 }  // namespace
 
 std::optional<PerformanceTable> GeneratePerformanceTable(ModelState& state,
-                                                         const PerformanceTableSpec& spec,
+                                                         const PerformanceTableRequest& request,
                                                          const MainFormInputs& form,
                                                          Notifier& notifier) {
     // Predictions of an earlier run are needed; a run that never completed left none.
-    if (spec.kind == PerformanceTableKind::Individual && !HasCurrentPredictions(state)) {
+    if (request.kind == PerformanceTableKind::Individual && !HasCurrentPredictions(state)) {
         notifier.Show(kMustCalculateFirstMessage);
         return std::nullopt;
     }
-    if (const std::optional<std::string> problem = ColumnValueProblem(spec)) {
+    if (const std::optional<std::string> problem = ColumnValueProblem(request)) {
         notifier.Show(*problem);
         return std::nullopt;
     }
@@ -103,18 +103,18 @@ std::optional<PerformanceTable> GeneratePerformanceTable(ModelState& state,
     // work on a copy so that the runner's state is exactly as it was afterwards.
     ModelState work = state;
     work.age = ReadAsNumber(form.txtage);
-    work.ageTableFlag = spec.kind == PerformanceTableKind::Individual ? 1 : 0;
-    work.timesByAgeSelected = spec.kind == PerformanceTableKind::TimesByAge;
+    work.ageTableFlag = request.kind == PerformanceTableKind::Individual ? 1 : 0;
+    work.timesByAgeSelected = request.kind == PerformanceTableKind::TimesByAge;
 
     PerformanceTable table;
-    table.kind = spec.kind;
-    table.caption = Caption(work, spec, AgeFlagFromInputs(work) == 1, work.age);
-    table.columns = ColumnValues(spec);
+    table.kind = request.kind;
+    table.caption = Caption(work, request, AgeFlagFromInputs(work) == 1, work.age);
+    table.columns = ColumnValues(request);
     const auto& distances = PerformanceTableDistances();
     for (std::size_t r = 0; r < distances.size(); ++r) {
         work.levelTableDist[r + 1] = distances[r].meters;
     }
-    if (spec.kind == PerformanceTableKind::Individual) {
+    if (request.kind == PerformanceTableKind::Individual) {
         FillIndividualColumns(work, form, table.columns, notifier);
     }
     for (std::size_t r = 0; r < distances.size(); ++r) {
@@ -122,7 +122,7 @@ std::optional<PerformanceTable> GeneratePerformanceTable(ModelState& state,
         row.label = distances[r].label;
         row.distance = distances[r].meters;
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
-            row.times[c] = TableTime(work, spec, table.columns[c], r + 1, c);
+            row.times[c] = TableTime(work, request, table.columns[c], r + 1, c);
         }
     }
     state.age = ReadAsNumber(form.txtage);

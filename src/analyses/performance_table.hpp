@@ -12,7 +12,7 @@
 
 namespace kestrova {
 
-// The three tables of the "Performance table specifications" window.
+// The three tables of the performance tables window (pertabspec).
 enum class PerformanceTableKind {
     General,     // "General performance levels": nine levels, from the record curve alone
     TimesByAge,  // "Times by age for level": nine ages at one level, age-graded
@@ -23,7 +23,7 @@ inline constexpr int kPerformanceTableRows = 24;
 
 // What the window holds when its "Calculate" is pressed: the kind chosen and the texts of the
 // boxes "Minimum" (Text1), "Interval" (Text2) and the level in per cent (lev).
-struct PerformanceTableSpec {
+struct PerformanceTableRequest {
     PerformanceTableKind kind = PerformanceTableKind::General;
     std::string minimum = "60";
     std::string interval = "5";
@@ -57,12 +57,12 @@ struct PerformanceTableDistance {
 const std::array<PerformanceTableDistance, kPerformanceTableRows>& PerformanceTableDistances();
 
 // The nine column values: N(minimum) + N(interval) * c for c = 0 ... 8.
-std::array<double, kLevelTableColumns> ColumnValues(const PerformanceTableSpec& spec);
+std::array<double, kLevelTableColumns> ColumnValues(const PerformanceTableRequest& request);
 
-// Why the spec's boxes give columns no table can be made of (a box without a number, a level or
+// Why the request's boxes give columns no table can be made of (a box without a number, a level or
 // an age of 0 or less in any column, a column beyond the range of numbers), naming the box; or
 // nothing when the table can be made.
-std::optional<std::string> ColumnValueProblem(const PerformanceTableSpec& spec);
+std::optional<std::string> ColumnValueProblem(const PerformanceTableRequest& request);
 
 // The "Maximum" box's text for these "Minimum" and "Interval" texts: minimum + 8 * interval as
 // a number text with a leading blank for a positive number.
@@ -76,7 +76,7 @@ std::string MaximumText(std::string_view minimum, std::string_view interval);
 // individual table before any completed Calculate, or the ColumnValueProblem) and changes
 // nothing.
 std::optional<PerformanceTable> GeneratePerformanceTable(ModelState& state,
-                                                         const PerformanceTableSpec& spec,
+                                                         const PerformanceTableRequest& request,
                                                          const MainFormInputs& form,
                                                          Notifier& notifier);
 

@@ -14,14 +14,14 @@ const char* ColumnWord(PerformanceTableKind kind) {
     return kind == PerformanceTableKind::General ? "performance level" : "age";
 }
 
-std::optional<std::string> MissingNumber(const PerformanceTableSpec& spec) {
-    if (!StartsWithNumber(spec.minimum)) {
+std::optional<std::string> MissingNumber(const PerformanceTableRequest& request) {
+    if (!StartsWithNumber(request.minimum)) {
         return "The Minimum box must hold a number.";
     }
-    if (!StartsWithNumber(spec.interval)) {
+    if (!StartsWithNumber(request.interval)) {
         return "The Interval box must hold a number.";
     }
-    if (spec.kind == PerformanceTableKind::TimesByAge && !StartsWithNumber(spec.level)) {
+    if (request.kind == PerformanceTableKind::TimesByAge && !StartsWithNumber(request.level)) {
         return "The level box of \"Times by age for level\" must hold a number.";
     }
     return std::nullopt;
@@ -43,9 +43,9 @@ const std::array<PerformanceTableDistance, kPerformanceTableRows>& PerformanceTa
     return kDistances;
 }
 
-std::array<double, kLevelTableColumns> ColumnValues(const PerformanceTableSpec& spec) {
-    const double minimum = ReadAsNumber(spec.minimum);
-    const double interval = ReadAsNumber(spec.interval);
+std::array<double, kLevelTableColumns> ColumnValues(const PerformanceTableRequest& request) {
+    const double minimum = ReadAsNumber(request.minimum);
+    const double interval = ReadAsNumber(request.interval);
     std::array<double, kLevelTableColumns> values{};
     for (int c = 0; c < kLevelTableColumns; ++c) {
         values[static_cast<std::size_t>(c)] = minimum + interval * c;
@@ -53,15 +53,15 @@ std::array<double, kLevelTableColumns> ColumnValues(const PerformanceTableSpec& 
     return values;
 }
 
-std::optional<std::string> ColumnValueProblem(const PerformanceTableSpec& spec) {
-    if (std::optional<std::string> missing = MissingNumber(spec)) {
+std::optional<std::string> ColumnValueProblem(const PerformanceTableRequest& request) {
+    if (std::optional<std::string> missing = MissingNumber(request)) {
         return missing;
     }
-    const std::array<double, kLevelTableColumns> values = ColumnValues(spec);
-    const std::string word = ColumnWord(spec.kind);
+    const std::array<double, kLevelTableColumns> values = ColumnValues(request);
+    const std::string word = ColumnWord(request.kind);
     // The columns change in one direction, so the first and the last bound them all.
     if (!(values[0] > 0.0)) {
-        const std::string article = spec.kind == PerformanceTableKind::General ? "a " : "an ";
+        const std::string article = request.kind == PerformanceTableKind::General ? "a " : "an ";
         return "The Minimum must be above 0: " + article + word + " of 0 or less has no times.";
     }
     if (!(values[kLastColumn] > 0.0)) {
@@ -72,7 +72,7 @@ std::optional<std::string> ColumnValueProblem(const PerformanceTableSpec& spec) 
         return "The Minimum and Interval give columns beyond the range of numbers: make them "
                "smaller.";
     }
-    if (spec.kind == PerformanceTableKind::TimesByAge && !(ReadAsNumber(spec.level) > 0.0)) {
+    if (request.kind == PerformanceTableKind::TimesByAge && !(ReadAsNumber(request.level) > 0.0)) {
         return "The level of \"Times by age for level\" must be above 0: a performance level of 0 "
                "or less has no times.";
     }

@@ -192,20 +192,20 @@ void PerformanceTablesWindow::ShowMaximum() {
     maximum_->setText(QString::fromStdString(MaximumText(Text(minimum_), Text(interval_))));
 }
 
-PerformanceTableSpec PerformanceTablesWindow::Spec() const {
-    PerformanceTableSpec spec{PerformanceTableKind::General, Text(minimum_), Text(interval_),
-                              Text(level_)};
+PerformanceTableRequest PerformanceTablesWindow::Request() const {
+    PerformanceTableRequest request{PerformanceTableKind::General, Text(minimum_), Text(interval_),
+                                    Text(level_)};
     if (oplev_->isChecked()) {
-        spec.kind = PerformanceTableKind::TimesByAge;
+        request.kind = PerformanceTableKind::TimesByAge;
     } else if (opage_->isChecked()) {
-        spec.kind = PerformanceTableKind::Individual;
+        request.kind = PerformanceTableKind::Individual;
     }
-    return spec;
+    return request;
 }
 
 void PerformanceTablesWindow::MakeTable() {
-    const std::optional<PerformanceTable> table =
-        GeneratePerformanceTable(context_.state, Spec(), context_.formInputs(), context_.notifier);
+    const std::optional<PerformanceTable> table = GeneratePerformanceTable(
+        context_.state, Request(), context_.formInputs(), context_.notifier);
     if (table) {
         ShowPerformanceLevelsWindow(context_, *table);
     }

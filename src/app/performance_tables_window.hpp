@@ -11,7 +11,7 @@ class QRadioButton;
 
 namespace kestrova {
 
-// The "Performance table specifications" window (pertabspec): the kind of table, the sex and
+// The performance tables window (pertabspec): the kind of table, the sex and
 // the nine column values, and "Calculate" (Command1), which shows the table in the
 // "Performance levels" window. While it is open its sex is the program's sex and its "Times by
 // age for level" option grades every record time for age; closing it, by any means, runs the
@@ -24,7 +24,7 @@ class PerformanceTablesWindow : public QWidget {
     explicit PerformanceTablesWindow(const WindowContext& context);
 
     // The table the window's controls ask for.
-    PerformanceTableSpec Spec() const;
+    PerformanceTableRequest Request() const;
     // "Calculate": makes the table and shows it, or leaves everything as it was when the table
     // is refused.
     void MakeTable();

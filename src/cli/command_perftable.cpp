@@ -96,12 +96,12 @@ int RunPerfTable(const CliInvocation& invocation, std::ostream& out, std::ostrea
         state.sex = *sex;
     }
     state.timesByAgeSelected = *kind == PerformanceTableKind::TimesByAge;
-    const PerformanceTableSpec spec{*kind, invocation.Value("--min").value_or("60"),
-                                    invocation.Value("--interval").value_or("5"),
-                                    invocation.Value("--level").value_or("100")};
+    const PerformanceTableRequest request{*kind, invocation.Value("--min").value_or("60"),
+                                          invocation.Value("--interval").value_or("5"),
+                                          invocation.Value("--level").value_or("100")};
     StreamNotifier notifier(err);
     const std::optional<PerformanceTable> table =
-        GeneratePerformanceTable(state, spec, *form, notifier);
+        GeneratePerformanceTable(state, request, *form, notifier);
     if (!table) {
         return kExitRefused;
     }

@@ -23,8 +23,8 @@ ModelState ButtonCalculated(MainFormInputs& form) {
     return state;
 }
 
-PerformanceTableSpec Spec(Kind kind, std::string minimum = "60", std::string interval = "5",
-                          std::string level = "100") {
+PerformanceTableRequest Request(Kind kind, std::string minimum = "60", std::string interval = "5",
+                                std::string level = "100") {
     return {kind, std::move(minimum), std::move(interval), std::move(level)};
 }
 
@@ -40,7 +40,7 @@ TEST(PerformanceTable, DefaultGeneralTableHasTheRecordTimesInItsLastColumn) {
     ModelState state = StartUpState(form);
     state.sex = "m";
     RecordingNotifier notifier;
-    const auto table = GeneratePerformanceTable(state, Spec(Kind::General), form, notifier);
+    const auto table = GeneratePerformanceTable(state, Request(Kind::General), form, notifier);
     ASSERT_TRUE(table);
     EXPECT_TRUE(notifier.Messages().empty());
     EXPECT_EQ(table->caption, "Performance Levels (Open Male)");
@@ -74,8 +74,8 @@ TEST(PerformanceTable, TimesByAgeAtFullLevelAreTheAgeGradedRecords) {
     ModelState state = StartUpState(form);
     state.sex = "m";
     RecordingNotifier notifier;
-    const auto table =
-        GeneratePerformanceTable(state, Spec(Kind::TimesByAge, "40", "20", "100"), form, notifier);
+    const auto table = GeneratePerformanceTable(state, Request(Kind::TimesByAge, "40", "20", "100"),
+                                                form, notifier);
     ASSERT_TRUE(table);
     EXPECT_EQ(table->caption, "Performances by Age (Male Level 100)");
     EXPECT_EQ(TableLines(*table)[0].substr(0, 20), " Age (yr):      40  ");
@@ -118,7 +118,7 @@ TEST(PerformanceTable, CaptionRulesInTheirOrder) {
         state.sex = c.sex;
         RecordingNotifier notifier;
         const auto table =
-            GeneratePerformanceTable(state, Spec(c.kind, "60", "5", c.level), form, notifier);
+            GeneratePerformanceTable(state, Request(c.kind, "60", "5", c.level), form, notifier);
         ASSERT_TRUE(table);
         EXPECT_EQ(table->caption, c.caption);
     }
@@ -131,7 +131,7 @@ TEST(PerformanceTable, IndividualTableKeepsTheRunnersFitAndMatchesItAtTheRunners
     const ModelState before = state;
     RecordingNotifier notifier;
     const auto table =
-        GeneratePerformanceTable(state, Spec(Kind::Individual, "35", "5"), form, notifier);
+        GeneratePerformanceTable(state, Request(Kind::Individual, "35", "5"), form, notifier);
     ASSERT_TRUE(table);
     EXPECT_TRUE(notifier.Messages().empty());
     const auto fit = [](const ModelState& s) {
@@ -152,37 +152,37 @@ TEST(PerformanceTable, IndividualTableNeedsACompletedCalculate) {
     MainFormInputs form;
     ModelState state = StartUpState(form);
     RecordingNotifier notifier;
-    const PerformanceTableSpec spec = Spec(Kind::Individual);
-    EXPECT_FALSE(GeneratePerformanceTable(state, spec, form, notifier));
+    const PerformanceTableRequest request = Request(Kind::Individual);
+    EXPECT_FALSE(GeneratePerformanceTable(state, request, form, notifier));
     // A button press whose run stopped before any fit leaves no predictions either.
     state.calculated = 1;
-    EXPECT_FALSE(GeneratePerformanceTable(state, spec, form, notifier));
+    EXPECT_FALSE(GeneratePerformanceTable(state, request, form, notifier));
     EXPECT_EQ(notifier.Messages(),
               std::vector<Message>(2, {kMustCalculateFirstMessage, "", false}));
     EXPECT_EQ(state.levelTableDist[1], 0.0);
     // The other two kinds need no runner.
-    EXPECT_TRUE(GeneratePerformanceTable(state, Spec(Kind::General), form, notifier));
+    EXPECT_TRUE(GeneratePerformanceTable(state, Request(Kind::General), form, notifier));
 }
 
 TEST(PerformanceTable, ColumnValuesNoCurveCanUseAreRefusedNamingTheBox) {
     struct Case {
-        PerformanceTableSpec spec;
+        PerformanceTableRequest request;
         const char* message;
     };
     const std::vector<Case> cases = {
-        {Spec(Kind::General, "", "5"), "The Minimum box must hold a number."},
-        {Spec(Kind::TimesByAge, "60", "five"), "The Interval box must hold a number."},
-        {Spec(Kind::TimesByAge, "60", "5", "x"),
+        {Request(Kind::General, "", "5"), "The Minimum box must hold a number."},
+        {Request(Kind::TimesByAge, "60", "five"), "The Interval box must hold a number."},
+        {Request(Kind::TimesByAge, "60", "5", "x"),
          "The level box of \"Times by age for level\" must hold a number."},
-        {Spec(Kind::General, "0", "5"),
+        {Request(Kind::General, "0", "5"),
          "The Minimum must be above 0: a performance level of 0 or less has no times."},
-        {Spec(Kind::Individual, "-1", "5"),
+        {Request(Kind::Individual, "-1", "5"),
          "The Minimum must be above 0: an age of 0 or less has no times."},
-        {Spec(Kind::TimesByAge, "30", "-4"),
+        {Request(Kind::TimesByAge, "30", "-4"),
          "The Interval takes the last column to 0 or less: every age must be above 0."},
-        {Spec(Kind::General, "1e308", "1e308"),
+        {Request(Kind::General, "1e308", "1e308"),
          "The Minimum and Interval give columns beyond the range of numbers: make them smaller."},
-        {Spec(Kind::TimesByAge, "30", "5", "0"),
+        {Request(Kind::TimesByAge, "30", "5", "0"),
          "The level of \"Times by age for level\" must be above 0: a performance level of 0 or "
          "less has no times."},
     };
@@ -191,7 +191,7 @@ TEST(PerformanceTable, ColumnValuesNoCurveCanUseAreRefusedNamingTheBox) {
     const ModelState before = state;
     for (const Case& c : cases) {
         RecordingNotifier notifier;
-        EXPECT_FALSE(GeneratePerformanceTable(state, c.spec, form, notifier)) << c.message;
+        EXPECT_FALSE(GeneratePerformanceTable(state, c.request, form, notifier)) << c.message;
         ASSERT_EQ(notifier.Messages().size(), 1u);
         EXPECT_EQ(notifier.Messages()[0].text, c.message);
     }
@@ -202,7 +202,7 @@ TEST(PerformanceTable, ColumnValuesNoCurveCanUseAreRefusedNamingTheBox) {
     // number matters only to the table that uses it.
     RecordingNotifier notifier;
     EXPECT_TRUE(
-        GeneratePerformanceTable(state, Spec(Kind::General, "60%", "5 ", "x"), form, notifier));
+        GeneratePerformanceTable(state, Request(Kind::General, "60%", "5 ", "x"), form, notifier));
     EXPECT_TRUE(notifier.Messages().empty());
 }
 
@@ -211,14 +211,14 @@ TEST(PerformanceTable, WideValuesWidenTheLinesInsteadOfBreakingThem) {
     ModelState state = StartUpState(form);
     state.sex = "f";
     RecordingNotifier notifier;
-    const auto table =
-        GeneratePerformanceTable(state, Spec(Kind::General, "123456789.25", "0.5"), form, notifier);
+    const auto table = GeneratePerformanceTable(
+        state, Request(Kind::General, "123456789.25", "0.5"), form, notifier);
     ASSERT_TRUE(table);
     const std::vector<std::string> lines = TableLines(*table);
     ASSERT_EQ(lines.size(), 30u);
     EXPECT_EQ(lines[0].substr(0, 43), " Level (%):     123456789.25  123456789.75 ");
     const auto slow =
-        GeneratePerformanceTable(state, Spec(Kind::General, "2", "1"), form, notifier);
+        GeneratePerformanceTable(state, Request(Kind::General, "2", "1"), form, notifier);
     ASSERT_TRUE(slow);
     // At 2 % the marathon takes days: each time still follows the one before on its line.
     const std::vector<std::string> slowLines = TableLines(*slow);

@@ -129,7 +129,7 @@ TEST_F(PerformanceTablesWindowTest, CalculateShowsTheTableInOneLevelsWindow) {
 
     ModelState copy = state_;
     RecordingNotifier ignored;
-    const auto table = GeneratePerformanceTable(copy, window_->Spec(), context_.Form(), ignored);
+    const auto table = GeneratePerformanceTable(copy, window_->Request(), context_.Form(), ignored);
     ASSERT_TRUE(table);
     LineBuffer expected;
     WritePerformanceTable(*table, expected);

@@ -15,14 +15,14 @@ using test_support::ScratchDirectory;
 
 // What the window shows after the main window's "Calculate" and the tables window's
 // "Calculate" with these inputs: the caption, then the table's lines.
-std::string WindowText(MainFormInputs form, const PerformanceTableSpec& spec,
+std::string WindowText(MainFormInputs form, const PerformanceTableRequest& request,
                        const std::string& sex) {
     ModelState state = test_support::CalculatedState(form);
     state.calculated = 1;
     state.sex = sex;
-    state.timesByAgeSelected = spec.kind == PerformanceTableKind::TimesByAge;
+    state.timesByAgeSelected = request.kind == PerformanceTableKind::TimesByAge;
     RecordingNotifier notifier;
-    const auto table = GeneratePerformanceTable(state, spec, form, notifier);
+    const auto table = GeneratePerformanceTable(state, request, form, notifier);
     if (!table) {
         return "";
     }
@@ -35,7 +35,7 @@ TEST(PerfTableCommand, PrintsTheCaptionAndTheTableOfEachKind) {
     using Kind = PerformanceTableKind;
     struct Case {
         std::vector<std::string> args;
-        PerformanceTableSpec spec;
+        PerformanceTableRequest request;
         const char* sex;
     };
     const std::vector<Case> cases = {
@@ -60,7 +60,7 @@ TEST(PerfTableCommand, PrintsTheCaptionAndTheTableOfEachKind) {
         const auto call = CallCli(args, directory.Path());
         EXPECT_EQ(call.status, kExitPrinted);
         EXPECT_EQ(call.err, "");
-        EXPECT_EQ(call.out, WindowText(form, c.spec, c.sex));
+        EXPECT_EQ(call.out, WindowText(form, c.request, c.sex));
     }
     // The runner is graded for age: the general table says so.
     EXPECT_EQ(CallCli({"perftable", "--kind", "general"}, directory.Path()).out.substr(0, 35),
