@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "app/form_scroll_bar.hpp"
+
 namespace kestrova {
 namespace {
 
@@ -23,8 +25,13 @@ QLineEdit* NewTextBox(const QString& name, QWidget* parent) {
 
 QLineEdit* NewDisplayBox(const QString& name, int characters, QWidget* parent) {
     QLineEdit* box = NewTextBox(name, parent);
+    // Shown, not typed into: no focus and so no caret, and the window's colour behind the text
+    // instead of an entry box's white. The mouse still selects the text to copy it.
     box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
+    box->setFocusPolicy(Qt::NoFocus);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    box->setPalette(colours);
     const QString widest(characters, QLatin1Char('0'));
     // The frame and the text margins take about two more characters.
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest + QStringLiteral("00")));
@@ -62,12 +69,11 @@ void OnCheckValueChanged(QCheckBox* box, QObject* context, std::function<void(in
 }
 
 QScrollBar* NewScrollBar(const QString& name, int minimum, int maximum, QWidget* parent) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new FormScrollBar(parent);
     bar->setObjectName(name);
     bar->setRange(minimum, maximum);
     bar->setSingleStep(kArrowStep);
     bar->setPageStep(kTrackStep);
-    bar->setFocusPolicy(Qt::StrongFocus);  // arrow keys move it like its arrows
     return bar;
 }
 

@@ -21,8 +21,8 @@ namespace kestrova {
 // A text box the user types into.
 QLineEdit* NewTextBox(const QString& name, QWidget* parent);
 
-// A display-only box beside a scroll bar: read-only, wide enough for `characters` digits, and
-// left out of the tab order (its value comes only from its scroll bar).
+// A display-only box beside a scroll bar: read-only, wide enough for `characters` digits, without
+// focus or caret (its value comes only from its scroll bar), on the window's colour.
 QLineEdit* NewDisplayBox(const QString& name, int characters, QWidget* parent);
 
 // A plain caption beside a control.

@@ -2,6 +2,7 @@
 
 #include "app/main_window.hpp"
 #include "app/message_box_notifier.hpp"
+#include "app/program_lifetime.hpp"
 #include "model/model_state.hpp"
 
 int main(int argc, char** argv) {
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
     kestrova::MainWindow window(state, notifier);
     notifier.SetParent(&window);
     window.show();
+    const kestrova::ProgramLifetime lifetime;  // the program ends with its last window
     return QApplication::exec();
 }

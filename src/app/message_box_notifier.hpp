@@ -2,8 +2,11 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 #include "model/notifier.hpp"
+
+class QMessageBox;
 
 namespace kestrova {
 
@@ -11,6 +14,9 @@ inline constexpr const char* kProgramTitle = "Kestrova";
 
 // Shows each message in a modal box with an OK button only and no icon, captioned with the
 // message's caption or the program's title, after a beep when the message asks for one.
+// The box a message is shown in, wide enough for its whole caption.
+std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* parent);
+
 class MessageBoxNotifier : public Notifier {
   public:
     explicit MessageBoxNotifier(QWidget* parent = nullptr) : parent_(parent) {}

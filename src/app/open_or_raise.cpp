@@ -17,7 +17,6 @@ void PlaceBesideOwner(QWidget* window, const QWidget* owner) {
         return;
     }
     const QScreen* screen = owner->screen();
-    window->adjustSize();
     QPoint corner = owner->frameGeometry().topLeft() + QPoint(kOffset, kOffset);
     if (screen != nullptr) {
         const QRect free = screen->availableGeometry();

@@ -39,11 +39,15 @@ Window* FindOpenWindow(QWidget* owner) {
 template <typename Window, typename Create>
 Window* OpenOrRaise(QWidget* owner, Create&& create) {
     Window* window = FindOpenWindow<Window>(owner);
-    if (window == nullptr) {
+    const bool created = window == nullptr;
+    if (created) {
         window = create();
-        PlaceBesideOwner(window, owner);
     }
     window->show();
+    if (created) {
+        // Placed once shown, when the window frame's size is known.
+        PlaceBesideOwner(window, owner);
+    }
     window->raise();
     window->activateWindow();
     return window;

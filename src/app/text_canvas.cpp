@@ -9,6 +9,7 @@ TextCanvas::TextCanvas(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setCursorWidth(0);  // read-only text shows no caret
     setFont(TableFont());
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::white);

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include "app/graph_window.hpp"
 #include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
+#include "app/program_lifetime.hpp"
 #include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
 #include "app/treadmill_window.hpp"
@@ -128,6 +131,47 @@ TEST_F(MainWindowReportsTest, PerformanceTablesOpenFromTheMenuAndRecalculateWhen
     EXPECT_EQ(state_.sex, "m");
     EXPECT_EQ(state_.calculated, 1);
     EXPECT_FALSE(Find<TextCanvas>("Picture1")->Buffer().Lines().empty());
+}
+
+// The secondary windows the main window has open, by their names.
+std::vector<QWidget*> OpenSecondaryWindows(QWidget& main) {
+    std::vector<QWidget*> open;
+    for (QWidget* widget : main.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (widget->isWindow() && widget->isVisible()) {
+            open.push_back(widget);
+        }
+    }
+    return open;
+}
+
+// Closing the main window with its frame writes the settings and leaves every other window open;
+// the program ends when the last one closes.
+TEST_F(MainWindowReportsTest, FrameCloseLeavesTheOtherWindowsOpen) {
+    int lifetimeEnds = 0;
+    const ProgramLifetime lifetime([&lifetimeEnds] { ++lifetimeEnds; });
+    EXPECT_FALSE(
+        QApplication::quitOnLastWindowClosed());  // Qt's rule would end it with the main window
+    Window().show();
+    Calculate();
+    Find<QAbstractButton>("Command3")->click();
+    for (const char* item : {"hillpaces", "tread", "power", "performance", "datafiles"}) {
+        Find<QAction>(item)->trigger();
+    }
+    Find<QAbstractButton>("Command2")->click();
+    const std::vector<QWidget*> opened = OpenSecondaryWindows(Window());
+    ASSERT_GE(opened.size(), 7u);
+    Window().close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_EQ(OpenSecondaryWindows(Window()), opened);
+    EXPECT_EQ(programEnds_, 0);
+    EXPECT_EQ(lifetimeEnds, 0);
+    for (std::size_t i = 0; i < opened.size(); ++i) {
+        EXPECT_EQ(lifetimeEnds, 0);
+        opened[i]->close();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(lifetimeEnds, 1);
 }
 
 }  // namespace
