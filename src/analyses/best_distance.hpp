@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "model/curve_character.hpp"
 #include "model/model_state.hpp"
-#include "model/runner_specialty.hpp"
 
 namespace kestrova {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "model/runner_specialty.hpp"
+#include "model/curve_character.hpp"
 
 namespace kestrova {
 namespace {

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/curve_character.hpp"
 #include "model/curve_fit.hpp"
 #include "model/input_stage.hpp"
 #include "model/number_reader.hpp"
 #include "model/number_text.hpp"
 #include "model/pace_model.hpp"
 #include "model/runner_profile.hpp"
-#include "model/runner_specialty.hpp"
 #include "model/start_up_state.hpp"
 
 namespace kestrova {

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "model/curve_character.hpp"
 #include "model/distance_unit.hpp"
 #include "model/pace_model.hpp"
 #include "model/record_curve.hpp"
-#include "model/runner_specialty.hpp"
 
 namespace kestrova {
 namespace {

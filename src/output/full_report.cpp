@@ -4,11 +4,11 @@
 
 #include "analyses/output_form.hpp"
 #include "analyses/training_analysis.hpp"
+#include "model/curve_character.hpp"
 #include "model/number_text.hpp"
 #include "model/pace_model.hpp"
 #include "model/prediction_table.hpp"
 #include "model/record_curve.hpp"
-#include "model/runner_specialty.hpp"
 #include "model/start_up_state.hpp"
 #include "model/time_format.hpp"
 #include "output/report_header.hpp"

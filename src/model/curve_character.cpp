@@ -1,4 +1,4 @@
-#include "model/runner_specialty.hpp"
+#include "model/curve_character.hpp"
 
 #include <cmath>
 
