@@ -224,6 +224,11 @@ TEST_F(MainWindowTest, APipeInPlaceOfTheFileIsRefusedWithoutWaiting) {
                                                 "inputs start at their usual values.");
 }
 
+TEST_F(MainWindowTest, ControlCharactersInTheNameBecomeBlanks) {
+    Find<QLineEdit>("txtname")->setText(QStringLiteral("Ann\tRunner\x1b"));
+    EXPECT_EQ(Window().FormInputs().txtname, "Ann Runner ");
+}
+
 TEST_F(MainWindowTest, DecimalsKeepTheirPointUnderACommaLocale) {
     const std::string file = SettingsText(Restored(MainFormInputs{}));
     WriteSettings(file);
@@ -241,11 +246,6 @@ TEST_F(MainWindowTest, DecimalsKeepTheirPointUnderACommaLocale) {
     MainFormInputs expected = Restored(MainFormInputs{});
     expected.rows[0].Text3 = "58.25";
     EXPECT_EQ(ReadSettings(), SettingsText(expected));
-}
-
-TEST_F(MainWindowTest, ControlCharactersInTheNameBecomeBlanks) {
-    Find<QLineEdit>("txtname")->setText(QString::fromUtf8("Ann\tRunner\x1b[2J"));
-    EXPECT_EQ(Window().FormInputs().txtname, "Ann Runner [2J");
 }
 
 TEST_F(MainWindowTest, GreyedUseBoxBecomesTwoStateWhenClicked) {
