@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "app/form_controls.hpp"
+#include "model/control_characters.hpp"
 
 namespace kestrova {
 namespace {
@@ -70,8 +71,9 @@ void ShowEnabling(const MainFormInputs& form, const MainFormWidgets& widgets) {
 
 MainFormInputs ReadFormWidgets(const MainFormWidgets& widgets) {
     MainFormInputs form;
-    form.txtname = TextOf(widgets.txtname);
-    form.txtage = TextOf(widgets.txtage);
+    // A name or age pasted with a line break or escape byte would break the report's first line.
+    form.txtname = ControlCharactersAsBlanks(TextOf(widgets.txtname));
+    form.txtage = ControlCharactersAsBlanks(TextOf(widgets.txtage));
     form.optmale = widgets.optmale->isChecked();
     form.optfemale = widgets.optfemale->isChecked();
     form.agecomp = CheckValue(widgets.agecomp);

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "files/settings_file.hpp"
+#include "files/settings_reading.hpp"
 
 namespace kestrova {
 
@@ -17,8 +18,23 @@ std::filesystem::path CurrentSettingsPath() {
     return directory / kSettingsFileName;
 }
 
-void LoadStartUpSettings(MainFormInputs& form) {
-    LoadSettingsFile(CurrentSettingsPath(), form);
+void LoadStartUpSettings(MainFormInputs& form, Notifier& notifier) {
+    const std::filesystem::path path = CurrentSettingsPath();
+    const SettingsReading reading = ReadSettingsFile(path, form);
+    if (reading.outcome == SettingsLoad::CannotOpen) {
+        notifier.Show("The settings file " + path.string() + " cannot be read (" + reading.reason +
+                      "). The inputs start at their usual values.");
+    }
+    if (reading.outcome != SettingsLoad::Stopped) {
+        return;
+    }
+    // Closing writes the settings file anew: the lines it could not take would be lost.
+    std::string why;
+    const std::optional<std::filesystem::path> kept = KeepOriginalBeside(path, why);
+    notifier.Show(SettingsStopWarning(path, reading) +
+                  (kept ? "\nThe file as it was is kept as " + kept->string() + "."
+                        : "\nIt could not be kept under another name (" + why +
+                              "), so closing the program will replace it."));
 }
 
 bool SaveSettingsAtClose(const MainFormInputs& form, Notifier& notifier) {

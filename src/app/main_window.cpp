@@ -85,7 +85,7 @@ void MainWindow::SetRaceRow(int row, const RaceRowInputs& contents) {
 
 void MainWindow::StartUp() {
     MainFormInputs form;
-    LoadStartUpSettings(form);
+    LoadStartUpSettings(form, notifier_);
     ShowFormInputs(form, controls_.form);
     state_ = StartUpState(form);
 }

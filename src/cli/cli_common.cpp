@@ -1,10 +1,10 @@
 #include "cli/cli_common.hpp"
 
 #include <filesystem>
-#include <system_error>
 
 #include "cli/stream_notifier.hpp"
 #include "files/settings_file.hpp"
+#include "files/settings_reading.hpp"
 #include "model/calculate.hpp"
 #include "model/start_up_state.hpp"
 #include "model/text_sink.hpp"
@@ -41,15 +41,31 @@ std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std
     const std::optional<std::string> named = invocation.Value("--settings");
     const std::filesystem::path path =
         named ? std::filesystem::path(*named) : invocation.currentDirectory / kSettingsFileName;
-    std::error_code ignored;
-    const bool exists = std::filesystem::exists(path, ignored);
-    if (!exists && !named) {
-        return form;
+    const SettingsReading reading = ReadSettingsFile(path, form);
+    switch (reading.outcome) {
+        case SettingsLoad::Missing:
+            if (!named) {
+                return form;
+            }
+            UsageError(err,
+                       "cannot read the settings file " + path.string() + " (it does not exist)");
+            return std::nullopt;
+        case SettingsLoad::CannotOpen:
+            UsageError(err, "cannot read the settings file " + path.string() + " (" +
+                                reading.reason + ")");
+            return std::nullopt;
+        case SettingsLoad::Stopped:
+        case SettingsLoad::Loaded:
+            break;
     }
-    if (!exists || !std::filesystem::is_regular_file(path, ignored) ||
-        LoadSettingsFile(path, form) != SettingsLoad::Loaded) {
-        UsageError(err, "cannot read the settings file " + path.string());
+    if (reading.linesApplied == 0) {
+        const std::string why =
+            reading.outcome == SettingsLoad::Stopped ? reading.reason : "the file is empty";
+        UsageError(err, path.string() + " is not a settings file (line 1: " + why + ")");
         return std::nullopt;
+    }
+    if (reading.outcome == SettingsLoad::Stopped) {
+        err << "kestrova-cli: " << SettingsStopWarning(path, reading) << '\n';
     }
     return form;
 }

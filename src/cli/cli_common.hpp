@@ -24,7 +24,8 @@ PaceUnit PaceUnitOf(const CliInvocation& invocation);
 std::string PaceUnitName(PaceUnit unit);
 
 // The main window's inputs from --settings FILE, or kestini.txt in the current directory, or the
-// start-up values when that does not exist. On failure it prints why on err (as
+// start-up values when that does not exist. A file whose reading stopped part way is used as far
+// as it was read, with a warning on err. On failure it prints why on err (as
 // "kestrova-cli: ...") and gives nothing; the command then exits with kExitUsageOrFile.
 std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err);
 

@@ -1,5 +1,6 @@
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
+#include "model/control_characters.hpp"
 #include "output/full_report.hpp"
 
 namespace kestrova {
@@ -9,7 +10,7 @@ namespace {
 int RunReport(const CliInvocation& invocation, std::ostream& out, std::ostream& err) {
     return WithCalculatedRunner(invocation, err, [&](ModelState& state, MainFormInputs& form) {
         if (const std::optional<std::string> name = invocation.Value("--name")) {
-            form.txtname = *name;
+            form.txtname = ControlCharactersAsBlanks(*name);
         }
         PrintLines(FullReportFileLines(state, form), out);
         return kExitPrinted;

@@ -42,8 +42,9 @@ std::string FloatText(float value) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size() - 1, value,
                                       std::chars_format::scientific);
-    *result.ptr = '\0';
-    return PlainNumberText(std::strtod(buffer.data(), nullptr));
+    double widened = 0.0;
+    std::from_chars(buffer.data(), result.ptr, widened);
+    return PlainNumberText(widened);
 }
 
 std::string RaceListLine(const SavedRaceRecord& record, int mainFormRow) {

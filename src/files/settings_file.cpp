@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <system_error>
 #include <vector>
 
 #include "files/safe_save.hpp"
+#include "model/control_characters.hpp"
 #include "model/number_reader.hpp"
 #include "model/number_text.hpp"
 
@@ -16,8 +15,9 @@ namespace kestrova {
 namespace {
 
 using Writer = std::function<std::string(const MainFormInputs&)>;
-// Applies one value; false when the value cannot be read or its control refuses it.
-using Applier = std::function<bool(MainFormInputs&, std::string_view)>;
+// Applies one value; says why when the value cannot be read or its control refuses it.
+using Refusal = std::optional<std::string>;
+using Applier = std::function<Refusal(MainFormInputs&, std::string_view)>;
 
 struct SettingLine {
     Writer write;
@@ -27,6 +27,35 @@ struct SettingLine {
 std::string_view WithoutLeadingBlanks(std::string_view value) {
     const std::size_t start = value.find_first_not_of(" \t");
     return start == std::string_view::npos ? std::string_view{} : value.substr(start);
+}
+
+// The value as a message quotes it: without its blanks, long values cut short.
+std::string Quoted(std::string_view value) {
+    constexpr std::size_t kMostShown = 30;
+    std::string shown(WithoutLeadingBlanks(value));
+    if (shown.size() > kMostShown) {
+        std::size_t cut = kMostShown;
+        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80) {
+            --cut;  // never split a character
+        }
+        shown = shown.substr(0, cut) + "...";
+    }
+    while (!shown.empty() && (shown.back() == ' ' || shown.back() == '\t')) {
+        shown.pop_back();
+    }
+    return "\"" + shown + "\"";
+}
+
+std::string NotABoolean(std::string_view value) {
+    return Quoted(value) + " is not True, False or a number";
+}
+
+std::string OutOfRange(std::string_view value, int minimum, int maximum) {
+    if (!ReadWholeNumber(value)) {
+        return Quoted(value) + " is not a whole number";
+    }
+    return Quoted(value) + " is not a whole number from " + std::to_string(minimum) + " to " +
+           std::to_string(maximum);
 }
 
 std::optional<bool> ReadBoolean(std::string_view value) {
@@ -75,10 +104,8 @@ std::string WriteInteger(int value) {
     return PrintedNumber(value);
 }
 
-std::string WriteText(std::string text) {
-    std::replace(text.begin(), text.end(), '\r', ' ');
-    std::replace(text.begin(), text.end(), '\n', ' ');
-    return text;
+std::string WriteText(const std::string& text) {
+    return ControlCharactersAsBlanks(text);
 }
 
 // An option button of a group: true selects it (clearing the rest of the group), false clears
@@ -88,14 +115,14 @@ SettingLine OptionLine(bool MainFormInputs::*button, void (*select)(MainFormInpu
             [button, select](MainFormInputs& f, std::string_view value) {
                 const std::optional<bool> on = ReadBoolean(value);
                 if (!on) {
-                    return false;
+                    return Refusal(NotABoolean(value));
                 }
                 if (*on) {
                     select(f);
                 } else {
                     f.*button = false;
                 }
-                return true;
+                return Refusal();
             }};
 }
 
@@ -106,12 +133,12 @@ SettingLine ScrollLine(int MainFormInputs::*bar, int minimum, int maximum,
             [bar, minimum, maximum, onChange](MainFormInputs& f, std::string_view value) {
                 const std::optional<int> number = ReadInteger(value, minimum, maximum);
                 if (!number) {
-                    return false;
+                    return Refusal(OutOfRange(value, minimum, maximum));
                 }
                 if (*number != f.*bar) {
                     onChange(f, *number);
                 }
-                return true;
+                return Refusal();
             }};
 }
 
@@ -133,10 +160,10 @@ SettingLine CheckLine(Control<int> check) {
             [check](MainFormInputs& f, std::string_view value) {
                 const std::optional<int> number = ReadInteger(value, 0, 2);
                 if (!number) {
-                    return false;
+                    return Refusal(OutOfRange(value, 0, 2));
                 }
                 check.Of(f) = *number;
-                return true;
+                return Refusal();
             }};
 }
 
@@ -144,7 +171,7 @@ SettingLine TextLine(Control<std::string> text) {
     return {[text](const MainFormInputs& f) { return WriteText(text.Of(f)); },
             [text](MainFormInputs& f, std::string_view value) {
                 text.Of(f) = ReadText(value);
-                return true;
+                return Refusal();
             }};
 }
 
@@ -156,14 +183,14 @@ SettingLine UnitLine(std::size_t row, int unit) {
             [row, unit, index](MainFormInputs& f, std::string_view value) {
                 const std::optional<bool> on = ReadBoolean(value);
                 if (!on) {
-                    return false;
+                    return Refusal(NotABoolean(value));
                 }
                 if (*on) {
                     f.rows[row].SelectUnit(DistanceUnitAt(unit));
                 } else {
                     f.rows[row].unitOption[index] = false;
                 }
-                return true;
+                return Refusal();
             }};
 }
 
@@ -230,31 +257,20 @@ std::string SettingsText(const MainFormInputs& form) {
     return text;
 }
 
-int ApplySettingsText(std::string_view text, MainFormInputs& form) {
+int ApplySettingsText(std::string_view text, MainFormInputs& form, std::string* refusal) {
     const std::vector<SettingLine> lines = SettingLines();
     const std::vector<std::string_view> values = SplitLines(text, lines.size());
     int applied = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!lines[i].apply(form, values[i])) {
+        if (const Refusal refused = lines[i].apply(form, values[i])) {
+            if (refusal != nullptr) {
+                *refusal = *refused;
+            }
             break;
         }
         ++applied;
     }
     return applied;
-}
-
-SettingsLoad LoadSettingsFile(const std::filesystem::path& path, MainFormInputs& form) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return SettingsLoad::Missing;
-    }
-    // 66 short lines: anything past a generous limit is not a settings file's content.
-    constexpr std::size_t kMostBytes = 1 << 20;
-    std::string text(kMostBytes, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    ApplySettingsText(text, form);
-    return SettingsLoad::Loaded;
 }
 
 std::optional<std::string> SaveSettingsFile(const std::filesystem::path& path,

@@ -124,4 +124,15 @@ std::size_t Utf8Length(std::string_view text) {
     return count;
 }
 
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const Decoded decoded = DecodeUtf8(text, pos);
+        if (decoded.character == kMalformed) {
+            return false;
+        }
+        pos += decoded.length;
+    }
+    return true;
+}
+
 }  // namespace kestrova

@@ -19,4 +19,7 @@ std::string Utf8ToWindows1252(std::string_view text);
 // The number of characters of UTF-8 text (a malformed byte counts as one character).
 std::size_t Utf8Length(std::string_view text);
 
+// Whether the bytes are well-formed UTF-8 throughout (plain ASCII is).
+bool IsValidUtf8(std::string_view text);
+
 }  // namespace kestrova

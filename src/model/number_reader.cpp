@@ -1,8 +1,9 @@
 #include "model/number_reader.hpp"
 
-#include <cerrno>
-#include <cstdlib>
-#include <string>
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <system_error>
 
 namespace kestrova {
 namespace {
@@ -55,16 +56,50 @@ std::size_t NumericPrefixLength(std::string_view text, std::size_t start) {
     return pos - start;
 }
 
-double ConvertPrefix(std::string_view digits) {
-    const std::string copy(digits);
-    errno = 0;
-    const double value = std::strtod(copy.c_str(), nullptr);
-    // An exponent beyond the double range overflows to infinity; the box reads as the largest
-    // finite value of that sign instead, so no infinity ever enters the model.
-    if (errno == ERANGE && (value > 1.0 || value < -1.0)) {
-        return value > 0 ? 1.7976931348623157e308 : -1.7976931348623157e308;
+// Whether a numeric prefix that the double range cannot hold is too large (rather than too small):
+// the decimal exponent of its first significant digit is positive.
+bool IsBeyondLargest(std::string_view digits) {
+    const std::size_t exponentMark = digits.find_first_of("eE");
+    const std::string_view mantissa = digits.substr(0, exponentMark);
+    long long exponent = 0;
+    if (exponentMark != std::string_view::npos) {
+        std::string_view written = digits.substr(exponentMark + 1);
+        const bool negative = !written.empty() && written.front() == '-';
+        if (!written.empty() && (written.front() == '+' || written.front() == '-')) {
+            written.remove_prefix(1);
+        }
+        constexpr long long kFarEnough = 1'000'000'000;
+        const auto read =
+            std::from_chars(written.data(), written.data() + written.size(), exponent);
+        if (read.ec != std::errc{} || exponent > kFarEnough) {
+            exponent = kFarEnough;
+        }
+        exponent = negative ? -exponent : exponent;
     }
-    return value;
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    const long long position = first < point ? static_cast<long long>(point - first) - 1
+                                             : -static_cast<long long>(first - point);
+    return exponent + position > 0;
+}
+
+// The value of a numeric prefix, read with a decimal point whatever the locale of the process.
+double ConvertPrefix(std::string_view digits) {
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+        digits.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    // A number beyond the double range reads as the largest finite value of its sign, so no
+    // infinity ever enters the model; one too small to hold reads as 0.
+    if (read.ec == std::errc::result_out_of_range) {
+        value = IsBeyondLargest(digits) ? std::numeric_limits<double>::max() : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 }  // namespace

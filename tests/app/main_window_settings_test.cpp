@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -7,11 +9,14 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <QScrollBar>
 
 #include "files/settings_file.hpp"
 #include "main_window_fixture.hpp"
+#include "support/comma_locale.hpp"
+#include "support/scratch_directory.hpp"
 
 namespace kestrova {
 namespace {
@@ -114,6 +119,7 @@ struct SettingsCase {
     const char* what;
     std::string file;
     MainFormInputs expected;
+    bool stops = false;  // reading stops before the file's end: said once at start-up
 };
 
 MainFormInputs Female() {
@@ -162,7 +168,7 @@ std::vector<SettingsCase> SettingsCases() {
         {"160 lb keeps the starting kg text", SettingsWith(AnotherWeightAndBack()),
          Restored(MainFormInputs{})},
         {"161 lb shows its kg", SettingsWith(Weight(161)), Restored(Weight(161))},
-        {"line 3 out of range", SettingsWith(everything, {{3, " 200 "}}), Female()},
+        {"line 3 out of range", SettingsWith(everything, {{3, " 200 "}}), Female(), true},
         {"both sexes True", SettingsWith(MainFormInputs{}, {{2, "True"}}), Restored(Female())},
         {"both sexes False", SettingsWith(MainFormInputs{}, {{1, "False"}}), Restored(NoSex())},
         {"file ends after line 3", SettingsWith(WeeklyVolumeOnly(40), {}, 3), WeeklyVolumeOnly(40)},
@@ -180,8 +186,66 @@ TEST_F(MainWindowTest, StartUpAppliesTheSettingsFileAsFarAsItGoes) {
         EXPECT_EQ(Window().FormInputs(), c.expected) << c.what;
         EXPECT_EQ(Find<QLineEdit>("txkg")->text().toStdString(), c.expected.txkg) << c.what;
         EXPECT_DOUBLE_EQ(state_.weightKg, WeightKgShown(c.expected)) << c.what;
-        EXPECT_TRUE(notifier_.Messages().empty()) << c.what;
+        EXPECT_EQ(notifier_.Messages().size(), c.stops ? 1U : 0U) << c.what;
+        notifier_.Clear();
     }
+}
+
+TEST_F(MainWindowTest, APartlyReadFileIsSaidOnceAndKeptBeforeItIsWrittenOver) {
+    MainFormInputs everything = Female();
+    SetWeeklyVolume(everything, 40);
+    const std::string damaged = SettingsWith(everything, {{3, " 200 "}});
+    WriteSettings(damaged);
+    Window().close();
+    const std::string kept = SettingsPath() + ".unreadable";
+    ASSERT_EQ(notifier_.Messages().size(), 1U);
+    EXPECT_EQ(notifier_.Messages()[0].text,
+              "The settings file " + SettingsPath() +
+                  " could not be read from line 3 on (line 3: \"200\" is not a whole number from 0 "
+                  "to 150). The inputs of line 3 and after start at their usual values.\nThe file "
+                  "as it was is kept as " +
+                  kept + ".");
+    EXPECT_EQ(test_support::FileBytes(kept), damaged);
+    EXPECT_EQ(ReadSettings(), SettingsText(Window().FormInputs()));
+
+    // The next such start keeps its file under a new name, the earlier copy stays.
+    WriteSettings(damaged + "more");
+    Restart();
+    EXPECT_EQ(test_support::FileBytes(kept + ".2"), damaged + "more");
+    EXPECT_EQ(test_support::FileBytes(kept), damaged);
+}
+
+TEST_F(MainWindowTest, APipeInPlaceOfTheFileIsRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(SettingsPath().c_str(), 0600), 0);
+    EXPECT_EQ(Window().FormInputs(), MainFormInputs{});
+    ASSERT_EQ(notifier_.Messages().size(), 1U);
+    EXPECT_EQ(notifier_.Messages()[0].text, "The settings file " + SettingsPath() +
+                                                " cannot be read (it is not a regular file). The "
+                                                "inputs start at their usual values.");
+}
+
+TEST_F(MainWindowTest, ControlCharactersInTheNameBecomeBlanks) {
+    Find<QLineEdit>("txtname")->setText(QStringLiteral("Ann\tRunner\x1b"));
+    EXPECT_EQ(Window().FormInputs().txtname, "Ann Runner ");
+}
+
+TEST_F(MainWindowTest, DecimalsKeepTheirPointUnderACommaLocale) {
+    const std::string file = SettingsText(Restored(MainFormInputs{}));
+    WriteSettings(file);
+    const test_support::CommaLocale comma;
+    if (!comma.Active()) {
+        GTEST_SKIP() << "no de_DE locale on this machine";
+    }
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(Find<QLineEdit>("Text3_0")->text(), QStringLiteral("58.3"));
+    EXPECT_DOUBLE_EQ(state_.weightKg, 72.7);
+    Find<QLineEdit>("Text3_0")->setText(QStringLiteral("58.25"));
+    Window().close();
+    QLocale::setDefault(previous);
+    MainFormInputs expected = Restored(MainFormInputs{});
+    expected.rows[0].Text3 = "58.25";
+    EXPECT_EQ(ReadSettings(), SettingsText(expected));
 }
 
 TEST_F(MainWindowTest, GreyedUseBoxBecomesTwoStateWhenClicked) {
@@ -236,6 +300,7 @@ TEST_P(ClosePathTest, SaysOnceWhenTheFileCannotBeWritten) {
     ASSERT_TRUE(QDir(QString::fromStdString(directory_.path().toStdString()))
                     .mkdir(QStringLiteral("kestini.txt")));
     Window().show();
+    notifier_.Clear();  // the start-up's word that the directory cannot be read
     CloseTheWindow();
     Window().close();  // a further close of the closed window writes nothing
     ASSERT_EQ(notifier_.Messages().size(), 1U);

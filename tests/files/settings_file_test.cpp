@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/settings_file.hpp"
+#include "files/settings_reading.hpp"
 #include "support/scratch_directory.hpp"
 
 namespace kestrova {
@@ -192,13 +193,13 @@ TEST(SettingsFile, SaveAndLoadThroughAFile) {
     TemporaryDirectory directory;
     const std::filesystem::path path = directory.Path() / kSettingsFileName;
     MainFormInputs form;
-    EXPECT_EQ(LoadSettingsFile(path, form), SettingsLoad::Missing);
+    EXPECT_EQ(ReadSettingsFile(path, form).outcome, SettingsLoad::Missing);
     EXPECT_EQ(form, MainFormInputs{});
 
     SetWeeklyVolume(form, 70);
     EXPECT_FALSE(SaveSettingsFile(path, form).has_value());
     MainFormInputs loaded;
-    EXPECT_EQ(LoadSettingsFile(path, loaded), SettingsLoad::Loaded);
+    EXPECT_EQ(ReadSettingsFile(path, loaded).outcome, SettingsLoad::Loaded);
     EXPECT_EQ(loaded.HScroll1, 70);
 }
 

@@ -3,10 +3,14 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "model/control_characters.hpp"
 #include "model/number_reader.hpp"
 #include "model/number_text.hpp"
 #include "model/time_format.hpp"
+#include "support/comma_locale.hpp"
 #include "support/model_fixtures.hpp"
 
 namespace kestrova {
@@ -111,6 +115,33 @@ TEST(ReadAsNumber, TakesTheLongestNumericPrefix) {
     EXPECT_EQ(ReadWholeNumber("02"), 2.0);
     EXPECT_FALSE(ReadWholeNumber("1:30").has_value());
     EXPECT_FALSE(ReadWholeNumber("").has_value());
+}
+
+TEST(ReadAsNumber, NumbersBeyondTheDoubleRangeAreClampedOrZero) {
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    const std::vector<std::pair<const char*, double>> cases = {
+        {"+2.5", 2.5},   {"1e999", kLargest},      {"-1e999", -kLargest},
+        {"1e-999", 0.0}, {"0.0001e400", kLargest}, {"1e99999999999999999999", kLargest},
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(ReadAsNumber(text), value) << text;
+    }
+}
+
+TEST(ReadAsNumber, ReadsADecimalPointUnderACommaLocale) {
+    const test_support::CommaLocale comma;
+    if (!comma.Active()) {
+        GTEST_SKIP() << "no de_DE locale on this machine";
+    }
+    EXPECT_EQ(ReadAsNumber("58.3"), 58.3);
+    EXPECT_EQ(ReadAsNumber("58,3"), 58.0);
+    EXPECT_EQ(ReadWholeNumber("18.7"), 18.7);
+}
+
+TEST(ControlCharactersAsBlanks, ReplacesEachControlCharacterByOneBlank) {
+    EXPECT_EQ(ControlCharactersAsBlanks("Ann\r\nRunner"), "Ann  Runner");
+    EXPECT_EQ(ControlCharactersAsBlanks(std::string("A\0B\x1b[2J\x7f", 8)), "A B [2J ");
+    EXPECT_EQ(ControlCharactersAsBlanks("Jos\xC3\xA9 \xC2\x9B!"), "Jos\xC3\xA9  !");
 }
 
 TEST(IsNonZeroValue, ZeroOnlyForZero) {

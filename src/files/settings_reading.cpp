@@ -1,0 +1,168 @@
+#include "files/settings_reading.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+#include "files/settings_file.hpp"
+#include "files/windows_1252.hpp"
+
+namespace kestrova {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The text of each line read as Windows-1252, the line breaks kept.
+std::string Windows1252Lines(std::string_view bytes) {
+    std::string text;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        text += Windows1252ToUtf8(bytes.substr(start, end - start));
+        if (end < bytes.size()) {
+            text += bytes[end];
+        }
+        start = end + 1;
+    }
+    return text;
+}
+
+SettingsReading StoppedAt(int line, int applied, std::string reason) {
+    return {SettingsLoad::Stopped, applied, line, std::move(reason)};
+}
+
+SettingsReading CannotOpen(std::string reason) {
+    return {SettingsLoad::CannotOpen, 0, 0, std::move(reason)};
+}
+
+std::string OpenFailure(int error) {
+    if (error == EACCES || error == EPERM) {
+        return "no permission to read it";
+    }
+    return std::error_code(error, std::generic_category()).message();
+}
+
+// Closes a descriptor on every way out of a scope.
+class OpenFile {
+  public:
+    explicit OpenFile(int fd) : fd_(fd) {}
+    ~OpenFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int Get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Up to `most` bytes of an open file; nothing when reading fails.
+std::optional<std::string> ReadUpTo(int fd, std::size_t most, int& error) {
+    std::string bytes(most, '\0');
+    std::size_t filled = 0;
+    while (filled < most) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, most - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = errno;
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+}  // namespace
+
+SettingsReading ApplySettingsBytes(std::string_view bytes, MainFormInputs& form) {
+    if (bytes.find('\0') != std::string_view::npos) {
+        return StoppedAt(1, 0,
+                         "it is not a text file in UTF-8 or Windows-1252 (it holds zero bytes)");
+    }
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    const std::string text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252Lines(bytes);
+    std::string refusal;
+    const int applied = ApplySettingsText(text, form, &refusal);
+    if (!refusal.empty()) {
+        return StoppedAt(applied + 1, applied, refusal);
+    }
+    return {SettingsLoad::Loaded, applied, 0, {}};
+}
+
+SettingsReading ReadSettingsFile(const std::filesystem::path& path, MainFormInputs& form) {
+    // Opening without waiting, then looking at what was opened, so a pipe put in the file's
+    // place between a check and the opening still cannot block the start-up.
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0) {
+        const int error = errno;
+        return error == ENOENT ? SettingsReading{} : CannotOpen(OpenFailure(error));
+    }
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0) {
+        return CannotOpen(OpenFailure(errno));
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return CannotOpen("it is a directory");
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return CannotOpen("it is not a regular file");
+    }
+    int error = 0;
+    const std::optional<std::string> bytes = ReadUpTo(file.Get(), kMostSettingsBytes + 1, error);
+    if (!bytes) {
+        return CannotOpen(OpenFailure(error));
+    }
+    if (bytes->size() > kMostSettingsBytes) {
+        return StoppedAt(1, 0,
+                         "it is larger than " + std::to_string(kMostSettingsBytes) +
+                             " bytes, more than a settings file holds");
+    }
+    return ApplySettingsBytes(*bytes, form);
+}
+
+std::string SettingsStopWarning(const std::filesystem::path& path, const SettingsReading& reading) {
+    const std::string line = std::to_string(reading.stopLine);
+    return "The settings file " + path.string() + " could not be read from line " + line +
+           " on (line " + line + ": " + reading.reason + "). The inputs of line " + line +
+           " and after start at their usual values.";
+}
+
+std::optional<std::filesystem::path> KeepOriginalBeside(const std::filesystem::path& path,
+                                                        std::string& why) {
+    constexpr int kMostCopies = 100;
+    for (int copy = 1; copy <= kMostCopies; ++copy) {
+        std::filesystem::path kept = path;
+        kept += copy == 1 ? ".unreadable" : ".unreadable." + std::to_string(copy);
+        std::error_code error;
+        if (std::filesystem::exists(std::filesystem::symlink_status(kept, error))) {
+            continue;
+        }
+        if (std::filesystem::copy_file(path, kept, std::filesystem::copy_options::none, error)) {
+            return kept;
+        }
+        if (error != std::errc::file_exists) {
+            why = error.message();
+            return std::nullopt;
+        }
+    }
+    why = "every name up to " + path.filename().string() + ".unreadable." +
+          std::to_string(kMostCopies) + " is taken";
+    return std::nullopt;
+}
+
+}  // namespace kestrova
