@@ -176,6 +176,14 @@ void AnyDistanceWindow::BuildLayout() {
     layout->addWidget(hillLine_);
     layout->addLayout(buttons);
     layout->addWidget(canvas_, 1);
+
+    // Tab runs through the inputs as they stand on the window, then the buttons and the table.
+    const std::array<QWidget*, 12> order = {distance_,  units_[2], analyses_[0], slope_,
+                                            levelLine_, hillLine_, calculate_,   paceSwitch_,
+                                            print_,     help_,     close_,       canvas_};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 SpecialFormInputs AnyDistanceWindow::Inputs() const {
