@@ -63,6 +63,7 @@ void ShowEnabling(const MainFormInputs& form, const MainFormWidgets& widgets) {
     widgets.Option7->setEnabled(form.Option7Enabled);
     widgets.Command2->setEnabled(form.analysisButtonsEnabled);
     widgets.Command3->setEnabled(form.analysisButtonsEnabled);
+    widgets.Command4->setEnabled(form.analysisButtonsEnabled);
     widgets.pfull->setEnabled(form.reportItemsEnabled);
     widgets.tfile->setEnabled(form.reportItemsEnabled);
 }
@@ -124,6 +125,7 @@ void ShowRunResults(const MainFormInputs& form, const MainFormWidgets& widgets) 
     if (form.analysisButtonsEnabled) {
         widgets.Command2->setEnabled(true);
         widgets.Command3->setEnabled(true);
+        widgets.Command4->setEnabled(true);
     }
     if (form.reportItemsEnabled) {
         widgets.pfull->setEnabled(true);

@@ -38,10 +38,10 @@ struct MainFormWidgets {
 
     std::array<RaceRowWidgets, kRaceRowCount> rows{};
 
-    // The controls a Calculate run enables. "Special" is left out: its window does not exist
-    // yet, so it stays disabled.
+    // The controls a Calculate run enables.
     QPushButton* Command2 = nullptr;  // "Graph"
     QPushButton* Command3 = nullptr;  // "Analyze"
+    QPushButton* Command4 = nullptr;  // "Special"
     QAction* pfull = nullptr;         // "Full report"
     QAction* tfile = nullptr;         // "Text file of full report"
 };

@@ -15,6 +15,7 @@
 #include <QStyle>
 
 #include "app/analysis_window.hpp"
+#include "app/any_distance_window.hpp"
 #include "app/file_access_window.hpp"
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
@@ -126,6 +127,8 @@ void MainWindow::ConnectReports() {
     connect(this, &MainWindow::analyzeRequested, this, [this] { ShowAnalysisWindow(Context()); });
     connect(controls_.buttons.Command2, &QPushButton::clicked, this,
             [this] { ShowGraphWindow(Context()); });
+    connect(controls_.buttons.Command4, &QPushButton::clicked, this,
+            [this] { OpenAnyDistanceWindow(Context(), specialMemory_); });
     connect(menus_.datafiles, &QAction::triggered, this,
             [this] { OpenFileAccessWindow(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include "analyses/any_distance_inputs.hpp"
 #include "app/main_window_layout.hpp"
 #include "app/main_window_menus.hpp"
 #include "app/window_context.hpp"
@@ -75,6 +76,8 @@ class MainWindow : public QMainWindow {
     MainMenus menus_;
     std::function<void()> endProgram_;
     bool settingsWritten_ = false;  // by this closing of the window
+    // The "Special Information" window's last inputs, kept for the whole run.
+    SpecialFormMemory specialMemory_;
 };
 
 }  // namespace kestrova

@@ -125,6 +125,7 @@ MainWindowControls CreateMainWindowControls(QWidget* central) {
     controls.form.rows = rows.rows;
     controls.form.Command2 = controls.buttons.Command2;
     controls.form.Command3 = controls.buttons.Command3;
+    controls.form.Command4 = controls.buttons.Command4;
 
     controls.picture1 = new OutputCanvas(central);
     controls.picture1->setObjectName(QStringLiteral("Picture1"));

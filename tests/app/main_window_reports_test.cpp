@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintDialog>
+#include <QScrollBar>
 
 #include "app/analysis_window.hpp"
+#include "app/any_distance_window.hpp"
 #include "app/file_access_window.hpp"
 #include "app/graph_window.hpp"
 #include "app/performance_tables_window.hpp"
@@ -40,6 +42,30 @@ TEST_F(MainWindowReportsTest, AnalyzeOpensOneAnalysisWindowWithTheAnalysis) {
     const std::vector<std::string>& lines = analysis.Canvas().Buffer().Lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), " TRAINING AND SPECIALIZATION ANALYSIS:");
+}
+
+// "Special" opens one window, which compares with the main window's comparison level and opens
+// again with its last inputs for the rest of the run.
+TEST_F(MainWindowReportsTest, SpecialOpensOneWindowThatKeepsItsInputsForTheRun) {
+    Calculate();
+    Find<QScrollBar>("HScroll2")->setValue(0);
+    Find<QAbstractButton>("Command4")->click();
+    Find<QAbstractButton>("Command4")->click();
+    auto windows = Window().findChildren<AnyDistanceWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    windows.front()->findChild<QLineEdit*>("Text1")->setText("8");
+    windows.front()->findChild<QAbstractButton*>("Command1")->click();
+    // No comparison at level 0: the line ends in the performance level alone.
+    const QString line = windows.front()->findChild<QLineEdit*>("Text4")->text();
+    EXPECT_TRUE(line.contains(QString(20, QChar(' ')) + "      ")) << line.toStdString();
+    windows.front()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    Find<QAbstractButton>("Command4")->click();
+    windows = Window().findChildren<AnyDistanceWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_EQ(windows.front()->Inputs().Text1, "8");
+    EXPECT_TRUE(notifier_.Messages().empty());
 }
 
 // The table windows need no Calculate; each opens once however often its item is chosen.

@@ -53,24 +53,23 @@ TEST_F(MainWindowRunTest, CalculatePrintsTheModelsTableOnTheCanvas) {
     EXPECT_EQ(Canvas().toPlainText().toStdString() + "\n", expected.Text());
 }
 
-TEST_F(MainWindowRunTest, RunEnablesGraphAnalyzeAndTheReportItemsForGood) {
+TEST_F(MainWindowRunTest, RunEnablesGraphAnalyzeSpecialAndTheReportItemsForGood) {
     SetText("Text3_0", "");  // row 1 has no time: the first run stops before the fit
     Click("Command1");
     EXPECT_EQ(Texts(), std::vector<std::string>{"Bad time entry in row # 1"});
     EXPECT_FALSE(Enabled("Command2"));
     EXPECT_FALSE(Enabled("Command3"));
+    EXPECT_FALSE(Enabled("Command4"));
     EXPECT_FALSE(ItemEnabled("pfull"));
     EXPECT_FALSE(ItemEnabled("tfile"));
 
     SetText("Text3_0", "58.3");
     Click("Command1");
-    for (const char* name : {"Command1", "Command2", "Command3"}) {
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
         EXPECT_TRUE(Enabled(name)) << name;
     }
     EXPECT_TRUE(ItemEnabled("pfull"));
     EXPECT_TRUE(ItemEnabled("tfile"));
-    // Its window does not exist yet.
-    EXPECT_FALSE(Enabled("Command4"));
 
     Click("Command7");
     SetText("Text3_0", "x");
@@ -78,6 +77,7 @@ TEST_F(MainWindowRunTest, RunEnablesGraphAnalyzeAndTheReportItemsForGood) {
     Click("Command1");  // stops on row 1 again
     EXPECT_TRUE(Enabled("Command2"));
     EXPECT_TRUE(Enabled("Command3"));
+    EXPECT_TRUE(Enabled("Command4"));
     EXPECT_TRUE(ItemEnabled("pfull"));
     EXPECT_TRUE(ItemEnabled("tfile"));
     EXPECT_TRUE(Window().FormInputs().analysisButtonsEnabled);

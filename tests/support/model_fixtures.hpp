@@ -31,6 +31,19 @@ inline ModelState CalculatedState(MainFormInputs& form) {
     return state;
 }
 
+// The curve of the pacing strategies' worked example (a men's curve, age 35).
+inline ModelState PacingExampleCurve() {
+    ModelState state;
+    state.anaerobicEnergy = 230000;
+    state.aerobicPower = 1198;
+    state.refDist = 5000;
+    state.fadeCoef = 0.065;
+    state.timeOffset = 3;
+    state.sex = "m";
+    state.age = 35;
+    return state;
+}
+
 // Ticks race row `row` and fills its boxes and unit.
 inline void SetRaceRow(MainFormInputs& form, int row, const std::string& hours,
                        const std::string& minutes, const std::string& seconds,

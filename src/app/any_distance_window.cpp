@@ -1,0 +1,271 @@
+#include "app/any_distance_window.hpp"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "analyses/any_distance.hpp"
+#include "app/form_controls.hpp"
+#include "app/open_or_raise.hpp"
+#include "app/table_window_parts.hpp"
+#include "app/text_canvas.hpp"
+#include "app/window_printing.hpp"
+
+namespace kestrova {
+namespace {
+
+constexpr int kCanvasColumns = 80;
+constexpr int kCanvasLines = 12;
+constexpr int kLineColumns = 90;   // Text4 and Text5
+constexpr int kUnitColumns = 3;    // unit buttons per row of Frame1
+constexpr int kHeadingIndent = 5;  // characters before the time in Text4
+
+const QString kToKilometers = QStringLiteral("Switch to minutes/kilometer");
+const QString kToMiles = QStringLiteral("Switch to minutes/mile");
+
+constexpr std::array<const char*, kDistanceUnitCount> kUnitNames = {"optmi", "optyd",   "optkm",
+                                                                    "optm",  "optmara", "opthmara"};
+constexpr std::array<const char*, kDistanceUnitCount> kUnitCaptions = {"mi", "yd",   "km",
+                                                                       "m",  "mara", "half mara"};
+constexpr std::array<const char*, kSpecialAnalysisChoices> kAnalysisNames = {"Option1", "Option2",
+                                                                             "Option3", "Option5"};
+constexpr std::array<const char*, kSpecialAnalysisChoices> kAnalysisCaptions = {
+    "Uneven splits effect", "Hill - constant slope", "Hill - half up/half down", "Level time only"};
+
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, bool wrap = false) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(wrap);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A result line: display only, in the tables' font, wide enough for the whole line.
+QLineEdit* ResultLine(QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setFont(TextCanvas::TableFont());
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(kLineColumns, QChar('M'))));
+    return box;
+}
+
+std::string TextOf(const QLineEdit* box) {
+    return box->text().toStdString();
+}
+
+}  // namespace
+
+AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMemory& memory)
+    : QWidget(context.owner, Qt::Window),
+      context_(context),
+      memory_(memory),
+      canvas_(new TextCanvas(this)),
+      distance_(NewTextBox(QStringLiteral("Text1"), this)),
+      slope_(NewTextBox(QStringLiteral("Text3"), this)),
+      horizontalGrade_(new QLineEdit(this)),
+      levelLine_(ResultLine(this, "Text4")),
+      hillLine_(ResultLine(this, "Text5")),
+      calculate_(CreateWindowButton(this, "Command1", QStringLiteral("Calculate"))),
+      help_(CreateWindowButton(this, "Command2", QStringLiteral("Help"))),
+      close_(CreateWindowButton(this, "Command3", QStringLiteral("Close"))),
+      paceSwitch_(CreateWindowButton(this, "Command4", kToKilometers)),
+      print_(CreateWindowButton(this, "Command5", QStringLiteral("Print"))),
+      paceNote_(Caption(this, "Label8", QStringLiteral("Paces in minutes per mile"))) {
+    setObjectName("specinfo");
+    setWindowTitle("Special Information");
+    setAttribute(Qt::WA_DeleteOnClose);
+    context_.state.perfTableRequest = 0;
+    canvas_->setObjectName("canvas");
+    SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
+    horizontalGrade_->setObjectName("Text2");
+    horizontalGrade_->setReadOnly(true);
+    horizontalGrade_->setFocusPolicy(Qt::NoFocus);
+    help_->setEnabled(false);  // until the help texts are there
+    paceSwitch_->setEnabled(false);
+    paceNote_->hide();
+    BuildLayout();
+    ShowInputs(SpecialFormInputs{});
+    AddTableWindowShortcuts(*this, *print_);
+    distance_->setFocus();
+
+    connect(slope_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        horizontalGrade_->setText(QString::fromStdString(HorizontalGradeText(text.toStdString())));
+    });
+    horizontalGrade_->setText(QString::fromStdString(HorizontalGradeText(TextOf(slope_))));
+    connect(distance_, &QLineEdit::returnPressed, this, &AnyDistanceWindow::Calculate);
+    connect(slope_, &QLineEdit::returnPressed, this, &AnyDistanceWindow::Calculate);
+    connect(calculate_, &QPushButton::clicked, this, &AnyDistanceWindow::Calculate);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+    connect(paceSwitch_, &QPushButton::clicked, this, &AnyDistanceWindow::SwitchPaceUnit);
+    connect(print_, &QPushButton::clicked, this, &AnyDistanceWindow::Print);
+}
+
+void AnyDistanceWindow::BuildLayout() {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName("Frame1");
+    auto* unitGrid = new QGridLayout(frame);
+    for (int i = 0; i < kDistanceUnitCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        units_[at] = NewOption(kUnitNames[at], kUnitCaptions[at], frame);
+        unitGrid->addWidget(units_[at], i / kUnitColumns, i % kUnitColumns);
+    }
+    auto* distance = new QVBoxLayout;
+    distance->addWidget(Caption(this, "Label2", QStringLiteral("Your distance:")));
+    distance->addWidget(
+        Caption(this, "Label3", QStringLiteral("Number:                   Units:")));
+    auto* numberAndUnit = new QHBoxLayout;
+    numberAndUnit->addWidget(distance_, 0, Qt::AlignTop);
+    numberAndUnit->addWidget(frame);
+    distance->addLayout(numberAndUnit);
+    distance->addStretch();
+
+    // The analysis buttons have a parent of their own, so they form a group apart from the units.
+    auto* choices = new QWidget(this);
+    auto* choiceColumn = new QVBoxLayout(choices);
+    for (std::size_t i = 0; i < analyses_.size(); ++i) {
+        analyses_[i] = NewOption(kAnalysisNames[i], kAnalysisCaptions[i], choices);
+        choiceColumn->addWidget(analyses_[i]);
+    }
+    auto* slope = new QVBoxLayout;
+    slope->addWidget(Caption(
+        this, "Label6",
+        QStringLiteral("Slope (rise/distance along surface).  Use negative for downhill. "), true));
+    slope->addWidget(slope_);
+    slope->addWidget(Caption(this, "Label7",
+                             QStringLiteral("Same incline defined as vertical/horizontal"), true));
+    slope->addWidget(horizontalGrade_);
+
+    auto* inputs = new QHBoxLayout;
+    inputs->addLayout(distance, 3);
+    inputs->addWidget(choices, 2);
+    inputs->addLayout(slope, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(calculate_);
+    buttons->addWidget(paceSwitch_);
+    buttons->addWidget(paceNote_);
+    buttons->addStretch();
+    buttons->addWidget(print_);
+    buttons->addWidget(help_);
+    buttons->addWidget(close_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        Caption(this, "Label1",
+                QStringLiteral("Choose a distance to analyze.  You can get a predicted "
+                               "time for this distance on a level surface (with the "
+                               "optional effect of uneven pacing) or on hills (up, "
+                               "down, or half-of-each slopes)."),
+                true));
+    layout->addLayout(inputs);
+    layout->addWidget(Caption(this, "Label4", QStringLiteral("Predicted level time:")));
+    // The heading stands over the result lines, its "Time" over the time.
+    QLabel* heading = CreateTableLabel(
+        this, "Label5",
+        QStringLiteral("Time   Per Mi   Per km   Per 400   Record   %Spd   P.Level"));
+    heading->setIndent(
+        heading->fontMetrics().horizontalAdvance(QString(kHeadingIndent, QChar('M'))));
+    layout->addWidget(heading);
+    layout->addWidget(levelLine_);
+    layout->addWidget(hillLine_);
+    layout->addLayout(buttons);
+    layout->addWidget(canvas_, 1);
+
+    // Tab runs through the inputs as they stand on the window, then the buttons and the table.
+    const std::array<QWidget*, 12> order = {distance_,  units_[2], analyses_[0], slope_,
+                                            levelLine_, hillLine_, calculate_,   paceSwitch_,
+                                            print_,     help_,     close_,       canvas_};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+SpecialFormInputs AnyDistanceWindow::Inputs() const {
+    SpecialFormInputs inputs;
+    inputs.Text1 = TextOf(distance_);
+    for (std::size_t i = 0; i < units_.size(); ++i) {
+        inputs.unitChoice[i] = units_[i]->isChecked();
+    }
+    for (std::size_t i = 0; i < analyses_.size(); ++i) {
+        inputs.analysisChoice[i] = analyses_[i]->isChecked();
+    }
+    inputs.Text3 = TextOf(slope_);
+    inputs.paceUnit = paceUnit_;
+    return inputs;
+}
+
+void AnyDistanceWindow::ShowInputs(const SpecialFormInputs& inputs) {
+    distance_->setText(QString::fromStdString(inputs.Text1));
+    for (std::size_t i = 0; i < units_.size(); ++i) {
+        SetOptionState(units_[i], inputs.unitChoice[i]);
+    }
+    for (std::size_t i = 0; i < analyses_.size(); ++i) {
+        SetOptionState(analyses_[i], inputs.analysisChoice[i]);
+    }
+    slope_->setText(QString::fromStdString(inputs.Text3));
+}
+
+void AnyDistanceWindow::ShowOpening() {
+    canvas_->Clear();
+    canvas_->Flush();
+    if (memory_.used == 1) {
+        ShowInputs(OpeningSpecialInputs(memory_));
+    }
+}
+
+void AnyDistanceWindow::Calculate() {
+    const double level = context_.formInputs().HScroll2 / 1000.0;
+    const SpecialResult result =
+        CalculateSpecial(context_.state, Inputs(), level, memory_, *canvas_, context_.notifier);
+    canvas_->Flush();
+    if (!result.computed) {
+        return;
+    }
+    paceSwitch_->setEnabled(result.paceSwitchShown);
+    paceNote_->setVisible(result.paceSwitchShown);
+    levelLine_->setText(QString::fromStdString(result.Text4));
+    if (result.Text5) {
+        hillLine_->setText(QString::fromStdString(*result.Text5));
+    }
+}
+
+void AnyDistanceWindow::SwitchPaceUnit() {
+    const bool toKilometers = paceUnit_ == PaceUnit::Mile;
+    paceUnit_ = toKilometers ? PaceUnit::Kilometer : PaceUnit::Mile;
+    paceSwitch_->setText(toKilometers ? kToMiles : kToKilometers);
+    paceNote_->setText(toKilometers ? QStringLiteral("Paces in minutes per kilometer")
+                                    : QStringLiteral("Paces in minutes per mile"));
+    Calculate();
+}
+
+// The window is computed afresh, then printed with its buttons disabled while the print dialog is
+// up; they come back as they were ("Help", and the pace unit switch without a table, stay
+// disabled).
+void AnyDistanceWindow::Print() {
+    Calculate();
+    const std::array<QPushButton*, 5> buttons = {calculate_, help_, close_, paceSwitch_, print_};
+    std::array<bool, 5> enabled{};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        enabled[i] = buttons[i]->isEnabled();
+        buttons[i]->setEnabled(false);
+    }
+    PrintWindowImage(*this, context_.notifier);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setEnabled(enabled[i]);
+    }
+}
+
+AnyDistanceWindow* OpenAnyDistanceWindow(const WindowContext& context, SpecialFormMemory& memory) {
+    AnyDistanceWindow* window = OpenOrRaise<AnyDistanceWindow>(
+        context.owner, [&] { return new AnyDistanceWindow(context, memory); });
+    window->ShowOpening();
+    return window;
+}
+
+}  // namespace kestrova

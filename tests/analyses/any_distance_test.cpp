@@ -1,0 +1,157 @@
+#include "analyses/any_distance.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/model_fixtures.hpp"
+
+namespace kestrova {
+namespace {
+
+using test_support::ShowsANonNumber;
+
+SpecialFormInputs Inputs(std::string number, DistanceUnit unit, int analysis = -1,
+                         std::string slope = "0.05") {
+    SpecialFormInputs inputs;
+    inputs.Text1 = std::move(number);
+    inputs.unitChoice = {};
+    inputs.unitChoice[static_cast<std::size_t>(unit)] = true;
+    if (analysis >= 0) {
+        inputs.analysisChoice[static_cast<std::size_t>(analysis)] = true;
+    }
+    inputs.Text3 = std::move(slope);
+    return inputs;
+}
+
+TEST(SpecialInputs, DistanceUnitsAndHorizontalGrade) {
+    EXPECT_EQ(SpecialDistance(SpecialFormInputs{}), 5000);
+    EXPECT_EQ(SpecialDistance(Inputs("7", DistanceUnit::Marathon)), 42195);
+    EXPECT_EQ(SpecialDistance(Inputs("", DistanceUnit::HalfMarathon)), 21097.5);
+    EXPECT_DOUBLE_EQ(SpecialDistance(Inputs("1760", DistanceUnit::Yards)), 1609.344);
+    EXPECT_EQ(SpecialDistance(Inputs(" 800x", DistanceUnit::Meters)), 800);
+    EXPECT_EQ(HorizontalGradeText("0.05"), "0.0501");
+    EXPECT_EQ(HorizontalGradeText("-0.3"), "-0.3145");
+    EXPECT_EQ(HorizontalGradeText("abc"), "0.0000");
+    EXPECT_EQ(HorizontalGradeText("1"), "");
+    EXPECT_EQ(HorizontalGradeText("-2"), "");
+}
+
+// The analysis is the first chosen of Option1, Option2, Option3; only the two tables have the
+// pace unit switch; the slope counts only on the hills.
+TEST(SpecialInputs, AnalysisChoice) {
+    struct Case {
+        int option;
+        SpecialAnalysis analysis;
+        bool table;
+        double slope;
+    };
+    const Case cases[] = {
+        {-1, SpecialAnalysis::LevelOnly, false, 0.0},
+        {3, SpecialAnalysis::LevelOnly, false, 0.0},
+        {0, SpecialAnalysis::UnevenSplits, true, 0.0},
+        {1, SpecialAnalysis::ConstantSlope, false, 0.07},
+        {2, SpecialAnalysis::HalfUpHalfDown, true, 0.07},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.option);
+        const SpecialFormInputs inputs = Inputs("5", DistanceUnit::Kilometers, c.option, "0.07");
+        EXPECT_EQ(ChosenAnalysis(inputs), c.analysis);
+        EXPECT_EQ(HasStrategyTable(c.analysis), c.table);
+        EXPECT_EQ(SpecialSlope(inputs), c.slope);
+    }
+}
+
+// One calculation on the worked example's curve.
+struct SpecialRun {
+    SpecialResult Calculate(const SpecialFormInputs& inputs, double level = 1.0) {
+        return CalculateSpecial(state_, inputs, level, memory_, canvas_, notifier_);
+    }
+
+    ModelState state_ = test_support::PacingExampleCurve();
+    SpecialFormMemory memory_;
+    RecordingNotifier notifier_;
+    LineBuffer canvas_;
+};
+
+class CalculateSpecialTest : public ::testing::Test, public SpecialRun {};
+
+TEST_F(CalculateSpecialTest, LevelLineOfTheWorkedExample) {
+    const SpecialResult result = Calculate(Inputs("10", DistanceUnit::Kilometers));
+    ASSERT_TRUE(result.computed);
+    EXPECT_EQ(
+        result.Text4,
+        "     37:03       5:58         3:42           1:29          26:23          71           "
+        "80");
+    EXPECT_FALSE(result.Text5.has_value());
+    EXPECT_FALSE(result.paceSwitchShown);
+    EXPECT_EQ(state_.curDist, 10000);
+    EXPECT_NEAR(state_.perfLevel, 0.801, 0.0005);
+    // "Level time only" ignores the slope entirely.
+    EXPECT_EQ(Calculate(Inputs("10", DistanceUnit::Kilometers, 3, "junk 7")).Text4, result.Text4);
+
+    // A table leaves curDist at half the distance; the hill line replaces Text5.
+    EXPECT_TRUE(Calculate(Inputs("10", DistanceUnit::Kilometers, 0)).paceSwitchShown);
+    EXPECT_EQ(canvas_.Lines().front(), kUnevenSplitsHeader);
+    EXPECT_EQ(state_.curDist, 5000);
+    EXPECT_EQ(Calculate(Inputs("10", DistanceUnit::Kilometers, 1, "-0.05")).Text5->substr(0, 14),
+              "     31:21    ");
+    EXPECT_TRUE(canvas_.Lines().empty());
+    EXPECT_TRUE(notifier_.Messages().empty());
+}
+
+// A comparison level of 0 leaves the comparison time and its per cent blank.
+TEST_F(CalculateSpecialTest, ZeroComparisonLevelLeavesTheComparisonBlank) {
+    const SpecialResult result = Calculate(Inputs("10", DistanceUnit::Kilometers, 1), 0.0);
+    EXPECT_EQ(
+        result.Text4,
+        "     37:03       5:58         3:42           1:29                                    80");
+    ASSERT_TRUE(result.Text5.has_value());
+    EXPECT_EQ(*result.Text5, "     46:36       7:30         4:40           1:52                 ");
+    EXPECT_FALSE(ShowsANonNumber(result.Text4 + *result.Text5));
+}
+
+// Inputs that cannot be computed are refused with a message and change nothing; a slope the
+// effort model cannot answer gives a message and an empty hill line, never a number.
+TEST(CalculateSpecial, RefusesWhatCannotBeComputed) {
+    struct Case {
+        SpecialFormInputs inputs;
+        const char* message;
+        bool computed;
+    };
+    const Case cases[] = {
+        {Inputs("0", DistanceUnit::Kilometers), kSpecialDistanceMessage, false},
+        {Inputs("-3", DistanceUnit::Miles), kSpecialDistanceMessage, false},
+        {Inputs("five", DistanceUnit::Kilometers), kSpecialDistanceMessage, false},
+        {Inputs("5", DistanceUnit::Kilometers, 1, "1"), kSpecialSlopeMessage, false},
+        {Inputs("5", DistanceUnit::Kilometers, 2, "-1.5"), kSpecialSlopeMessage, false},
+        {Inputs("5", DistanceUnit::Kilometers, 1, "0.9"), kSlopeBeyondModelMessage, true},
+        {Inputs("5", DistanceUnit::Kilometers, 2, "0.9"), kSlopeBeyondModelMessage, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.inputs.Text1 + " " + c.inputs.Text3);
+        SpecialRun run;
+        run.canvas_.Write("earlier table");
+        run.canvas_.EndLine();
+        const SpecialResult result = run.Calculate(c.inputs);
+        ASSERT_EQ(run.notifier_.Messages().size(), 1u);
+        EXPECT_EQ(run.notifier_.Messages()[0].text, c.message);
+        EXPECT_EQ(result.computed, c.computed);
+        EXPECT_EQ(run.memory_.used, c.computed ? 1 : 0);
+        if (!c.computed) {
+            EXPECT_EQ(run.canvas_.Lines().size(), 1u);
+        }
+        EXPECT_EQ(result.Text5.value_or(""), "");
+    }
+
+    // A curve whose lasting power is not above the resting cost has no strategy table.
+    SpecialRun run;
+    run.state_.aerobicPower = 140;
+    run.Calculate(Inputs("5", DistanceUnit::Kilometers, 0));
+    ASSERT_EQ(run.notifier_.Messages().size(), 1u);
+    EXPECT_EQ(run.notifier_.Messages()[0].text, kSplitCurveMessage);
+    EXPECT_TRUE(run.canvas_.Lines().empty());
+}
+
+}  // namespace
+}  // namespace kestrova
