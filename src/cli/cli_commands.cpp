@@ -13,7 +13,7 @@ std::optional<std::string> CliInvocation::Value(std::string_view name) const {
 const std::vector<CliCommand>& AllCliCommands() {
     static const std::vector<CliCommand> commands = {
         TableCommand(),     ReportCommand(),    AnalysisCommand(), PowerCommand(), SlopesCommand(),
-        TreadmillCommand(), PerfTableCommand(), GraphCommand(),    RacesCommand(),
+        TreadmillCommand(), PerfTableCommand(), GraphCommand(),    RacesCommand(), HelpCommand(),
     };
     return commands;
 }

@@ -16,6 +16,7 @@ CliCommand TreadmillCommand();
 CliCommand PerfTableCommand();
 CliCommand GraphCommand();
 CliCommand RacesCommand();
+CliCommand HelpCommand();
 
 const std::vector<CliCommand>& AllCliCommands();
 
