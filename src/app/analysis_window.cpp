@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "analyses/training_analysis.hpp"
+#include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/text_canvas.hpp"
 #include "model/model_state.hpp"
@@ -30,7 +31,6 @@ AnalysisWindow::AnalysisWindow(QWidget* owner)
     canvas_->setObjectName("canvas");
     closeButton_->setObjectName("Command3");
     helpButton_->setObjectName("Command2");
-    helpButton_->setEnabled(false);
 
     const QFontMetrics metrics(canvas_->font());
     canvas_->setMinimumSize(metrics.horizontalAdvance(QString(kCanvasColumns, QChar('M'))),
@@ -45,6 +45,8 @@ AnalysisWindow::AnalysisWindow(QWidget* owner)
     layout->addLayout(buttons);
 
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(helpButton_, &QPushButton::clicked, this,
+            [owner] { OpenHelpTopic(owner, HelpTopic::Analysis); });
 }
 
 void AnalysisWindow::ShowAnalysis(ModelState& state) {

@@ -11,8 +11,8 @@ namespace kestrova {
 class TextCanvas;
 
 // The "Analysis" window (anaform): the training and specialization analysis of the runner's curve
-// on a fixed-pitch canvas, with "Close" (Command3) and "Help" (Command2, disabled until its help
-// text exists).
+// on a fixed-pitch canvas, with "Close" (Command3) and "Help" (Command2), which shows the help
+// text "Analysis".
 class AnalysisWindow : public QWidget {
     Q_OBJECT
 

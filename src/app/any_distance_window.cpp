@@ -11,6 +11,7 @@
 
 #include "analyses/any_distance.hpp"
 #include "app/form_controls.hpp"
+#include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
@@ -86,7 +87,6 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
     horizontalGrade_->setObjectName("Text2");
     horizontalGrade_->setReadOnly(true);
     horizontalGrade_->setFocusPolicy(Qt::NoFocus);
-    help_->setEnabled(false);  // until the help texts are there
     paceSwitch_->setEnabled(false);
     paceNote_->hide();
     BuildLayout();
@@ -104,6 +104,8 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
     connect(paceSwitch_, &QPushButton::clicked, this, &AnyDistanceWindow::SwitchPaceUnit);
     connect(print_, &QPushButton::clicked, this, &AnyDistanceWindow::Print);
+    connect(help_, &QPushButton::clicked, this,
+            [this] { OpenHelpTopic(context_, HelpTopic::SpecialData); });
 }
 
 void AnyDistanceWindow::BuildLayout() {

@@ -150,7 +150,6 @@ QLayout* AddRow(QWidget* window, FileAccessControls& c) {
     c.Command1 = Button(window, "Command1", QStringLiteral("&Add to File"));
     c.Command1->setEnabled(false);
     c.Command6 = Button(window, "Command6", QStringLiteral("&Help"));
-    c.Command6->setEnabled(false);  // until the help texts exist
     c.Command3 = Button(window, "Command3", QStringLiteral("&Close"));
     auto* layout = new QHBoxLayout;
     layout->addWidget(c.Label4);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
 
 namespace kestrova {
@@ -79,6 +80,8 @@ void FileAccessWindow::Connect() {
     }
     connect(c.Command1, &QPushButton::clicked, this, &FileAccessWindow::AddRace);
     connect(c.Command3, &QPushButton::clicked, this, &QWidget::close);
+    connect(c.Command6, &QPushButton::clicked, this,
+            [this] { OpenHelpTopic(context_, HelpTopic::FileAccess); });
 }
 
 void FileAccessWindow::ClickLine(int row) {

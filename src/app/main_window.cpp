@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include "app/about_window.hpp"
 #include "app/analysis_window.hpp"
 #include "app/any_distance_window.hpp"
 #include "app/file_access_window.hpp"
@@ -21,8 +22,11 @@
 #include "app/form_controls.hpp"
 #include "app/form_settings.hpp"
 #include "app/graph_window.hpp"
+#include "app/help_topics_window.hpp"
+#include "app/help_window.hpp"
 #include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
+#include "app/references_window.hpp"
 #include "app/report_printing.hpp"
 #include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
@@ -140,6 +144,16 @@ void MainWindow::ConnectReports() {
     connect(menus_.power, &QAction::triggered, this, [this] { OpenPowerWindow(Context()); });
     connect(menus_.performance, &QAction::triggered, this,
             [this] { OpenPerformanceTablesWindow(Context()); });
+    connect(controls_.buttons.Command5, &QPushButton::clicked, this,
+            [this] { OpenHelpTopic(Context(), HelpTopic::DataEntry); });
+    connect(controls_.buttons.Command8, &QPushButton::clicked, this,
+            [this] { OpenHelpTopic(Context(), HelpTopic::ComparisonLevels); });
+    connect(menus_.ppinfo, &QAction::triggered, this,
+            [this] { OpenHelpTopic(Context(), HelpTopic::Printing); });
+    connect(menus_.proghelp, &QAction::triggered, this,
+            [this] { OpenHelpTopicsWindow(Context()); });
+    connect(menus_.refs, &QAction::triggered, this, [this] { OpenReferencesWindow(Context()); });
+    connect(menus_.about, &QAction::triggered, this, [this] { OpenAboutWindow(Context()); });
 }
 
 void MainWindow::ShowWeeklyVolume(int miles) {

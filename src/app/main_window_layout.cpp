@@ -62,11 +62,10 @@ MainButtons CreateButtons(QWidget* parent) {
     buttons.Command2 = NewButton("Command2", "Graph", parent, false);    // enabled by a run
     buttons.Command3 = NewButton("Command3", "Analyze", parent, false);  // enabled by a run
     buttons.Command4 = NewButton("Command4", "Special", parent, false);
-    // "Help" and "Explanation" stay disabled until the help texts exist.
-    buttons.Command5 = NewButton("Command5", "Help", parent, false);
+    buttons.Command5 = NewButton("Command5", "Help", parent);
     buttons.Command6 = NewButton("Command6", "Close", parent);
     buttons.Command7 = NewButton("Command7", "Clear", parent);
-    buttons.Command8 = NewButton("Command8", "Explanation", parent, false);
+    buttons.Command8 = NewButton("Command8", "Explanation", parent);
     return buttons;
 }
 

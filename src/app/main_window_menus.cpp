@@ -75,8 +75,7 @@ void AddGraphMenu(QMenuBar* bar, MainMenus& menus) {
 
 void AddPrintMenu(QMenuBar* bar, MainMenus& menus) {
     QMenu* print = AddMenu(bar, "print", QStringLiteral("&Print"));
-    // The printing information text comes later; until then its item stays disabled.
-    menus.ppinfo = AddItem(print, "ppinfo", QStringLiteral("&Information on printing"), false);
+    menus.ppinfo = AddItem(print, "ppinfo", QStringLiteral("&Information on printing"));
     // Enabled by the first Calculate run.
     menus.pfull = AddItem(print, "pfull", QStringLiteral("&Full report"), false);
     menus.tfile = AddItem(print, "tfile", QStringLiteral("&Text file of full report"), false);
@@ -90,10 +89,9 @@ MainMenus CreateMainMenus(QMenuBar* bar) {
     AddTablesMenu(bar, menus);
     AddGraphMenu(bar, menus);
     AddPrintMenu(bar, menus);
-    // The help, references and about windows come later; until then these stay disabled.
-    menus.proghelp = AddItem(bar, "proghelp", QStringLiteral("&Help"), false);
-    menus.refs = AddItem(bar, "refs", QStringLiteral("&References"), false);
-    menus.about = AddItem(bar, "about", QStringLiteral("&About"), false);
+    menus.proghelp = AddItem(bar, "proghelp", QStringLiteral("&Help"));
+    menus.refs = AddItem(bar, "refs", QStringLiteral("&References"));
+    menus.about = AddItem(bar, "about", QStringLiteral("&About"));
     return menus;
 }
 

@@ -38,8 +38,8 @@ struct MainMenus {
 };
 
 // Fills the menu bar in its fixed order. Each item's text carries its keyboard mnemonic (an
-// '&'); the caption shown is the item's caption. Items whose windows the program does not have
-// yet are disabled, as are "Full report" and "Text file of full report" until a run.
+// '&'); the caption shown is the item's caption. "Full report" and "Text file of full report"
+// are disabled until a run.
 MainMenus CreateMainMenus(QMenuBar* bar);
 
 }  // namespace kestrova

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/performance_levels_window.hpp"
 
@@ -129,9 +130,9 @@ QWidget* PerformanceTablesWindow::BuildButtons() {
     auto* holder = new QWidget(this);
     calculate_ = NewButton("Command1", "&Calculate", holder);
     calculate_->setDefault(true);
-    // The "Effects of Age" help text comes with the help windows; until then it is disabled.
     QPushButton* help = NewButton("Command2", "&Help", holder);
-    help->setEnabled(false);
+    connect(help, &QPushButton::clicked, this,
+            [this] { OpenHelpTopic(context_, HelpTopic::AgeEffects); });
     close_ = NewButton("Command3", "C&lose", holder);
     auto* row = new QHBoxLayout(holder);
     row->addWidget(calculate_);

@@ -12,8 +12,9 @@ std::optional<std::string> CliInvocation::Value(std::string_view name) const {
 
 const std::vector<CliCommand>& AllCliCommands() {
     static const std::vector<CliCommand> commands = {
-        TableCommand(),     ReportCommand(),    AnalysisCommand(), PowerCommand(), SlopesCommand(),
-        TreadmillCommand(), PerfTableCommand(), GraphCommand(),    RacesCommand(), SpecialCommand(),
+        TableCommand(),  ReportCommand(),    AnalysisCommand(),  PowerCommand(),
+        SlopesCommand(), TreadmillCommand(), PerfTableCommand(), GraphCommand(),
+        RacesCommand(),  SpecialCommand(),   HelpCommand(),
     };
     return commands;
 }

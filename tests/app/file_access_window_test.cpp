@@ -90,7 +90,7 @@ TEST_F(FileAccessWindowTest, ShowsEveryControlWithItsCaption) {
         bool enabled;
     } buttons[] = {{"Command2", "Open New", true},     {"Command4", "Open Existing", true},
                    {"Command5", "Select Race", false}, {"Command7", "Omit Race", false},
-                   {"Command1", "Add to File", false}, {"Command6", "Help", false},
+                   {"Command1", "Add to File", false}, {"Command6", "Help", true},
                    {"Command3", "Close", true},        {"browse", "Browse…", true}};
     for (const auto& b : buttons) {
         EXPECT_EQ(Caption(Find<QPushButton>(b.name)), b.caption);

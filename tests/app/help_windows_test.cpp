@@ -1,0 +1,164 @@
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/about_window.hpp"
+#include "app/analysis_window.hpp"
+#include "app/file_access_window.hpp"
+#include "app/help_topics_window.hpp"
+#include "app/help_window.hpp"
+#include "app/performance_tables_window.hpp"
+#include "app/references_window.hpp"
+#include "main_window_fixture.hpp"
+
+namespace kestrova {
+namespace {
+
+// Twips as pixels at the window's resolution.
+QPoint Pixels(const QWidget& window, int left, int top) {
+    return {static_cast<int>(std::lround(left * window.logicalDpiX() / 1440.0)),
+            static_cast<int>(std::lround(top * window.logicalDpiY() / 1440.0))};
+}
+
+std::vector<std::string> Written(HelpTopic topic) {
+    LineBuffer lines;
+    WriteHelpText(topic, lines);
+    return lines.Lines();
+}
+
+class HelpWindowsTest : public MainWindowTest {
+  protected:
+    // The help text windows still open, once closed ones are gone.
+    QList<HelpWindow*> OpenHelp() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return Window().findChildren<HelpWindow*>();
+    }
+
+    HelpWindow& OnlyHelp() {
+        const QList<HelpWindow*> open = OpenHelp();
+        if (open.size() != 1) {
+            throw std::runtime_error(std::to_string(open.size()) + " help windows open");
+        }
+        return *open.front();
+    }
+
+    // The help window shows the topic's text in its size, "Close" at its bottom right.
+    void ExpectShows(HelpTopic topic) {
+        HelpWindow& help = OnlyHelp();
+        const HelpTopicInfo& info = TopicInfo(topic);
+        SCOPED_TRACE(std::string(info.title));
+        EXPECT_EQ(help.Topic(), topic);
+        EXPECT_EQ(help.windowTitle(), "Help");
+        EXPECT_TRUE(help.isVisible());
+        EXPECT_EQ(help.Page().PrintedLines(), Written(topic));
+        const QPoint size = Pixels(help, info.helpWidth, info.helpHeight);
+        EXPECT_EQ(help.size(), QSize(size.x(), size.y()));
+        EXPECT_EQ(help.CloseButton()->pos(),
+                  Pixels(help, info.helpWidth - 890, info.helpHeight - 920));
+        EXPECT_EQ(help.Page().palette().color(QPalette::Window), QColor(255, 255, 192));
+    }
+
+    void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
+};
+
+TEST_F(HelpWindowsTest, MainHelpReplacesAnOpenTextWithDataEntry) {
+    Find<QAction>("ppinfo")->trigger();
+    ExpectShows(HelpTopic::Printing);
+    EXPECT_EQ(OnlyHelp().Link()->pos(), Pixels(OnlyHelp(), 4700, 2370));
+    Click("Command5");
+    ExpectShows(HelpTopic::DataEntry);
+    EXPECT_EQ(OnlyHelp().CloseButton()->pos(), Pixels(OnlyHelp(), 8780, 5280));
+    Click("Command8");
+    ExpectShows(HelpTopic::ComparisonLevels);
+    OnlyHelp().CloseButton()->click();
+    EXPECT_TRUE(OpenHelp().isEmpty());
+}
+
+TEST_F(HelpWindowsTest, TheLinkShowsOnlyInEffectsOfAgeAndPrintingAndOpensTheLevels) {
+    for (const HelpTopicInfo& info : HelpTopics()) {
+        HelpWindow* help = OpenHelpTopic(Window().Context(), info.topic);
+        const bool shown = info.topic == HelpTopic::AgeEffects || info.topic == HelpTopic::Printing;
+        EXPECT_EQ(help->Link()->isVisible(), shown) << info.title;
+        EXPECT_EQ(help->Page().rect().intersects(help->Link()->geometry()), shown) << info.title;
+    }
+    OpenHelpTopic(Window().Context(), HelpTopic::AgeEffects);
+    HelpWindow& age = OnlyHelp();
+    EXPECT_EQ(age.Link()->pos(), Pixels(age, 6320, 1750));
+    EXPECT_EQ(age.Link()->text(), "here");
+    age.Link()->click();
+    ExpectShows(HelpTopic::ComparisonLevels);
+}
+
+TEST_F(HelpWindowsTest, EveryHelpButtonOpensItsText) {
+    Click("Command1");  // Calculate, so that "Analyze" can open its window
+    Click("Command3");
+    Window().findChild<AnalysisWindow*>()->findChild<QPushButton*>("Command2")->click();
+    ExpectShows(HelpTopic::Analysis);
+    OpenPerformanceTablesWindow(Window().Context())->findChild<QPushButton*>("Command2")->click();
+    ExpectShows(HelpTopic::AgeEffects);
+    OpenFileAccessWindow(Window().Context())->findChild<QPushButton*>("Command6")->click();
+    ExpectShows(HelpTopic::FileAccess);
+    Click("Command4");  // "Special"
+    Window().findChild<QWidget*>("specinfo")->findChild<QPushButton*>("Command2")->click();
+    ExpectShows(HelpTopic::SpecialData);
+}
+
+TEST_F(HelpWindowsTest, TheTopicsWindowLinksEveryTopicInItsOrder) {
+    Find<QAction>("proghelp")->trigger();
+    Find<QAction>("proghelp")->trigger();
+    ASSERT_EQ(Window().findChildren<HelpTopicsWindow*>().size(), 1);
+    HelpTopicsWindow& topics = *Window().findChild<HelpTopicsWindow*>();
+    EXPECT_EQ(topics.objectName(), "kesthelp");
+    EXPECT_EQ(topics.windowTitle(), "Kestrova Help");
+    EXPECT_EQ(topics.Page().PrintedLines().size(), 6);
+    int previousTop = 0;
+    for (const HelpTopicLink& entry : HelpTopicLinks()) {
+        auto* link = topics.findChild<QPushButton*>(entry.picture);
+        ASSERT_NE(link, nullptr) << entry.picture;
+        EXPECT_EQ(link->text().toStdString(), TopicInfo(entry.topic).title);
+        EXPECT_EQ(link->pos(), Pixels(topics, 1920, entry.top));
+        EXPECT_GT(entry.top, previousTop);
+        previousTop = entry.top;
+        link->click();
+        EXPECT_EQ(OnlyHelp().Topic(), entry.topic);
+    }
+}
+
+TEST_F(HelpWindowsTest, ReferencesAndAboutShowTheirLinesOnceAndClose) {
+    Find<QAction>("refs")->trigger();
+    Find<QAction>("refs")->trigger();
+    ASSERT_EQ(Window().findChildren<ReferencesWindow*>().size(), 1);
+    ReferencesWindow& references = *Window().findChild<ReferencesWindow*>();
+    EXPECT_EQ(references.objectName(), "refform");
+    EXPECT_EQ(references.windowTitle(), "References");
+    EXPECT_EQ(references.Page().PrintedLines().size(), 38);
+
+    Find<QAction>("about")->trigger();
+    AboutWindow& about = *Window().findChild<AboutWindow*>();
+    EXPECT_EQ(about.objectName(), "frmabout");
+    auto* name = about.findChild<QLabel*>("Picture1");
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->text(), "Kestrova Version 5.0");
+    EXPECT_EQ(name->font().pointSize(), 18);
+    EXPECT_EQ(about.Page().PrintedLines().back(), " Questions and feedback are welcome by e-mail.");
+
+    for (PageWindow* window : std::vector<PageWindow*>{&references, &about}) {
+        const QRect room = window->screen()->availableGeometry();
+        EXPECT_LE(window->width(), room.width());
+        EXPECT_LE(window->height(), room.height());
+    }
+    about.findChild<QPushButton*>("command1")->click();
+    references.CloseButton()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Window().findChildren<PageWindow*>().isEmpty());
+}
+
+}  // namespace
+}  // namespace kestrova

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "app/help/help_texts.hpp"
+
+namespace kestrova {
+namespace {
+
+std::vector<std::string> Lines(void (*write)(TextSink&)) {
+    LineBuffer buffer;
+    write(buffer);
+    return buffer.Lines();
+}
+
+std::vector<std::string> TopicLines(HelpTopic topic) {
+    LineBuffer buffer;
+    WriteHelpText(topic, buffer);
+    return buffer.Lines();
+}
+
+// Characters, not bytes: a text may hold "…".
+std::size_t Length(const std::string& line) {
+    return static_cast<std::size_t>(std::count_if(line.begin(), line.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+bool IsBlank(const std::string& line) {
+    return line.find_first_not_of(' ') == std::string::npos;
+}
+
+// Whether the text leaves the area left..right (twips) of every line it crosses between top and
+// bottom empty, so that nothing printed runs under a button or link placed there.
+bool LeavesEmpty(const std::vector<std::string>& lines, int left, int top, int right, int bottom) {
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        const int rowTop = static_cast<int>(row) * kHelpLinePitch;
+        if (rowTop >= bottom || rowTop + kHelpLinePitch <= top) {
+            continue;
+        }
+        const std::string& line = lines[row];
+        for (std::size_t column = 0; column < Length(line); ++column) {
+            const int x = static_cast<int>(column) * kHelpCharacterPitch;
+            if (x < right && x + kHelpCharacterPitch > left && line[column] != ' ') {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Every line fits the window's width, with a margin at the right, and the "Close" button at the
+// bottom right covers no text.
+void ExpectFitsWindow(const std::vector<std::string>& lines, int width, int height) {
+    const std::size_t columns = static_cast<std::size_t>((width - 240) / kHelpCharacterPitch);
+    for (const std::string& line : lines) {
+        EXPECT_LE(Length(line), columns) << line;
+    }
+    const int closeLeft = width - kHelpCloseFromRight;
+    const int closeTop = height - kHelpCloseFromBottom;
+    EXPECT_TRUE(LeavesEmpty(lines, closeLeft, closeTop, closeLeft + kHelpCloseWidth,
+                            closeTop + kHelpCloseHeight));
+}
+
+// The line that a link placed at `top` sits on.
+int LinkRow(int top) {
+    return (top + kHelpLinePitch / 2) / kHelpLinePitch;
+}
+
+struct TopicCase {
+    HelpTopic topic;
+    int lines;
+    int paragraphs;
+};
+
+TEST(HelpTexts, EachTextHasItsLinesAndParagraphsAndFitsItsWindow) {
+    const TopicCase cases[] = {
+        {HelpTopic::Analysis, 18, 4},   {HelpTopic::ComparisonLevels, 31, 6},
+        {HelpTopic::FileAccess, 19, 5}, {HelpTopic::DataEntry, 24, 6},
+        {HelpTopic::Output, 16, 3},     {HelpTopic::SpecialData, 18, 4},
+        {HelpTopic::Background, 31, 4}, {HelpTopic::AgeEffects, 26, 5},
+        {HelpTopic::Printing, 9, 1},
+    };
+    for (const TopicCase& c : cases) {
+        const HelpTopicInfo& info = TopicInfo(c.topic);
+        SCOPED_TRACE(std::string(info.title));
+        const std::vector<std::string> lines = TopicLines(c.topic);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_FALSE(IsBlank(lines.front()));
+        EXPECT_FALSE(IsBlank(lines.back()));
+        int text = 0;
+        int paragraphs = 1;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (!IsBlank(lines[i])) {
+                ++text;
+                EXPECT_EQ(lines[i].front(), ' ') << lines[i];  // the left margin
+            } else {
+                EXPECT_EQ(lines[i], "");
+                EXPECT_FALSE(IsBlank(lines[i - 1]));  // one empty line between paragraphs
+                ++paragraphs;
+            }
+        }
+        EXPECT_EQ(text, c.lines);
+        EXPECT_EQ(paragraphs, c.paragraphs);
+        ExpectFitsWindow(lines, info.helpWidth, info.helpHeight);
+    }
+}
+
+// The link "here" lies outside the window in every text but two. In "Effects of Age" it fills
+// the gap after "click" that ends the first line of the third paragraph.
+TEST(HelpTexts, TheLinkFillsTheGapAfterClickInEffectsOfAgeOnly) {
+    for (const HelpTopicInfo& info : HelpTopics()) {
+        const bool shown = info.topic == HelpTopic::AgeEffects || info.topic == HelpTopic::Printing;
+        EXPECT_EQ(info.helpLinkLeft >= info.helpWidth, !shown) << info.title;
+        const std::vector<std::string> lines = TopicLines(info.topic);
+        const int rowTop = LinkRow(info.helpLinkTop) * kHelpLinePitch;
+        EXPECT_TRUE(LeavesEmpty(lines, info.helpLinkLeft, rowTop,
+                                info.helpLinkLeft + kHelpLinkWidth, rowTop + 1))
+            << info.title;
+    }
+    const HelpTopicInfo& age = TopicInfo(HelpTopic::AgeEffects);
+    const std::vector<std::string> lines = TopicLines(HelpTopic::AgeEffects);
+    const auto row = static_cast<std::size_t>(LinkRow(age.helpLinkTop));
+    ASSERT_LT(row, lines.size());
+    EXPECT_EQ(std::count(lines.begin(), lines.begin() + static_cast<long>(row), ""), 2);
+    EXPECT_EQ(lines[row - 1], "");
+    const std::size_t linkColumn = static_cast<std::size_t>(age.helpLinkLeft / kHelpCharacterPitch);
+    const std::string beforeLink = lines[row].substr(0, linkColumn);
+    EXPECT_EQ(beforeLink.substr(beforeLink.find_last_not_of(' ') - 4, 6), "click ");
+    EXPECT_GE(lines[row].size() * kHelpCharacterPitch,
+              static_cast<std::size_t>(age.helpLinkLeft + kHelpLinkWidth));
+}
+
+TEST(HelpTexts, ReferencesTopicsAndAboutHaveTheirLines) {
+    const std::vector<std::string> references = Lines(WriteReferences);
+    const auto empty = std::count(references.begin(), references.end(), "");
+    EXPECT_EQ(empty, 11);
+    EXPECT_EQ(references.size() - static_cast<std::size_t>(empty), 27);
+    EXPECT_EQ(references.front(), "");
+    ExpectFitsWindow(references, kReferencesWidth, kReferencesHeight);
+
+    const std::vector<std::string> topics = Lines(WriteHelpTopicsIntroduction);
+    ASSERT_EQ(topics.size(), 6);
+    EXPECT_EQ(topics.front(), "");
+    ExpectFitsWindow(topics, kTopicsWidth, kTopicsHeight);
+
+    const std::vector<std::string> about = Lines(WriteAboutText);
+    ASSERT_GE(about.size(), 3);
+    EXPECT_EQ(about.front(), "Kestrova Version 5.0");
+    const std::vector<std::string> window(about.begin() + 1, about.end());
+    ExpectFitsWindow(window, kAboutWidth, kAboutHeight);
+    // The last block starts at its own height, above the "Close" button's top.
+    const auto last = std::find(window.rbegin(), window.rend(), "") - window.rbegin();
+    EXPECT_EQ(last, 1);
+    EXPECT_LE(Length(window.back()) * kHelpCharacterPitch,
+              static_cast<std::size_t>(kAboutWidth - kHelpCloseFromRight));
+}
+
+// kestrova-cli's names are the titles in lower case with hyphens.
+TEST(HelpTexts, EveryTopicIsFoundByItsTitleInLowerCaseWithHyphens) {
+    for (const HelpTopicInfo& info : HelpTopics()) {
+        std::string name;
+        for (char c : info.title) {
+            if (c == ' ') {
+                name += '-';
+            } else if (c != '(' && c != ')') {
+                name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            }
+        }
+        EXPECT_EQ(info.name, name);
+        EXPECT_EQ(FindHelpTopic(name), info.topic);
+    }
+    EXPECT_EQ(FindHelpTopic("references"), std::nullopt);
+    EXPECT_EQ(FindHelpTopic("Data-entry"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kestrova
