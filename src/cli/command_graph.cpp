@@ -70,29 +70,24 @@ int RunGraph(const CliInvocation& invocation, std::ostream& out, std::ostream& e
     if (!units) {
         return UsageError(err, "--units must be metric or english");
     }
-    std::optional<MainFormInputs> form = LoadCliInputs(invocation, err);
-    if (!form) {
-        return kExitUsageOrFile;
-    }
-    ModelState state = StartUpState(*form);
-    if (!CalculateFirst(state, *form, err)) {
-        return kExitRefused;
-    }
-    state.graphScale = *scale;
-    state.graphUnits = *units;
-    Canvas canvas(kGraphWidth, kGraphHeight);
-    StreamNotifier notifier(err);
-    if (!DrawPaceGraph(state, form->HScroll2, canvas, notifier)) {
-        return kExitRefused;
-    }
-    if (output->json) {
-        out << CanvasJson(canvas);
+    return WithCalculatedRunner(invocation, err, [&](ModelState& state, MainFormInputs& form) {
+        state.graphScale = *scale;
+        state.graphUnits = *units;
+        Canvas canvas(kGraphWidth, kGraphHeight);
+        StreamNotifier notifier(err);
+        if (!DrawPaceGraph(state, form.HScroll2, canvas, notifier)) {
+            return kExitRefused;
+        }
+        if (output->json) {
+            out << CanvasJson(canvas);
+            return kExitPrinted;
+        }
+        const std::string file = output->file.string();
+        if (const auto failure = WriteCanvasImageFile(canvas, file, output->format)) {
+            return UsageError(err, "cannot write the image " + file + ": " + *failure);
+        }
         return kExitPrinted;
-    }
-    if (const auto failure = WriteCanvasImageFile(canvas, output->file.string(), output->format)) {
-        return UsageError(err, "cannot write the image " + output->file.string() + ": " + *failure);
-    }
-    return kExitPrinted;
+    });
 }
 
 }  // namespace
