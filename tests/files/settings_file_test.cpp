@@ -188,6 +188,21 @@ TEST(SettingsFile, LineBreaksInsideATextNeverShiftLaterLines) {
     EXPECT_TRUE(form.rows[4].unitOption[2]);
 }
 
+// A carriage return alone inside a line (a file edited by hand) is read as the blank that
+// writing makes of it, so the text is saved and read back unchanged.
+TEST(SettingsFile, ACarriageReturnInsideALineReadsAsABlank) {
+    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
+    lines[3] = "3\r5";
+    lines[45] = "18\r";
+    MainFormInputs form;
+    EXPECT_EQ(ApplySettingsText(JoinLf(lines), form), 66);
+    EXPECT_EQ(form.txtage, "3 5");
+    EXPECT_EQ(form.rows[3].Text2, "18");
+    MainFormInputs reread;
+    EXPECT_EQ(ApplySettingsText(SettingsText(form), reread), 66);
+    EXPECT_EQ(reread, form);
+}
+
 TEST(SettingsFile, SaveAndLoadThroughAFile) {
     TemporaryDirectory directory;
     const std::filesystem::path path = directory.Path() / kSettingsFileName;
