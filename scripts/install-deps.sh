@@ -17,6 +17,12 @@ packages=(
     libbenchmark-dev
     fonts-liberation2
     fontconfig
+    desktop-file-utils
+    appstream
+    dpkg-dev
+    file
+    clang-14
+    libclang-rt-14-dev
 )
 
 missing=()
