@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package fuzz clean
 
 all: build
 
@@ -26,6 +26,20 @@ bench: build
 	./$(BUILD_DIR)/bench/kestrova_bench
 	./$(BUILD_DIR)/bench/kestrova_app_bench
 	./$(BUILD_DIR)/bench/graph_bench
+
+# The Debian package, from the release build: build/release/package/kestrova_*.deb, unpacked and
+# tried once. `sudo apt install ./build/release/package/kestrova_*.deb` installs it.
+package: deps
+	cmake --preset release
+	cmake --build --preset release --target kestrova kestrova-cli kestrova_man_page
+	./scripts/check-package.sh build/release
+
+# Every fuzz target for FUZZ_SECONDS each, keeping what they find in build/fuzz/corpus.
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	./scripts/run-fuzz.sh $(FUZZ_SECONDS) build/fuzz/corpus
 
 clean:
 	rm -rf build

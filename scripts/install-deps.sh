@@ -18,6 +18,12 @@ packages=(
     fonts-liberation2
     fontconfig
     locales
+    desktop-file-utils
+    appstream
+    dpkg-dev
+    file
+    clang-14
+    libclang-rt-14-dev
 )
 
 missing=()

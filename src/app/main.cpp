@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "app/main_window.hpp"
 #include "app/message_box_notifier.hpp"
@@ -8,6 +9,11 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kestrova::kProgramTitle));
+    // The desktop entry's name: the window manager matches the windows to the menu entry by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTROVA_APP_ID));
+    // Every window shows the program's icon: the installed theme's, or the one built in.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral(KESTROVA_APP_ID), QIcon(QStringLiteral(":/icons/" KESTROVA_APP_ID ".svg"))));
     kestrova::ModelState state;  // the window's start-up sets its start-up values
     kestrova::MessageBoxNotifier notifier;
     kestrova::MainWindow window(state, notifier);

@@ -89,7 +89,10 @@ std::optional<int> ReadInteger(std::string_view value, int minimum, int maximum)
     return static_cast<int>(*rounded);
 }
 
-std::string ReadText(std::string_view value) {
+// A text keeps no line break: writing makes a blank of each, and reading makes a blank of a
+// carriage return left inside a line, so a text reads back as it was saved.
+std::string ReadText(std::string_view line) {
+    const std::string value = ControlCharactersAsBlanks(line);
     if (const std::optional<double> number = ReadWholeNumber(value)) {
         return PlainNumberText(*number);
     }
@@ -102,10 +105,6 @@ std::string WriteBoolean(bool value) {
 
 std::string WriteInteger(int value) {
     return PrintedNumber(value);
-}
-
-std::string WriteText(const std::string& text) {
-    return ControlCharactersAsBlanks(text);
 }
 
 // An option button of a group: true selects it (clearing the rest of the group), false clears
@@ -168,7 +167,7 @@ SettingLine CheckLine(Control<int> check) {
 }
 
 SettingLine TextLine(Control<std::string> text) {
-    return {[text](const MainFormInputs& f) { return WriteText(text.Of(f)); },
+    return {[text](const MainFormInputs& f) { return ControlCharactersAsBlanks(text.Of(f)); },
             [text](MainFormInputs& f, std::string_view value) {
                 text.Of(f) = ReadText(value);
                 return Refusal();

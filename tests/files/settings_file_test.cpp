@@ -189,6 +189,22 @@ TEST(SettingsFile, LineBreaksInsideATextNeverShiftLaterLines) {
     EXPECT_TRUE(form.rows[4].unitOption[2]);
 }
 
+// A control character inside a line (a lone carriage return, a tab) reads as the blank it is
+// written as, so a file read and written back reads the same.
+TEST(SettingsFile, AControlCharacterInsideALineReadsAsABlank) {
+    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
+    lines[3] = "3\r5";
+    lines[45] = "18\r";
+    lines[11 + 2 * 11 + 4] = "x\ty";  // row 3's number
+    MainFormInputs form;
+    EXPECT_EQ(ApplySettingsText(JoinLf(lines), form), 66);
+    EXPECT_EQ(form.txtage, "3 5");
+    EXPECT_EQ(form.rows[2].Text4, "x y");
+    MainFormInputs reread;
+    EXPECT_EQ(ApplySettingsText(SettingsText(form), reread), 66);
+    EXPECT_EQ(reread, form);
+}
+
 TEST(SettingsFile, SaveAndLoadThroughAFile) {
     TemporaryDirectory directory;
     const std::filesystem::path path = directory.Path() / kSettingsFileName;

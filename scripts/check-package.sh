@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured and built build directory (default build/release),
+# leaves it in BUILD_DIR/package, then unpacks it into a temporary directory with dpkg-deb -x and
+# checks that it holds the desktop files and that its kestrova-cli runs from there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=$(realpath "${1:-build/release}")
+rm -rf "$build_dir/package"
+(cd "$build_dir" && cpack -G DEB -B "$build_dir/package" >/dev/null)
+deb=$(ls "$build_dir"/package/*.deb)
+echo "Built $deb"
+dpkg-deb --field "$deb" Package Version Depends
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked/root"
+for file in usr/bin/kestrova usr/bin/kestrova-cli usr/share/man/man1/kestrova-cli.1.gz \
+    usr/share/applications/org.kestrova.kestrova.desktop \
+    usr/share/metainfo/org.kestrova.kestrova.metainfo.xml \
+    usr/share/icons/hicolor/scalable/apps/org.kestrova.kestrova.svg; do
+    if [ ! -f "$unpacked/root/$file" ]; then
+        echo "The package lacks $file" >&2
+        exit 1
+    fi
+done
+
+# From an empty current directory, so that the start-up races are used.
+mkdir "$unpacked/here"
+cd "$unpacked/here"
+"$unpacked/root/usr/bin/kestrova-cli" --help >/dev/null
+"$unpacked/root/usr/bin/kestrova-cli" table | tee "$unpacked/table.txt"
+grep -q '5000 m       18:07' "$unpacked/table.txt"
+echo "The package's kestrova-cli runs."

@@ -1,0 +1,55 @@
+# Checks that the manual page documents every command of `kestrova-cli --help`, each under its own
+# ".SS" heading, with every option that --help lists for it inside that section.
+# Run with -DPROGRAM=<kestrova-cli> -DMAN_PAGE=<kestrova-cli.1>.
+execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "kestrova-cli --help failed with ${status}")
+endif()
+file(READ ${MAN_PAGE} man)
+# Roff writes a hyphen of an option as "\-".
+string(REPLACE "\\-" "-" man "${man}")
+
+# The commands and their options from the "Commands:" part of --help: a command name indented by
+# two blanks, its options by six.
+string(FIND "${help}" "\nCommands:\n" commands_at)
+string(SUBSTRING "${help}" ${commands_at} -1 help)
+string(REPLACE "\n" ";" help_lines "${help}")
+set(commands "")
+foreach(line IN LISTS help_lines)
+    if(line MATCHES "^  ([a-z][a-z0-9-]*)$")
+        set(command ${CMAKE_MATCH_1})
+        list(APPEND commands ${command})
+        set(options_${command} "")
+    elseif(line MATCHES "^      (--[a-z0-9-]+)" AND DEFINED command)
+        list(APPEND options_${command} ${CMAKE_MATCH_1})
+    endif()
+endforeach()
+if(NOT commands)
+    message(FATAL_ERROR "no commands found in kestrova-cli --help")
+endif()
+
+set(missing "")
+foreach(command IN LISTS commands)
+    string(FIND "${man}" "\n.SS ${command}\n" start)
+    if(start EQUAL -1)
+        list(APPEND missing "command ${command}")
+        continue()
+    endif()
+    math(EXPR start "${start} + 1")
+    string(SUBSTRING "${man}" ${start} -1 section)
+    # The section ends at the next heading.
+    string(REGEX REPLACE "^(.SS [^\n]*\n[^\n]*(\n[^.][^\n]*|\n\\.[^S][^\n]*|\n\\.S[^SH][^\n]*)*).*"
+                         "\\1" section "${section}")
+    foreach(option IN LISTS options_${command})
+        string(FIND "${section}" "${option}" found)
+        if(found EQUAL -1)
+            list(APPEND missing "option ${option} of ${command}")
+        endif()
+    endforeach()
+endforeach()
+if(missing)
+    list(JOIN missing "\n  " text)
+    message(FATAL_ERROR "kestrova-cli.1 does not document:\n  ${text}")
+endif()
+list(LENGTH commands count)
+message(STATUS "kestrova-cli.1 documents all ${count} commands of --help and their options")
