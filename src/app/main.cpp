@@ -9,7 +9,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kestrova::kProgramTitle));
-    // The desktop entry's name: the window manager matches the windows to the menu entry by it.
+    // The menu entry's name, by which a Wayland desktop matches the windows to the entry; an X11
+    // one matches the window class, the application name, which the entry names as its
+    // StartupWMClass.
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTROVA_APP_ID));
     // Every window shows the program's icon: the installed theme's, or the one built in.
     QApplication::setWindowIcon(QIcon::fromTheme(
