@@ -56,19 +56,12 @@ class AnyDistanceWindowTest : public ::testing::Test {
 
 TEST_F(AnyDistanceWindowTest, StartsWithItsStartingContents) {
     window_ = Open();
-    EXPECT_EQ(window_->objectName(), "specinfo");
-    EXPECT_EQ(window_->windowTitle(), "Special Information");
     EXPECT_EQ(window_->Inputs(), SpecialFormInputs{});
     EXPECT_EQ(Text("Text1"), "5");
     EXPECT_TRUE(Find<QRadioButton>("optkm")->isChecked());
-    EXPECT_EQ(Find<QRadioButton>("opthmara")->text(), "half mara");
-    EXPECT_EQ(Find<QRadioButton>("Option3")->text(), "Hill - half up/half down");
     EXPECT_EQ(Text("Text3"), "0.05");
     EXPECT_EQ(Text("Text2"), "0.0501");
     EXPECT_EQ(Text("Text4"), "");
-    EXPECT_EQ(Find<QLabel>("Label3")->text(), "Number:                   Units:");
-    EXPECT_EQ(Find<QLabel>("Label5")->text(),
-              "Time   Per Mi   Per km   Per 400   Record   %Spd   P.Level");
     EXPECT_EQ(Find<QPushButton>("Command4")->text(), "Switch to minutes/kilometer");
     EXPECT_FALSE(Enabled("Command4"));
     EXPECT_TRUE(Enabled("Command2"));

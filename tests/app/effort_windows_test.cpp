@@ -74,18 +74,9 @@ class EffortWindowsTest : public ::testing::Test {
 
 TEST_F(EffortWindowsTest, PowerWindowSwitchesUnitsAndFollowsTheWeight) {
     PowerWindow* window = OpenPowerWindow(context_.Context());
-    EXPECT_EQ(window->objectName(), "powen");
-    EXPECT_EQ(window->windowTitle(), "Power and Energy Usage and Output");
-    EXPECT_EQ(Text(window, "Label1"),
-              "Pace  Speed   Power Ouput -------------Power Used-----------"
-              "---  Energy Used per Distance");
-    EXPECT_EQ(Text(window, "Label3"), "Gross   Net     Gross   Net                 Gross     Net");
-    EXPECT_EQ(Text(window, "Label4"), "'Gross' means including base metabolic rate.");
     EXPECT_EQ(Text(window, "Label2"),
               "min/mi  mi/hr   Watts     Watts  Watts   kcal/hr kcal/hr   "
               "METs      kcal/mi  kcal/mi ");
-    EXPECT_EQ(Find<QPushButton>(window, "Command1")->text(), "Close");
-    EXPECT_EQ(Find<QPushButton>(window, "Command3")->text(), "Print");
     EXPECT_EQ(window->Canvas().Buffer().Lines(), PowerLines(72.7, PaceUnit::Mile));
 
     Click(window, "Command2");
@@ -106,10 +97,6 @@ TEST_F(EffortWindowsTest, PowerWindowSwitchesUnitsAndFollowsTheWeight) {
 
 TEST_F(EffortWindowsTest, SlopeWindowRangeButtonsStopAtTheEnds) {
     SlopeWindow* window = OpenSlopeWindow(context_.Context());
-    EXPECT_EQ(window->objectName(), "eqpace");
-    EXPECT_EQ(window->windowTitle(), "Equivalent Paces on Different Slopes");
-    EXPECT_EQ(Text(window, "Label3"), "Range:");
-    EXPECT_EQ(Find<QPushButton>(window, "Command4")->text(), "Switch grade defnition");
     auto* minus = Find<QPushButton>(window, "sclminus");
     auto* plus = Find<QPushButton>(window, "sclplus");
     EXPECT_TRUE(minus->isEnabled());
@@ -175,11 +162,6 @@ TEST_F(EffortWindowsTest, SlopeWindowUnitAndGradeSwitches) {
 
 TEST_F(EffortWindowsTest, TreadmillWindowSwitchesUnits) {
     TreadmillWindow* window = OpenTreadmillWindow(context_.Context());
-    EXPECT_EQ(window->objectName(), "tmill");
-    EXPECT_EQ(window->windowTitle(), "Treadmill Equivalent Paces");
-    EXPECT_EQ(Text(window, "Label3"),
-              "Treadmill    Incline (vertical rise/horizontal distance)    "
-              "Equivalent flat pace with air resistance.");
     const QString mileUnit =
         "Pace needed on treadmill with various inclines to simulate outdoor "
         "flat conditions.  Paces in minutes per mile.";

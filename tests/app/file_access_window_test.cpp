@@ -24,10 +24,6 @@ void DeleteClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QString Caption(const QAbstractButton* button) {
-    return button->text().remove(QLatin1Char('&'));
-}
-
 class FileAccessWindowTest : public ::testing::Test {
   protected:
     void SetUp() override { previousDirectory_ = QDir::currentPath(); }
@@ -79,31 +75,14 @@ class FileAccessWindowTest : public ::testing::Test {
     QPointer<FileAccessWindow> window_;
 };
 
-TEST_F(FileAccessWindowTest, ShowsEveryControlWithItsCaption) {
+// Until a file is open only the file buttons work; the list's columns sit under its heading.
+TEST_F(FileAccessWindowTest, StartsWithNoFileAndFitsTheScreen) {
     Open();
-    EXPECT_EQ(window_->objectName(), "fileacc");
-    EXPECT_EQ(window_->windowTitle(), "File Access for Saved Races");
-    EXPECT_TRUE(window_->isWindow());
-    const struct {
-        const char* name;
-        const char* caption;
-        bool enabled;
-    } buttons[] = {{"Command2", "Open New", true},     {"Command4", "Open Existing", true},
-                   {"Command5", "Select Race", false}, {"Command7", "Omit Race", false},
-                   {"Command1", "Add to File", false}, {"Command6", "Help", true},
-                   {"Command3", "Close", true},        {"browse", "Browse…", true}};
-    for (const auto& b : buttons) {
-        EXPECT_EQ(Caption(Find<QPushButton>(b.name)), b.caption);
-        EXPECT_EQ(Find<QPushButton>(b.name)->isEnabled(), b.enabled) << b.name;
+    for (const char* button : {"Command5", "Command7", "Command1"}) {
+        EXPECT_FALSE(Find<QPushButton>(button)->isEnabled()) << button;
     }
-    EXPECT_EQ(Find<QLabel>("Label1")->text().toStdString(), kRaceListHeading);
-    EXPECT_EQ(Find<QLabel>("Label3")->text(), "Drive\\Directory\\File");
-    EXPECT_EQ(Find<QLabel>("Label4")->text(), "Next available race number for file:");
     EXPECT_FALSE(Find<QCheckBox>("Check1")->isChecked());
-    EXPECT_EQ(Find<QCheckBox>("Check1")->text(), "Open");
-    for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text9"}) {
-        EXPECT_EQ(Find<QLineEdit>(box)->text(), "");
-    }
+    EXPECT_EQ(Find<QLabel>("Label1")->text().toStdString(), kRaceListHeading);
     EXPECT_TRUE(Find<QListWidget>("List1")->font().fixedPitch());
     EXPECT_LE(window_->sizeHint().width(), 1366);
     EXPECT_LE(window_->sizeHint().height(), 700);
