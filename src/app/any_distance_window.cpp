@@ -26,9 +26,6 @@ constexpr int kLineColumns = 90;   // Text4 and Text5
 constexpr int kUnitColumns = 3;    // unit buttons per row of Frame1
 constexpr int kHeadingIndent = 5;  // characters before the time in Text4
 
-const QString kToKilometers = QStringLiteral("Switch to minutes/kilometer");
-const QString kToMiles = QStringLiteral("Switch to minutes/mile");
-
 constexpr std::array<const char*, kDistanceUnitCount> kUnitNames = {"optmi", "optyd",   "optkm",
                                                                     "optm",  "optmara", "opthmara"};
 constexpr std::array<const char*, kDistanceUnitCount> kUnitCaptions = {"mi", "yd",   "km",
@@ -75,7 +72,7 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
       calculate_(CreateWindowButton(this, "Command1", QStringLiteral("Calculate"))),
       help_(CreateWindowButton(this, "Command2", QStringLiteral("Help"))),
       close_(CreateWindowButton(this, "Command3", QStringLiteral("Close"))),
-      paceSwitch_(CreateWindowButton(this, "Command4", kToKilometers)),
+      paceSwitch_(CreateWindowButton(this, "Command4", PaceUnitSwitchCaption(PaceUnit::Mile))),
       print_(CreateWindowButton(this, "Command5", QStringLiteral("Print"))),
       paceNote_(Caption(this, "Label8", QStringLiteral("Paces in minutes per mile"))) {
     setObjectName("specinfo");
@@ -240,7 +237,7 @@ void AnyDistanceWindow::Calculate() {
 void AnyDistanceWindow::SwitchPaceUnit() {
     const bool toKilometers = paceUnit_ == PaceUnit::Mile;
     paceUnit_ = toKilometers ? PaceUnit::Kilometer : PaceUnit::Mile;
-    paceSwitch_->setText(toKilometers ? kToMiles : kToKilometers);
+    paceSwitch_->setText(PaceUnitSwitchCaption(paceUnit_));
     paceNote_->setText(toKilometers ? QStringLiteral("Paces in minutes per kilometer")
                                     : QStringLiteral("Paces in minutes per mile"));
     Calculate();

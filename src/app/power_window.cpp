@@ -1,6 +1,5 @@
 #include "app/power_window.hpp"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,8 +19,6 @@ constexpr int kCanvasLines = 35;
 constexpr int kHeadingColumn = 3;
 constexpr int kPowerUsedColumn = 29;
 
-const QString kToKilometers = QStringLiteral("Switch to minutes/kilometer");
-const QString kToMiles = QStringLiteral("Switch to minutes/mile");
 const QString kMileUnits = QStringLiteral(
     "min/mi  mi/hr   Watts     Watts  Watts   kcal/hr kcal/hr   METs      kcal/mi  kcal/mi ");
 const QString kKilometerUnits = QStringLiteral(
@@ -36,7 +33,7 @@ PowerWindow::PowerWindow(ModelState& state, Notifier& notifier, QWidget* owner)
       canvas_(new TextCanvas(this)),
       units_(CreateTableLabel(this, "Label2", kMileUnits)),
       close_(CreateWindowButton(this, "Command1", QStringLiteral("Close"))),
-      unitSwitch_(CreateWindowButton(this, "Command2", kToKilometers)),
+      unitSwitch_(CreateWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
       print_(CreateWindowButton(this, "Command3", QStringLiteral("Print"))) {
     setObjectName("powen");
     setWindowTitle("Power and Energy Usage and Output");
@@ -62,12 +59,7 @@ PowerWindow::PowerWindow(ModelState& state, Notifier& notifier, QWidget* owner)
     layout->addWidget(canvas_, 1);
     layout->addWidget(CreateTableLabel(
         this, "Label4", QStringLiteral("'Gross' means including base metabolic rate.")));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(unitSwitch_);
-    buttons->addStretch();
-    buttons->addWidget(print_);
-    buttons->addWidget(close_);
-    layout->addLayout(buttons);
+    layout->addLayout(TableButtonRow({unitSwitch_}, print_, close_));
     AddTableWindowShortcuts(*this, *print_);
     close_->setFocus();
 
@@ -84,7 +76,7 @@ void PowerWindow::ShowTable() {
 void PowerWindow::SwitchUnit() {
     const bool toKilometers = unit_ == PaceUnit::Mile;
     unit_ = toKilometers ? PaceUnit::Kilometer : PaceUnit::Mile;
-    unitSwitch_->setText(toKilometers ? kToMiles : kToKilometers);
+    unitSwitch_->setText(PaceUnitSwitchCaption(unit_));
     units_->setText(toKilometers ? kKilometerUnits : kMileUnits);
     ShowTable();
 }

@@ -18,9 +18,6 @@ constexpr int kCanvasColumns = 108;
 constexpr int kCanvasLines = 24;
 constexpr int kHorizontalGrades = 2;
 
-const QString kToKilometers = QStringLiteral("Switch to minutes/kilometer");
-const QString kToMiles = QStringLiteral("Switch to minutes/mile");
-
 // The example of Label2 for the unit and grade definition.
 QString ExampleText(PaceUnit unit, int gradeDefinition) {
     const bool horizontal = gradeDefinition == kHorizontalGrades;
@@ -70,7 +67,7 @@ SlopeWindow::SlopeWindow(ModelState& state, Notifier& notifier, QWidget* owner)
       minus_(CreateWindowButton(this, "sclminus", QStringLiteral("-"))),
       plus_(CreateWindowButton(this, "sclplus", QStringLiteral("+"))),
       close_(CreateWindowButton(this, "Command1", QStringLiteral("Close"))),
-      unitSwitch_(CreateWindowButton(this, "Command2", kToKilometers)),
+      unitSwitch_(CreateWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
       print_(CreateWindowButton(this, "Command3", QStringLiteral("Print"))),
       gradeSwitch_(CreateWindowButton(this, "Command4", QStringLiteral("Switch grade defnition"))) {
     setObjectName("eqpace");
@@ -86,18 +83,12 @@ SlopeWindow::SlopeWindow(ModelState& state, Notifier& notifier, QWidget* owner)
     range->addWidget(plus_);
     range->addSpacing(24);
     range->addWidget(gradeHeading_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(unitSwitch_);
-    buttons->addWidget(gradeSwitch_);
-    buttons->addStretch();
-    buttons->addWidget(print_);
-    buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(unitLabel_);
     layout->addWidget(example_);
     layout->addLayout(range);
     layout->addWidget(canvas_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(TableButtonRow({unitSwitch_, gradeSwitch_}, print_, close_));
     AddTableWindowShortcuts(*this, *print_);
     close_->setFocus();
     ShowSettings();
@@ -146,8 +137,7 @@ void SlopeWindow::SwitchGradeDefinition() {
 // Captions, labels and the range buttons as the settings are: a range button is disabled at its
 // end of the ranges.
 void SlopeWindow::ShowSettings() {
-    const bool kilometers = settings_.unit == PaceUnit::Kilometer;
-    unitSwitch_->setText(kilometers ? kToMiles : kToKilometers);
+    unitSwitch_->setText(PaceUnitSwitchCaption(settings_.unit));
     unitLabel_->setText(UnitText(settings_.unit, unitSwitched_));
     example_->setText(ExampleText(settings_.unit, settings_.gradeDefinition));
     gradeHeading_->setText(GradeHeading(settings_.gradeDefinition));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -39,6 +40,23 @@ QPushButton* CreateWindowButton(QWidget* parent, const char* name, const QString
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(true);  // Enter presses the button that has the focus
     return button;
+}
+
+QString PaceUnitSwitchCaption(PaceUnit shown) {
+    return shown == PaceUnit::Mile ? QStringLiteral("Switch to minutes/kilometer")
+                                   : QStringLiteral("Switch to minutes/mile");
+}
+
+QHBoxLayout* TableButtonRow(const QList<QPushButton*>& ownButtons, QPushButton* print,
+                            QPushButton* close) {
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : ownButtons) {
+        row->addWidget(button);
+    }
+    row->addStretch();
+    row->addWidget(print);
+    row->addWidget(close);
+    return row;
 }
 
 void SizeCanvas(TextCanvas& canvas, int columns, int lines) {

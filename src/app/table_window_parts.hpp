@@ -3,6 +3,9 @@
 #include <QList>
 #include <QString>
 
+#include "analyses/table_cells.hpp"
+
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -19,6 +22,15 @@ class TextCanvas;
 QLabel* CreateTableLabel(QWidget* parent, const char* name, const QString& text, bool wrap = false);
 
 QPushButton* CreateWindowButton(QWidget* parent, const char* name, const QString& text);
+
+// The caption of the button that switches the paces away from `shown`: "Switch to
+// minutes/kilometer" while they are per mile, "Switch to minutes/mile" while per kilometre.
+QString PaceUnitSwitchCaption(PaceUnit shown);
+
+// The row of buttons under a table: the window's own buttons at the left, "Print" and "Close" at
+// the right.
+QHBoxLayout* TableButtonRow(const QList<QPushButton*>& ownButtons, QPushButton* print,
+                            QPushButton* close);
 
 // Makes the canvas at least `columns` characters wide and `lines` lines high.
 void SizeCanvas(TextCanvas& canvas, int columns, int lines);

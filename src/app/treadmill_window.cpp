@@ -1,6 +1,5 @@
 #include "app/treadmill_window.hpp"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,8 +17,6 @@ constexpr int kCanvasColumns = 108;
 constexpr int kCanvasLines = 32;
 constexpr int kHeadingColumn = 4;  // "Treadmill" over the speed column
 
-const QString kToKilometers = QStringLiteral("Switch to minutes/kilometer");
-const QString kToMiles = QStringLiteral("Switch to minutes/mile");
 const QString kMileUnit = QStringLiteral(
     "Pace needed on treadmill with various inclines to simulate outdoor flat conditions.  Paces "
     "in minutes per mile.");
@@ -43,7 +40,7 @@ TreadmillWindow::TreadmillWindow(Notifier& notifier, QWidget* owner)
       unitLabel_(CreateTableLabel(this, "Label1", kMileUnit, true)),
       example_(CreateTableLabel(this, "Label2", kMileExample, true)),
       close_(CreateWindowButton(this, "Command1", QStringLiteral("Close"))),
-      unitSwitch_(CreateWindowButton(this, "Command2", kToKilometers)),
+      unitSwitch_(CreateWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
       print_(CreateWindowButton(this, "Command3", QStringLiteral("Print"))) {
     setObjectName("tmill");
     setWindowTitle("Treadmill Equivalent Paces");
@@ -56,17 +53,12 @@ TreadmillWindow::TreadmillWindow(Notifier& notifier, QWidget* owner)
         QStringLiteral("Treadmill    Incline (vertical rise/horizontal distance)    Equivalent "
                        "flat pace with air resistance."));
     AlignWithCanvasColumn(*heading, *canvas_, kHeadingColumn);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(unitSwitch_);
-    buttons->addStretch();
-    buttons->addWidget(print_);
-    buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(unitLabel_);
     layout->addWidget(example_);
     layout->addWidget(heading);
     layout->addWidget(canvas_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(TableButtonRow({unitSwitch_}, print_, close_));
     AddTableWindowShortcuts(*this, *print_);
     close_->setFocus();
 
@@ -83,7 +75,7 @@ void TreadmillWindow::ShowTable() {
 void TreadmillWindow::SwitchUnit() {
     const bool toKilometers = unit_ == PaceUnit::Mile;
     unit_ = toKilometers ? PaceUnit::Kilometer : PaceUnit::Mile;
-    unitSwitch_->setText(toKilometers ? kToMiles : kToKilometers);
+    unitSwitch_->setText(PaceUnitSwitchCaption(unit_));
     unitLabel_->setText(toKilometers ? kKilometerUnit : kMileUnit);
     example_->setText(toKilometers ? kKilometerExample : kMileExample);
     ShowTable();
