@@ -88,7 +88,7 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
     paceNote_->hide();
     BuildLayout();
     ShowInputs(SpecialFormInputs{});
-    AddTableWindowShortcuts(*this, *print_);
+    AddPrintShortcut(*this, *print_);
     distance_->setFocus();
 
     connect(slope_, &QLineEdit::textChanged, this, [this](const QString& text) {

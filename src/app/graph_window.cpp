@@ -2,10 +2,8 @@
 
 #include <QAction>
 #include <QFileDialog>
-#include <QKeySequence>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <cmath>
 
 #include "app/canvas_painter.hpp"
@@ -82,8 +80,6 @@ GraphWindow::GraphWindow(QWidget* owner, Notifier& notifier)
             [this] { PrintWindowImage(*this, notifier_); });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(view_->SaveImageAction(), &QAction::triggered, this, &GraphWindow::AskAndSaveImage);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 // The client area is 9090 x 5760 twips; the buttons keep their places when it is made larger.

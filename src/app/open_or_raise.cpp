@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include <QKeySequence>
 #include <QScreen>
+#include <QShortcut>
 
 namespace kestrova {
 namespace {
@@ -25,6 +27,14 @@ void PlaceBesideOwner(QWidget* window, const QWidget* owner) {
         corner.setY(std::clamp(corner.y(), free.top(), free.bottom() + 1 - size.height()));
     }
     window->move(corner);
+}
+
+void CloseOnEscape(QWidget* window) {
+    if (window == nullptr) {
+        return;
+    }
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
 }  // namespace kestrova

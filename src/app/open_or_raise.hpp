@@ -9,6 +9,9 @@ namespace kestrova {
 // free area (not at the screen's corner over the main window's table).
 void PlaceBesideOwner(QWidget* window, const QWidget* owner);
 
+// Escape closes the window, as its "Close" button or its frame's close does.
+void CloseOnEscape(QWidget* window);
+
 // The open window of type Window that belongs to owner (among the application's top-level
 // windows when owner is null), if any. A window that has been closed and waits for deletion is
 // not open.
@@ -35,13 +38,15 @@ Window* FindOpenWindow(QWidget* owner) {
 
 // Opens a secondary window or brings the open one to the front: the one helper through which
 // every secondary window opens. `create` makes a new window (a Qt::Window child of owner that
-// deletes itself when closed); it is placed beside the owner, shown, raised and activated.
+// deletes itself when closed); it is placed beside the owner, closes on Escape, and is shown,
+// raised and activated.
 template <typename Window, typename Create>
 Window* OpenOrRaise(QWidget* owner, Create&& create) {
     Window* window = FindOpenWindow<Window>(owner);
     const bool created = window == nullptr;
     if (created) {
         window = create();
+        CloseOnEscape(window);
     }
     window->show();
     if (created) {

@@ -60,7 +60,7 @@ PowerWindow::PowerWindow(ModelState& state, Notifier& notifier, QWidget* owner)
     layout->addWidget(CreateTableLabel(
         this, "Label4", QStringLiteral("'Gross' means including base metabolic rate.")));
     layout->addLayout(TableButtonRow({unitSwitch_}, print_, close_));
-    AddTableWindowShortcuts(*this, *print_);
+    AddPrintShortcut(*this, *print_);
     close_->setFocus();
 
     connect(close_, &QPushButton::clicked, this, &QWidget::close);

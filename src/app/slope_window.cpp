@@ -89,7 +89,7 @@ SlopeWindow::SlopeWindow(ModelState& state, Notifier& notifier, QWidget* owner)
     layout->addLayout(range);
     layout->addWidget(canvas_, 1);
     layout->addLayout(TableButtonRow({unitSwitch_, gradeSwitch_}, print_, close_));
-    AddTableWindowShortcuts(*this, *print_);
+    AddPrintShortcut(*this, *print_);
     close_->setFocus();
     ShowSettings();
 

@@ -85,9 +85,7 @@ void PrintTableWindow(QWidget& window, const QList<QPushButton*>& buttons, Notif
     }
 }
 
-void AddTableWindowShortcuts(QWidget& window, QPushButton& print) {
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
-    QObject::connect(close, &QShortcut::activated, &window, &QWidget::close);
+void AddPrintShortcut(QWidget& window, QPushButton& print) {
     auto* printKey = new QShortcut(QKeySequence::Print, &window);
     QObject::connect(printKey, &QShortcut::activated, &print, &QPushButton::click);
 }

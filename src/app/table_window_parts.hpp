@@ -43,7 +43,7 @@ void AlignWithCanvasColumn(QLabel& label, const TextCanvas& canvas, int column);
 // window goes to the printer chosen (PrintWindowImage), then they are enabled again.
 void PrintTableWindow(QWidget& window, const QList<QPushButton*>& buttons, Notifier& notifier);
 
-// Escape closes the window; Ctrl+P presses its "Print" button.
-void AddTableWindowShortcuts(QWidget& window, QPushButton& print);
+// Ctrl+P presses the window's "Print" button.
+void AddPrintShortcut(QWidget& window, QPushButton& print);
 
 }  // namespace kestrova

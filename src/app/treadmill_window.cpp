@@ -59,7 +59,7 @@ TreadmillWindow::TreadmillWindow(Notifier& notifier, QWidget* owner)
     layout->addWidget(heading);
     layout->addWidget(canvas_, 1);
     layout->addLayout(TableButtonRow({unitSwitch_}, print_, close_));
-    AddTableWindowShortcuts(*this, *print_);
+    AddPrintShortcut(*this, *print_);
     close_->setFocus();
 
     connect(close_, &QPushButton::clicked, this, &QWidget::close);

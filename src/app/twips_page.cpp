@@ -4,12 +4,10 @@
 #include <cmath>
 
 #include <QFontMetricsF>
-#include <QKeySequence>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -120,8 +118,6 @@ PageWindow::PageWindow(QWidget* owner, const char* name, const QString& title, i
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll_);
     connect(close_, &QPushButton::clicked, this, &QWidget::close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
     FitToPage();
 }
 

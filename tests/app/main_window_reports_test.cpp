@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QScrollBar>
+#include <QTest>
 
 #include "app/analysis_window.hpp"
 #include "app/any_distance_window.hpp"
@@ -198,6 +199,29 @@ TEST_F(MainWindowReportsTest, FrameCloseLeavesTheOtherWindowsOpen) {
         QCoreApplication::processEvents();
     }
     EXPECT_EQ(lifetimeEnds, 1);
+}
+
+// Escape closes every secondary window, whichever way it was opened.
+TEST_F(MainWindowReportsTest, EscapeClosesEverySecondaryWindow) {
+    Window().show();
+    Calculate();
+    for (const char* button : {"Command2", "Command3", "Command4"}) {  // Graph, Analyze, Special
+        Find<QAbstractButton>(button)->click();
+    }
+    for (const char* item : {"hillpaces", "tread", "power", "performance", "datafiles", "proghelp",
+                             "refs", "about", "ppinfo"}) {
+        Find<QAction>(item)->trigger();
+    }
+    const std::vector<QWidget*> opened = OpenSecondaryWindows(Window());
+    ASSERT_GE(opened.size(), 12u);
+    for (QWidget* window : opened) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible());
+    }
+    EXPECT_TRUE(Window().isVisible());
 }
 
 }  // namespace
