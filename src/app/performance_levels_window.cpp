@@ -1,20 +1,21 @@
 #include "app/performance_levels_window.hpp"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/open_or_raise.hpp"
+#include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
 #include "app/window_printing.hpp"
 
 namespace kestrova {
 namespace {
 
-// Room for the header, nine columns of times and every line of the table.
+// Room for every line of the tables (at most 102 characters and 31 lines) without scrolling,
+// and for a scroll bar should a font be wider.
 constexpr int kCanvasColumns = 104;
-constexpr int kCanvasLines = 33;
+constexpr int kCanvasLines = 32;
 
 }  // namespace
 
@@ -24,9 +25,7 @@ PerformanceLevelsWindow::PerformanceLevelsWindow(Notifier& notifier, QWidget* ow
     setWindowTitle("Performance levels");
     setAttribute(Qt::WA_DeleteOnClose);
     canvas_->setObjectName("canvas");
-    const QFontMetrics metrics(canvas_->font());
-    canvas_->setMinimumSize(metrics.horizontalAdvance(QString(kCanvasColumns, QChar('M'))),
-                            metrics.lineSpacing() * kCanvasLines);
+    SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
 
     auto* close = new QPushButton("&Close", this);
     close->setObjectName("Command1");

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "analyses/power_table.hpp"
@@ -190,7 +191,7 @@ TEST_F(EffortWindowsTest, TreadmillWindowSwitchesUnits) {
 }
 
 // "Print" asks for a printer with the window's buttons disabled; cancelling prints nothing and
-// says nothing. Every window fits a 1366x768 screen.
+// says nothing. Every window fits a 1366x768 screen and shows its table's whole width.
 TEST_F(EffortWindowsTest, PrintAsksForAPrinterAndEachWindowFitsTheScreen) {
     QList<QWidget*> windows = {OpenPowerWindow(context_.Context()),
                                OpenSlopeWindow(context_.Context()),
@@ -214,6 +215,8 @@ TEST_F(EffortWindowsTest, PrintAsksForAPrinterAndEachWindowFitsTheScreen) {
         EXPECT_TRUE(Find<QPushButton>(window, "Command3")->isEnabled());
         EXPECT_LE(window->sizeHint().width(), 1366);
         EXPECT_LE(window->sizeHint().height(), 700);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Find<TextCanvas>(window, "canvas")->horizontalScrollBar()->maximum(), 0);
     }
     EXPECT_TRUE(context_.Notifier().Messages().empty());
     QPointer<QWidget> power = windows.front();
