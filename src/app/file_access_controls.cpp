@@ -60,15 +60,22 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text, bool table
 // The entry row: boxes and unit buttons placed at the character columns of its heading.
 QWidget* EntryRow(QWidget* window, FileAccessControls& c) {
     auto* row = new QWidget(window);
-    const QFontMetrics metrics(TextCanvas::TableFont());
-    const int character = metrics.horizontalAdvance(QLatin1Char('M'));
+    // Positions are measured on the heading's own text, as the label draws it: a character is
+    // seldom a whole number of pixels wide, and whole-pixel steps would drift off the words.
+    const QFontMetricsF metrics(TextCanvas::TableFont());
+    const QString heading = QString::fromLatin1(kEntryHeading);
+    const auto x = [&metrics, &heading](int column) {
+        return qRound(metrics.horizontalAdvance(heading.left(column)));
+    };
+    const auto width = [&metrics](int characters) {
+        return qRound(metrics.horizontalAdvance(QString(characters, QLatin1Char('M'))));
+    };
     QLineEdit* boxes[] = {c.Text1 = Box(row, "Text1"), c.Text2 = Box(row, "Text2"),
                           c.Text3 = Box(row, "Text3"), c.Text4 = Box(row, "Text4")};
     int height = 0;
     for (std::size_t i = 0; i < std::size(boxes); ++i) {
-        boxes[i]->setGeometry(kTimeAndNumberColumns[i].start * character, 0,
-                              kTimeAndNumberColumns[i].width * character,
-                              boxes[i]->sizeHint().height());
+        boxes[i]->setGeometry(x(kTimeAndNumberColumns[i].start), 0,
+                              width(kTimeAndNumberColumns[i].width), boxes[i]->sizeHint().height());
         height = boxes[i]->sizeHint().height();
     }
     c.units = new QButtonGroup(row);
@@ -76,15 +83,14 @@ QWidget* EntryRow(QWidget* window, FileAccessControls& c) {
         auto* option = new QRadioButton(row);
         option->setObjectName(QStringLiteral("Option%1").arg(unit + 1));
         const QSize size = option->sizeHint();
-        option->setGeometry(kUnitColumns[unit] * character, (height - size.height()) / 2,
-                            size.width(), size.height());
+        option->setGeometry(x(kUnitColumns[unit]), (height - size.height()) / 2, size.width(),
+                            size.height());
         c.units->addButton(option, unit);
         c.unitOption[static_cast<std::size_t>(unit)] = option;
     }
     c.Text5 = Box(row, "Text5");
-    c.Text5->setGeometry(kCommentColumn.start * character, 0, kCommentColumn.width * character,
-                         height);
-    row->setFixedSize((kCommentColumn.start + kCommentColumn.width) * character, height);
+    c.Text5->setGeometry(x(kCommentColumn.start), 0, width(kCommentColumn.width), height);
+    row->setFixedSize(x(kCommentColumn.start) + width(kCommentColumn.width), height);
     return row;
 }
 

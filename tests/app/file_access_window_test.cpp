@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -86,6 +90,33 @@ TEST_F(FileAccessWindowTest, StartsWithNoFileAndFitsTheScreen) {
     EXPECT_TRUE(Find<QListWidget>("List1")->font().fixedPitch());
     EXPECT_LE(window_->sizeHint().width(), 1366);
     EXPECT_LE(window_->sizeHint().height(), 700);
+}
+
+// Each box and unit button of the entry row stands under its own word of the heading above it,
+// nearer to it than to any other word.
+TEST_F(FileAccessWindowTest, EntryControlsStandUnderTheirHeadingWords) {
+    Open();
+    window_->show();
+    QLabel* heading = Find<QLabel>("Label2");
+    const QString text = heading->text();
+    const QFontMetricsF metrics(heading->font());
+    const int textLeft = heading->mapTo(window_, heading->contentsRect().topLeft()).x();
+    std::vector<double> wordStarts;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] != ' ' && (i == 0 || text[i - 1] == ' ')) {
+            wordStarts.push_back(textLeft + metrics.horizontalAdvance(text.left(i)));
+        }
+    }
+    const char* controls[] = {"Text1",   "Text2",   "Text3",   "Text4",   "Option1",
+                              "Option2", "Option3", "Option4", "Option5", "Option6"};
+    ASSERT_GT(wordStarts.size(), std::size(controls));
+    for (std::size_t i = 0; i < std::size(controls); ++i) {
+        const double left = Find<QWidget>(controls[i])->mapTo(window_, QPoint(0, 0)).x();
+        const auto nearest = std::min_element(
+            wordStarts.begin(), wordStarts.end(),
+            [left](double a, double b) { return std::abs(a - left) < std::abs(b - left); });
+        EXPECT_EQ(nearest - wordStarts.begin(), static_cast<long>(i)) << controls[i];
+    }
 }
 
 TEST_F(FileAccessWindowTest, BrowseCreateAddAndList) {
