@@ -139,7 +139,7 @@ void SlopeWindow::SwitchGradeDefinition() {
 void SlopeWindow::ShowSettings() {
     unitSwitch_->setText(PaceUnitSwitchCaption(settings_.unit));
     unitLabel_->setText(UnitText(settings_.unit, unitSwitched_));
-    example_->setText(ExampleText(settings_.unit, settings_.gradeDefinition));
+    SetWrappedText(*example_, ExampleText(settings_.unit, settings_.gradeDefinition), *canvas_);
     gradeHeading_->setText(GradeHeading(settings_.gradeDefinition));
     minus_->setEnabled(settings_.slopeRange > kMinSlopeRange);
     plus_->setEnabled(settings_.slopeRange < kMaxSlopeRange);

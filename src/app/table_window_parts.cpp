@@ -35,6 +35,11 @@ QLabel* CreateTableLabel(QWidget* parent, const char* name, const QString& text,
     return label;
 }
 
+void SetWrappedText(QLabel& label, const QString& text, const TextCanvas& canvas) {
+    label.setText(text);
+    label.setMinimumHeight(label.heightForWidth(canvas.minimumWidth()));
+}
+
 QPushButton* CreateWindowButton(QWidget* parent, const char* name, const QString& text) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));

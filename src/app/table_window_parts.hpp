@@ -21,6 +21,11 @@ class TextCanvas;
 // notes wrap.
 QLabel* CreateTableLabel(QWidget* parent, const char* name, const QString& text, bool wrap = false);
 
+// Gives a wrapping label its text and reserves the lines that text takes at the narrowest the
+// label can be (the canvas' width under it). A window's minimum height leaves wrapped lines out
+// of its count otherwise, and the canvas then slides under the buttons.
+void SetWrappedText(QLabel& label, const QString& text, const TextCanvas& canvas);
+
 QPushButton* CreateWindowButton(QWidget* parent, const char* name, const QString& text);
 
 // The caption of the button that switches the paces away from `shown`: "Switch to

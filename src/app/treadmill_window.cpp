@@ -37,8 +37,8 @@ TreadmillWindow::TreadmillWindow(Notifier& notifier, QWidget* owner)
     : QWidget(owner, Qt::Window),
       notifier_(notifier),
       canvas_(new TextCanvas(this)),
-      unitLabel_(CreateTableLabel(this, "Label1", kMileUnit, true)),
-      example_(CreateTableLabel(this, "Label2", kMileExample, true)),
+      unitLabel_(CreateTableLabel(this, "Label1", QString(), true)),
+      example_(CreateTableLabel(this, "Label2", QString(), true)),
       close_(CreateWindowButton(this, "Command1", QStringLiteral("Close"))),
       unitSwitch_(CreateWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
       print_(CreateWindowButton(this, "Command3", QStringLiteral("Print"))) {
@@ -47,6 +47,8 @@ TreadmillWindow::TreadmillWindow(Notifier& notifier, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     canvas_->setObjectName("canvas");
     SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
+    SetWrappedText(*unitLabel_, kMileUnit, *canvas_);
+    SetWrappedText(*example_, kMileExample, *canvas_);
 
     QLabel* heading = CreateTableLabel(
         this, "Label3",
@@ -76,8 +78,8 @@ void TreadmillWindow::SwitchUnit() {
     const bool toKilometers = unit_ == PaceUnit::Mile;
     unit_ = toKilometers ? PaceUnit::Kilometer : PaceUnit::Mile;
     unitSwitch_->setText(PaceUnitSwitchCaption(unit_));
-    unitLabel_->setText(toKilometers ? kKilometerUnit : kMileUnit);
-    example_->setText(toKilometers ? kKilometerExample : kMileExample);
+    SetWrappedText(*unitLabel_, toKilometers ? kKilometerUnit : kMileUnit, *canvas_);
+    SetWrappedText(*example_, toKilometers ? kKilometerExample : kMileExample, *canvas_);
     ShowTable();
 }
 
