@@ -29,6 +29,10 @@ namespace {
 class MainWindowReportsTest : public MainWindowTest {
   protected:
     void Calculate() { Find<QAbstractButton>("Command1")->click(); }
+
+    // Opens every secondary window the main window's buttons and menus open; returns those
+    // open.
+    std::vector<QWidget*> OpenEverySecondaryWindow();
 };
 
 TEST_F(MainWindowReportsTest, AnalyzeOpensOneAnalysisWindowWithTheAnalysis) {
@@ -201,10 +205,7 @@ TEST_F(MainWindowReportsTest, FrameCloseLeavesTheOtherWindowsOpen) {
     EXPECT_EQ(lifetimeEnds, 1);
 }
 
-// Escape closes every secondary window, whichever way it was opened.
-TEST_F(MainWindowReportsTest, EscapeClosesEverySecondaryWindow) {
-    Window().show();
-    Calculate();
+std::vector<QWidget*> MainWindowReportsTest::OpenEverySecondaryWindow() {
     for (const char* button : {"Command2", "Command3", "Command4"}) {  // Graph, Analyze, Special
         Find<QAbstractButton>(button)->click();
     }
@@ -212,7 +213,43 @@ TEST_F(MainWindowReportsTest, EscapeClosesEverySecondaryWindow) {
                              "refs", "about", "ppinfo"}) {
         Find<QAction>(item)->trigger();
     }
-    const std::vector<QWidget*> opened = OpenSecondaryWindows(Window());
+    return OpenSecondaryWindows(Window());
+}
+
+// In every window as it opens, the controls lie inside the window and none covers another. (The
+// graph's buttons stand on its drawing area, at their places on it.)
+TEST_F(MainWindowReportsTest, NoWindowHasOverlappingControls) {
+    Window().show();
+    Calculate();
+    std::vector<QWidget*> windows = OpenEverySecondaryWindow();
+    windows.push_back(&Window());
+    QCoreApplication::processEvents();
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        std::vector<QWidget*> controls;
+        for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible() && !child->isWindow()) {
+                controls.push_back(child);
+            }
+        }
+        const bool drawing = window->objectName() == "graphform";
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const QRect place = controls[i]->geometry();
+            EXPECT_TRUE(window->rect().contains(place)) << controls[i]->objectName().toStdString();
+            for (std::size_t j = i + 1; j < controls.size() && !drawing; ++j) {
+                EXPECT_FALSE(place.intersects(controls[j]->geometry()))
+                    << controls[i]->objectName().toStdString() << " and "
+                    << controls[j]->objectName().toStdString();
+            }
+        }
+    }
+}
+
+// Escape closes every secondary window, whichever way it was opened.
+TEST_F(MainWindowReportsTest, EscapeClosesEverySecondaryWindow) {
+    Window().show();
+    Calculate();
+    const std::vector<QWidget*> opened = OpenEverySecondaryWindow();
     ASSERT_GE(opened.size(), 12u);
     for (QWidget* window : opened) {
         SCOPED_TRACE(window->objectName().toStdString());
