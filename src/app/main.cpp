@@ -4,6 +4,7 @@
 #include "app/main_window.hpp"
 #include "app/message_box_notifier.hpp"
 #include "app/program_lifetime.hpp"
+#include "app/termination_requests.hpp"
 #include "model/model_state.hpp"
 
 int main(int argc, char** argv) {
@@ -22,5 +23,7 @@ int main(int argc, char** argv) {
     notifier.SetParent(&window);
     window.show();
     const kestrova::ProgramLifetime lifetime;  // the program ends with its last window
+    // Asked to end by the system (logout, `kill`), it ends as "Exit" does, keeping the inputs.
+    const kestrova::TerminationRequests termination([&window] { window.EndProgram(); });
     return QApplication::exec();
 }

@@ -46,6 +46,10 @@ class MainWindow : public QMainWindow {
     // loop ends at once (QCoreApplication::exit), so no other window's close handler runs.
     void SetProgramEnd(std::function<void()> end) { endProgram_ = std::move(end); }
 
+    // What "Close" and "Exit" do: the window closes (writing the settings file) and the program
+    // ends.
+    void EndProgram();
+
   signals:
     // "Analyze", "Full report" and "Text file of full report": the window answers them itself by
     // opening the analysis window, printing the report, or saving it as a text file.
@@ -67,7 +71,6 @@ class MainWindow : public QMainWindow {
     void ShowComparisonLevel(int tenthsOfPercent);
     void ShowWeight(int pounds);
     void ClearRaceRowsAndCanvas();
-    void EndProgram();
     void SizeToScreen();
 
     ModelState& state_;

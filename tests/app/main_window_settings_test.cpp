@@ -1,5 +1,6 @@
 #include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,7 +13,9 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 
+#include "app/termination_requests.hpp"
 #include "files/settings_file.hpp"
 #include "main_window_fixture.hpp"
 #include "support/comma_locale.hpp"
@@ -259,12 +262,15 @@ TEST_F(MainWindowTest, GreyedUseBoxBecomesTwoStateWhenClicked) {
     EXPECT_NE(box->checkState(), Qt::PartiallyChecked);
 }
 
-enum class ClosePath { CloseButton, ExitItem, WindowFrame };
+// The ways the main window closes: its buttons and menu, its frame, and the system asking the
+// program to end (logout, `kill`), which ends it as "Exit" does.
+enum class ClosePath { CloseButton, ExitItem, WindowFrame, TerminationSignal };
 
 void PrintTo(ClosePath path, std::ostream* out) {
-    *out << (path == ClosePath::CloseButton ? "Close"
-             : path == ClosePath::ExitItem  ? "Exit"
-                                            : "frame");
+    *out << (path == ClosePath::CloseButton   ? "Close"
+             : path == ClosePath::ExitItem    ? "Exit"
+             : path == ClosePath::WindowFrame ? "frame"
+                                              : "SIGTERM");
 }
 
 class ClosePathTest : public MainWindowTest, public ::testing::WithParamInterface<ClosePath> {
@@ -280,6 +286,16 @@ class ClosePathTest : public MainWindowTest, public ::testing::WithParamInterfac
             case ClosePath::WindowFrame:
                 Window().close();
                 break;
+            case ClosePath::TerminationSignal: {
+                const TerminationRequests requests([this] { Window().EndProgram(); });
+                std::raise(SIGTERM);
+                EXPECT_TRUE(QTest::qWaitFor([this] { return programEnds_ > 0; }, 5000));
+                // A second signal would end the program at once, as it did before.
+                struct sigaction now = {};
+                sigaction(SIGTERM, nullptr, &now);
+                EXPECT_EQ(now.sa_handler, SIG_DFL);
+                break;
+            }
         }
     }
     int ExpectedProgramEnds() const { return GetParam() == ClosePath::WindowFrame ? 0 : 1; }
@@ -313,13 +329,15 @@ TEST_P(ClosePathTest, SaysOnceWhenTheFileCannotBeWritten) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, ClosePathTest,
                          ::testing::Values(ClosePath::CloseButton, ClosePath::ExitItem,
-                                           ClosePath::WindowFrame),
+                                           ClosePath::WindowFrame, ClosePath::TerminationSignal),
                          [](const ::testing::TestParamInfo<ClosePath>& info) {
                              switch (info.param) {
                                  case ClosePath::CloseButton:
                                      return "CloseButton";
                                  case ClosePath::ExitItem:
                                      return "ExitItem";
+                                 case ClosePath::TerminationSignal:
+                                     return "TerminationSignal";
                                  case ClosePath::WindowFrame:
                                      break;
                              }
