@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a configured and built build directory (default build/release),
-# leaves it in BUILD_DIR/package, then unpacks it into a temporary directory with dpkg-deb -x and
-# checks that it holds the desktop files and that its kestrova-cli runs from there.
+# leaves it in BUILD_DIR/package, checks it with lintian (errors and warnings fail), then unpacks
+# it into a temporary directory with dpkg-deb -x and checks that it holds the desktop files and
+# that its kestrova-cli runs from there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$(realpath "${1:-build/release}")
@@ -10,11 +11,25 @@ rm -rf "$build_dir/package"
 deb=$(ls "$build_dir"/package/*.deb)
 echo "Built $deb"
 dpkg-deb --field "$deb" Package Version Depends
+if command -v lintian >/dev/null 2>&1; then
+    status=0
+    report=$(lintian --fail-on error,warning "$deb" 2>&1) || status=$?
+    grep -v 'running with root privileges' <<<"$report" || true
+    if [ "$status" -ne 0 ]; then
+        echo "lintian finds errors or warnings in $deb" >&2
+        exit 1
+    fi
+    echo "lintian finds no error or warning."
+else
+    echo "lintian is not installed: the package is not checked by it." >&2
+fi
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked/root"
 for file in usr/bin/kestrova usr/bin/kestrova-cli usr/share/man/man1/kestrova-cli.1.gz \
+    usr/share/man/man1/kestrova.1.gz usr/share/doc/kestrova/copyright \
+    usr/share/doc/kestrova/changelog.gz \
     usr/share/applications/org.kestrova.kestrova.desktop \
     usr/share/metainfo/org.kestrova.kestrova.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/org.kestrova.kestrova.svg; do

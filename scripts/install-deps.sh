@@ -21,6 +21,7 @@ packages=(
     desktop-file-utils
     appstream
     dpkg-dev
+    lintian
     file
     clang-14
     libclang-rt-14-dev
