@@ -6,7 +6,8 @@
 namespace kestrova {
 
 // Moves a newly created window beside its owner, on the owner's screen, inside the screen's
-// free area (not at the screen's corner over the main window's table).
+// free area (not at the screen's corner over the main window's table), and further down and to
+// the right while another of the owner's windows already stands there.
 void PlaceBesideOwner(QWidget* window, const QWidget* owner);
 
 // Escape closes the window, as its "Close" button or its frame's close does.

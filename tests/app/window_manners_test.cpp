@@ -38,6 +38,12 @@ TEST(OpenOrRaise, PlacesANewWindowBesideItsOwnerOnItsScreen) {
     });
     EXPECT_EQ(window->pos(), owner.frameGeometry().topLeft() + QPoint(40, 40));
     EXPECT_EQ(OpenOrRaise<QWidget>(&owner, [] { return static_cast<QWidget*>(nullptr); }), window);
+    // A second window, while the first is open, does not hide it: it cascades.
+    auto* second = new QWidget(&owner, Qt::Window);
+    second->resize(200, 100);
+    second->show();
+    PlaceBesideOwner(second, &owner);
+    EXPECT_EQ(second->pos(), owner.frameGeometry().topLeft() + QPoint(80, 80));
 
     QWidget corner;
     corner.setGeometry(free.right() - 20, free.bottom() - 20, 10, 10);
