@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 namespace kestrova {
@@ -29,6 +30,20 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* par
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     return box;
+}
+
+bool MessageBoxNotifier::Ask(const Question& question) {
+    const std::unique_ptr<QMessageBox> box =
+        MakeMessageBox(Message{question.text, question.caption, false}, parent_.data());
+    box->setStandardButtons(QMessageBox::NoButton);
+    QPushButton* accept =
+        box->addButton(QString::fromStdString(question.accept), QMessageBox::AcceptRole);
+    QPushButton* reject =
+        box->addButton(QString::fromStdString(question.reject), QMessageBox::RejectRole);
+    box->setDefaultButton(reject);
+    box->setEscapeButton(reject);
+    box->exec();
+    return box->clickedButton() == accept;
 }
 
 void MessageBoxNotifier::Show(const Message& message) {

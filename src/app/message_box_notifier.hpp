@@ -22,6 +22,8 @@ class MessageBoxNotifier : public Notifier {
     explicit MessageBoxNotifier(QWidget* parent = nullptr) : parent_(parent) {}
     using Notifier::Show;
     void Show(const Message& message) override;
+    // A box with the question's two buttons; Escape and the window's close button reject.
+    bool Ask(const Question& question) override;
     void SetParent(QWidget* parent) { parent_ = parent; }
 
   private:

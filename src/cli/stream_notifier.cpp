@@ -10,4 +10,9 @@ void StreamNotifier::Show(const Message& message) {
     out_.flush();
 }
 
+bool StreamNotifier::Ask(const Question& question) {
+    Show(Message{question.text, question.caption, false});
+    return false;
+}
+
 }  // namespace kestrova
