@@ -78,7 +78,6 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
     setObjectName("specinfo");
     setWindowTitle("Special Information");
     setAttribute(Qt::WA_DeleteOnClose);
-    context_.state.perfTableRequest = 0;
     canvas_->setObjectName("canvas");
     SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
     horizontalGrade_->setObjectName("Text2");

@@ -18,8 +18,8 @@ std::filesystem::path CurrentSettingsPath() {
     return directory / kSettingsFileName;
 }
 
-void LoadStartUpSettings(MainFormInputs& form, Notifier& notifier) {
-    const std::filesystem::path path = CurrentSettingsPath();
+void LoadStartUpSettings(const std::filesystem::path& path, MainFormInputs& form,
+                         Notifier& notifier) {
     const SettingsReading reading = ReadSettingsFile(path, form);
     if (reading.outcome == SettingsLoad::CannotOpen) {
         notifier.Show("The settings file " + path.string() + " cannot be read (" + reading.reason +
@@ -37,8 +37,8 @@ void LoadStartUpSettings(MainFormInputs& form, Notifier& notifier) {
                               "), so closing the program will replace it."));
 }
 
-bool SaveSettingsAtClose(const MainFormInputs& form, Notifier& notifier) {
-    const std::filesystem::path path = CurrentSettingsPath();
+bool SaveSettingsAtClose(const std::filesystem::path& path, const MainFormInputs& form,
+                         Notifier& notifier) {
     const std::optional<std::string> failure = SaveSettingsFile(path, form);
     if (!failure) {
         return true;

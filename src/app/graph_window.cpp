@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "app/canvas_painter.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/window_printing.hpp"
 #include "output/pace_graph.hpp"
+#include "painting/canvas_painter.hpp"
 
 namespace kestrova {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "app/canvas_image.hpp"
 #include "app/window_context.hpp"
 #include "output/canvas.hpp"
+#include "painting/canvas_image.hpp"
 
 class QAction;
 class QPushButton;

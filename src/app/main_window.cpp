@@ -90,7 +90,8 @@ void MainWindow::SetRaceRow(int row, const RaceRowInputs& contents) {
 
 void MainWindow::StartUp() {
     MainFormInputs form;
-    LoadStartUpSettings(form, notifier_);
+    settingsPath_ = CurrentSettingsPath();
+    LoadStartUpSettings(settingsPath_, form, notifier_);
     ShowFormInputs(form, controls_.form);
     state_ = StartUpState(form);
 }
@@ -181,7 +182,6 @@ void MainWindow::RunCalculate() {
     // A long run (races of hundreds of kilometres) takes a noticeable moment: say so.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    state_.perfTableRequest = 0;
     MainFormInputs form = FormInputs();
     Calculate(state_, form, *controls_.picture1, notifier_);
     controls_.picture1->Flush();
@@ -206,7 +206,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Every way of closing the window ends here once; "Close" and "Exit" end the program after.
     if (!settingsWritten_) {
         settingsWritten_ = true;
-        SaveSettingsAtClose(FormInputs(), notifier_);
+        SaveSettingsAtClose(settingsPath_, FormInputs(), notifier_);
     }
     event->accept();
 }

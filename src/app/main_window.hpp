@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 
 #include <QMainWindow>
@@ -25,7 +26,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // Starts the window as the program starts: the module values' start-up settings, the
+    // Starts the window as the program starts: the program's start-up values, the
     // controls' start-up contents, then the settings file of the current directory.
     MainWindow(ModelState& state, Notifier& notifier, QWidget* parent = nullptr);
 
@@ -37,7 +38,7 @@ class MainWindow : public QMainWindow {
     // Fills race row `row` (0-4) with these contents, as the file access window does.
     void SetRaceRow(int row, const RaceRowInputs& contents);
 
-    // What "Calculate" does: perfTableRequest = 0, a Calculate run on the window's inputs
+    // What "Calculate" does: a Calculate run on the window's inputs
     // (messages to the notifier, the table on Picture1, run results back on the controls), then
     // calculated = 1, whether or not the run stopped on a message.
     void RunCalculate();
@@ -79,6 +80,8 @@ class MainWindow : public QMainWindow {
     MainMenus menus_;
     std::function<void()> endProgram_;
     bool settingsWritten_ = false;  // by this closing of the window
+    // The settings file read at start-up, where closing writes it again.
+    std::filesystem::path settingsPath_;
     // The "Special Information" window's last inputs, kept for the whole run.
     SpecialFormMemory specialMemory_;
 };

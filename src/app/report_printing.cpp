@@ -46,7 +46,7 @@ bool SaveFullReportTextFile(ModelState& state, const MainFormInputs& form, Notif
                       error.message() + ").");
         return false;
     }
-    return SaveFullReportIn(state, form, directory, notifier);
+    return SaveReportLinesIn(FullReportFileLines(state, form), directory, notifier);
 }
 
 }  // namespace kestrova

@@ -11,8 +11,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/help/help_texts.hpp"
 #include "app/text_canvas.hpp"
+#include "help/help_texts.hpp"
 
 namespace kestrova {
 namespace {

@@ -8,6 +8,7 @@
 #include "cli/stream_notifier.hpp"
 #include "model/start_up_state.hpp"
 #include "model/text_sink.hpp"
+#include "model/time_format.hpp"
 
 namespace kestrova {
 namespace {
@@ -40,7 +41,7 @@ std::string PerformanceTableJson(const PerformanceTable& table) {
                        ",\n  \"rows\": [\n";
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const PerformanceTableRow& row = table.rows[r];
-        json += "    {" + JsonField("label", JsonString(Trimmed(row.label))) +
+        json += "    {" + JsonField("label", JsonString(TrimBlanks(row.label))) +
                 JsonField("meters", JsonNumber(row.distance)) +
                 JsonField("seconds", JsonNumbers(row.times), true) + "}" +
                 (r + 1 < table.rows.size() ? ",\n" : "\n");

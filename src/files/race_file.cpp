@@ -8,35 +8,10 @@
 #include <fstream>
 #include <system_error>
 
+#include "files/file_descriptor.hpp"
+
 namespace kestrova {
 namespace {
-
-std::string ErrorText(int error) {
-    return std::system_category().message(error);
-}
-
-// A file descriptor closed when it goes out of scope (a close after a failure is not reported).
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int Get() const { return fd_; }
-    // Closes the file and gives the error of the close, 0 when it succeeded.
-    int Close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-  private:
-    int fd_;
-};
 
 // Writes all of `size` bytes at `offset`; gives 0 or the error. Each pass writes at least one
 // byte or fails, so the number of passes is bounded by the size (plus interrupted calls).

@@ -6,18 +6,19 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <system_error>
-#include <vector>
+#include <random>
+
+#include "files/file_descriptor.hpp"
 
 namespace kestrova {
 namespace {
 
 // Symbolic links followed before a save gives up: more means a loop.
 constexpr int kMostLinks = 40;
-
-std::string Reason(int error) {
-    return std::error_code(error, std::generic_category()).message();
-}
+// Names tried for the temporary file before giving up (each one already taken means another
+// program is making such files as fast as this one; 36^8 names make a clash by chance rare).
+constexpr int kMostNameAttempts = 100;
+constexpr int kSuffixLength = 8;
 
 // The file a save really replaces: the end of a chain of symbolic links, or the path itself.
 std::optional<std::filesystem::path> ResolveLinks(std::filesystem::path path, std::string& why) {
@@ -33,70 +34,50 @@ std::optional<std::filesystem::path> ResolveLinks(std::filesystem::path path, st
         }
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    why = Reason(ELOOP);
-    return std::nullopt;
-}
-
-// Closes a descriptor on every way out of a scope.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
-    // Closes now; the error of close() counts (a full disk may only show there).
-    int Close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
-
-  private:
-    int fd_;
-};
-
-std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
-    std::size_t written = 0;
-    // Each pass writes at least one byte or fails, so the passes are bounded by the size.
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? Reason(errno) : "nothing could be written";
-        }
-        written += static_cast<std::size_t>(n);
-    }
+    why = ErrorText(ELOOP);
     return std::nullopt;
 }
 
 // The temporary file's contents, permissions and flush; the caller renames or removes it.
 std::optional<std::string> FillTemporary(int fd, std::string_view bytes,
                                          std::optional<mode_t> keepMode) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const mode_t mode = keepMode ? *keepMode : (0666 & ~mask);
-    if (::fchmod(fd, mode) != 0) {
-        return Reason(errno);
+    if (keepMode && ::fchmod(fd, *keepMode) != 0) {
+        return ErrorText(errno);
     }
     if (std::optional<std::string> failure = WriteAll(fd, bytes)) {
         return failure;
     }
     if (::fsync(fd) != 0) {
-        return Reason(errno);
+        return ErrorText(errno);
     }
     return std::nullopt;
 }
 
+// A new file beside the target, named `stem` and a random suffix, made by this call alone
+// (O_EXCL). It is created with the usual permissions (0666 less the process's umask, applied by
+// the system), so the umask never has to be read or changed. Gives the descriptor, or -1 with
+// errno set.
+int CreateTemporary(const std::filesystem::path& stem, std::string& name) {
+    std::random_device entropy;
+    std::uniform_int_distribution<unsigned> digit(0, 35);
+    constexpr std::string_view kDigits = "0123456789abcdefghijklmnopqrstuvwxyz";
+    for (int attempt = 0; attempt < kMostNameAttempts; ++attempt) {
+        name = stem.string() + ".";
+        for (int i = 0; i < kSuffixLength; ++i) {
+            name += kDigits[digit(entropy)];
+        }
+        const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 // Makes the rename itself durable; a directory that cannot be synced is not an error.
 void SyncDirectory(const std::filesystem::path& directory) {
-    const Descriptor dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Get() >= 0) {
         ::fsync(dir.Get());
     }
@@ -124,20 +105,20 @@ std::optional<std::string> SaveFileSafely(const std::filesystem::path& path,
     }
     const std::filesystem::path directory =
         target->has_parent_path() ? target->parent_path() : std::filesystem::path(".");
-    std::string name = (directory / ("." + target->filename().string() + ".XXXXXX")).string();
-    std::vector<char> pattern(name.begin(), name.end());
-    pattern.push_back('\0');
-    Descriptor file(::mkstemp(pattern.data()));
+    std::string temporary;
+    FileDescriptor file(
+        CreateTemporary(directory / ("." + target->filename().string()), temporary));
     if (file.Get() < 0) {
-        return Reason(errno);
+        return ErrorText(errno);
     }
-    const std::string temporary(pattern.data());
     std::optional<std::string> failure = FillTemporary(file.Get(), bytes, keepMode);
-    if (!failure && file.Close() != 0) {
-        failure = Reason(errno);
+    if (!failure) {
+        if (const int error = file.Close()) {
+            failure = ErrorText(error);
+        }
     }
     if (!failure && std::rename(temporary.c_str(), target->c_str()) != 0) {
-        failure = Reason(errno);
+        failure = ErrorText(errno);
     }
     if (failure) {
         ::unlink(temporary.c_str());

@@ -4,11 +4,12 @@
 #include <limits>
 
 #include "model/endurance_factor.hpp"
+#include "model/time_adjustment.hpp"
 
 namespace kestrova {
 namespace {
 
-constexpr double kPi = 3.14159;
+constexpr double kPi = kPiApprox;
 constexpr int kLevelSolverPasses = 101;
 constexpr int kAgeAdjustPasses = 5;
 

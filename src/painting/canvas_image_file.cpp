@@ -1,10 +1,10 @@
-#include "app/canvas_image_file.hpp"
+#include "painting/canvas_image_file.hpp"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <array>
 
-#include "app/canvas_image.hpp"
+#include "painting/canvas_image.hpp"
 
 namespace kestrova {
 
