@@ -25,6 +25,8 @@ packages=(
     file
     clang-14
     libclang-rt-14-dev
+    clang-format
+    clang-tidy
 )
 
 missing=()
