@@ -20,7 +20,6 @@
 #include "app/file_access_window.hpp"
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
-#include "app/form_settings.hpp"
 #include "app/graph_window.hpp"
 #include "app/help_topics_window.hpp"
 #include "app/help_window.hpp"
@@ -31,7 +30,6 @@
 #include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
 #include "app/treadmill_window.hpp"
-#include "model/calculate.hpp"
 #include "model/start_up_state.hpp"
 
 namespace kestrova {
@@ -43,9 +41,10 @@ QString ToQString(const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(ModelState& state, Notifier& notifier, QWidget* parent)
+MainWindow::MainWindow(Session& session, Notifier& notifier, QWidget* parent)
     : QMainWindow(parent),
-      state_(state),
+      session_(session),
+      state_(session.State()),
       notifier_(notifier),
       endProgram_([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("keststart"));
@@ -90,10 +89,8 @@ void MainWindow::SetRaceRow(int row, const RaceRowInputs& contents) {
 
 void MainWindow::StartUp() {
     MainFormInputs form;
-    settingsPath_ = CurrentSettingsPath();
-    LoadStartUpSettings(settingsPath_, form, notifier_);
+    session_.Start(form, notifier_);
     ShowFormInputs(form, controls_.form);
-    state_ = StartUpState(form);
 }
 
 void MainWindow::ConnectControls() {
@@ -113,9 +110,10 @@ void MainWindow::ConnectControls() {
 void MainWindow::ConnectMenus() {
     connect(menus_.exit, &QAction::triggered, this, &MainWindow::EndProgram);
     connect(menus_.scale, &QActionGroup::triggered, this,
-            [this](QAction* item) { state_.graphScale = item->data().toInt(); });
-    connect(menus_.units, &QActionGroup::triggered, this,
-            [this](QAction* item) { state_.graphUnits = item->data().toString().toStdString(); });
+            [this](QAction* item) { session_.SetGraphScale(item->data().toInt()); });
+    connect(menus_.units, &QActionGroup::triggered, this, [this](QAction* item) {
+        session_.SetGraphUnits(item->data().toString().toStdString());
+    });
     connect(menus_.pfull, &QAction::triggered, this, &MainWindow::fullReportRequested);
     connect(menus_.tfile, &QAction::triggered, this, &MainWindow::textFileReportRequested);
 }
@@ -133,7 +131,7 @@ void MainWindow::ConnectReports() {
     connect(controls_.buttons.Command2, &QPushButton::clicked, this,
             [this] { ShowGraphWindow(Context()); });
     connect(controls_.buttons.Command4, &QPushButton::clicked, this,
-            [this] { OpenAnyDistanceWindow(Context(), specialMemory_); });
+            [this] { OpenAnyDistanceWindow(Context(), session_.special); });
     connect(menus_.datafiles, &QAction::triggered, this,
             [this] { OpenFileAccessWindow(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
@@ -175,7 +173,7 @@ void MainWindow::ShowWeight(int pounds) {
     SetWeight(shown, pounds);
     controls_.form.txlb->setText(ToQString(shown.txlb));
     controls_.form.txkg->setText(ToQString(shown.txkg));
-    state_.weightKg = WeightKgShown(shown);
+    session_.SetWeightKg(WeightKgShown(shown));
 }
 
 void MainWindow::RunCalculate() {
@@ -183,10 +181,9 @@ void MainWindow::RunCalculate() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     MainFormInputs form = FormInputs();
-    Calculate(state_, form, *controls_.picture1, notifier_);
+    session_.Calculate(form, *controls_.picture1, notifier_);
     controls_.picture1->Flush();
     ShowRunResults(form, controls_.form);
-    state_.calculated = 1;
 }
 
 void MainWindow::ClearRaceRowsAndCanvas() {
@@ -206,7 +203,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Every way of closing the window ends here once; "Close" and "Exit" end the program after.
     if (!settingsWritten_) {
         settingsWritten_ = true;
-        SaveSettingsAtClose(settingsPath_, FormInputs(), notifier_);
+        session_.SaveSettings(FormInputs(), notifier_);
     }
     event->accept();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <functional>
 
 #include <QMainWindow>
@@ -12,6 +11,7 @@
 #include "model/main_form_inputs.hpp"
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 
@@ -28,7 +28,7 @@ class MainWindow : public QMainWindow {
   public:
     // Starts the window as the program starts: the program's start-up values, the
     // controls' start-up contents, then the settings file of the current directory.
-    MainWindow(ModelState& state, Notifier& notifier, QWidget* parent = nullptr);
+    MainWindow(Session& session, Notifier& notifier, QWidget* parent = nullptr);
 
     ModelState& State() { return state_; }
     // The controls' contents as plain data.
@@ -74,16 +74,13 @@ class MainWindow : public QMainWindow {
     void ClearRaceRowsAndCanvas();
     void SizeToScreen();
 
-    ModelState& state_;
+    Session& session_;
+    ModelState& state_;  // the session's
     Notifier& notifier_;
     MainWindowControls controls_;
     MainMenus menus_;
     std::function<void()> endProgram_;
     bool settingsWritten_ = false;  // by this closing of the window
-    // The settings file read at start-up, where closing writes it again.
-    std::filesystem::path settingsPath_;
-    // The "Special Information" window's last inputs, kept for the whole run.
-    SpecialFormMemory specialMemory_;
 };
 
 }  // namespace kestrova

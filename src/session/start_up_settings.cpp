@@ -1,4 +1,4 @@
-#include "app/form_settings.hpp"
+#include "session/start_up_settings.hpp"
 
 #include <optional>
 #include <string>
