@@ -5,11 +5,15 @@
 #include <QPainter>
 #include <QPushButton>
 #include <cmath>
+#include <optional>
 
+#include "app/follow_session.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/window_printing.hpp"
 #include "output/pace_graph.hpp"
+#include "output/pace_graph_frame.hpp"
 #include "painting/canvas_painter.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 namespace {
@@ -20,6 +24,11 @@ constexpr double kButtonWidth = 855.0;
 constexpr double kButtonHeight = 375.0;
 constexpr double kPrintLeft = 6960.0;
 constexpr double kCloseLeft = 8040.0;
+
+// Where the out-of-date text stands on the graph (twips), in black.
+constexpr double kOutOfDateLeft = 1440.0;
+constexpr double kOutOfDateTop = 1440.0;
+constexpr int kOutOfDateColour = pace_graph::kBlack;
 
 const QString kPngFilter = QStringLiteral("PNG image (*.png)");
 const QString kSvgFilter = QStringLiteral("SVG image (*.svg)");
@@ -53,8 +62,8 @@ GraphView::GraphView(QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
-void GraphView::Add(const Canvas& drawing) {
-    drawing_.Append(drawing);
+void GraphView::Show(const Canvas& drawing) {
+    drawing_ = drawing;
     update();
 }
 
@@ -133,16 +142,40 @@ void GraphWindow::AskAndSaveImage() {
     SaveImage(path, svg ? CanvasImageFormat::Svg : CanvasImageFormat::Png);
 }
 
-GraphWindow* ShowGraphWindow(const WindowContext& context) {
+namespace {
+
+// The graph of the context's curve, or the out-of-date text when the last Calculate stopped;
+// nothing when the graph cannot be drawn (the notifier says why).
+std::optional<Canvas> GraphDrawing(const WindowContext& context) {
     Canvas drawing(kGraphWidth, kGraphHeight);
+    if (FitIsOutOfDate(context)) {
+        drawing.Text(kOutOfDateLeft, kOutOfDateTop, kOutOfDateText, kOutOfDateColour);
+        return drawing;
+    }
     if (!DrawPaceGraph(context.state, context.formInputs().HScroll2, drawing, context.notifier)) {
+        return std::nullopt;
+    }
+    return drawing;
+}
+
+}  // namespace
+
+GraphWindow* ShowGraphWindow(const WindowContext& context) {
+    const std::optional<Canvas> drawing = GraphDrawing(context);
+    if (!drawing) {
         return nullptr;
     }
     QWidget* owner = context.owner;
-    Notifier& notifier = context.notifier;
-    GraphWindow* window = OpenOrRaise<GraphWindow>(
-        owner, [owner, &notifier] { return new GraphWindow(owner, notifier); });
-    window->View().Add(drawing);
+    GraphWindow* window = OpenOrRaise<GraphWindow>(owner, [&context, owner] {
+        auto* created = new GraphWindow(owner, context.notifier);
+        FollowSession(*created, context, Follow::FitAndOptions, [created, context] {
+            if (const std::optional<Canvas> redrawn = GraphDrawing(context)) {
+                created->View().Show(*redrawn);
+            }
+        });
+        return created;
+    });
+    window->View().Show(*drawing);
     return window;
 }
 

@@ -27,6 +27,7 @@
 #include "app/power_window.hpp"
 #include "app/references_window.hpp"
 #include "app/report_printing.hpp"
+#include "app/session_signals.hpp"
 #include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
 #include "app/treadmill_window.hpp"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(Session& session, Notifier& notifier, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
       state_(session.State()),
+      changes_(new SessionSignals(session, this)),
       notifier_(notifier),
       endProgram_([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("keststart"));
@@ -75,6 +77,7 @@ WindowContext MainWindow::Context() {
         [this] { return FormInputs(); },
         [this] { RunCalculate(); },
         [this](int row, const RaceRowInputs& contents) { SetRaceRow(row, contents); },
+        changes_,
     };
 }
 

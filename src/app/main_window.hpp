@@ -15,6 +15,8 @@
 
 namespace kestrova {
 
+class SessionSignals;
+
 inline constexpr const char* kMainWindowTitle = "Kestrova Version " KESTROVA_VERSION;
 
 // The main window "keststart": the runner's inputs, the five race rows, the output canvas
@@ -75,7 +77,8 @@ class MainWindow : public QMainWindow {
     void SizeToScreen();
 
     Session& session_;
-    ModelState& state_;  // the session's
+    ModelState& state_;        // the session's
+    SessionSignals* changes_;  // the session's changes, for the windows to follow
     Notifier& notifier_;
     MainWindowControls controls_;
     MainMenus menus_;

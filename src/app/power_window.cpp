@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "analyses/power_table.hpp"
+#include "app/follow_session.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
@@ -89,8 +90,13 @@ PowerWindow* OpenPowerWindow(const WindowContext& context) {
     QWidget* owner = context.owner;
     ModelState& state = context.state;
     Notifier& notifier = context.notifier;
-    PowerWindow* window =
-        OpenOrRaise<PowerWindow>(owner, [&] { return new PowerWindow(state, notifier, owner); });
+    PowerWindow* window = OpenOrRaise<PowerWindow>(owner, [&] {
+        auto* created = new PowerWindow(state, notifier, owner);
+        // The weight is one of the options the window follows.
+        FollowSession(*created, context, Follow::FitAndOptions,
+                      [created] { created->ShowTable(); });
+        return created;
+    });
     window->ShowTable();
     return window;
 }

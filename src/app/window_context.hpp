@@ -9,6 +9,10 @@
 class QWidget;
 
 namespace kestrova {
+class SessionSignals;
+}
+
+namespace kestrova {
 
 // What a secondary window gets from the main window instead of the main window itself: the
 // program's state, its message boxes, the main window's inputs and the two things a secondary
@@ -25,6 +29,8 @@ struct WindowContext {
     std::function<void()> rerunCalculate;
     // Fills race row `row` (0-4) of the main window with these contents.
     std::function<void(int row, const RaceRowInputs& contents)> setRaceRow;
+    // The session's changes, which the output windows follow (redrawing from the session).
+    SessionSignals* changes = nullptr;
 };
 
 }  // namespace kestrova

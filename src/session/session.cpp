@@ -73,6 +73,11 @@ void Session::SetWeightKg(double kilograms) {
     Tell(SessionChange::Options);
 }
 
+void WriteOutOfDate(TextSink& sink) {
+    sink.Write(kOutOfDateText);
+    sink.EndLine();
+}
+
 void Session::Tell(SessionChange change) const {
     if (listener_) {
         listener_(change);

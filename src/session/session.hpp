@@ -28,6 +28,11 @@ enum class SessionChange {
     Options,  // a window's own options changed (graph scale or units, the weight)
 };
 
+// What a window that shows the fitted curve says after a Calculate that stopped on a message:
+// its curve would be an older runner's.
+inline constexpr const char* kOutOfDateText = "Out of date: press Calculate";
+void WriteOutOfDate(TextSink& sink);
+
 // One running program (or one runner of a batch): the model state, the settings file's full
 // path fixed when the session starts, the race-file state and each window's remembered inputs,
 // and the flows that calculate and then do something with the curve, which the windows and the

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/session_signals.hpp"
 #include "app/window_context.hpp"
 #include "model/notifier.hpp"
 #include "support/model_fixtures.hpp"
@@ -15,8 +16,10 @@ namespace kestrova::test_support {
 // notifier, inputs the test sets, and a record of what the window asked of the main window.
 class TestWindowContext {
   public:
-    explicit TestWindowContext(MainFormInputs form = {})
-        : form_(std::move(form)), state_(CalculatedState(form_)) {}
+    explicit TestWindowContext(MainFormInputs form = {}) : form_(std::move(form)) {
+        session_.Begin(form_);
+        state_ = CalculatedState(form_);
+    }
 
     WindowContext Context(bool withOwner = true) {
         return WindowContext{
@@ -26,13 +29,23 @@ class TestWindowContext {
             [this] { return form_; },
             [this] {
                 ++reruns_;
-                state_ = CalculatedState(form_);
+                Calculate();
             },
             [this](int row, const RaceRowInputs& contents) {
                 rowsSet_.emplace_back(row, contents);
             },
+            &changes_,
         };
     }
+
+    // "Calculate" on the form as the main window's button runs it: the session's state and its
+    // change, which open windows follow.
+    void Calculate() {
+        LineBuffer picture;
+        RecordingNotifier ignored;
+        session_.Calculate(form_, picture, ignored);
+    }
+    Session& TheSession() { return session_; }
 
     MainFormInputs& Form() { return form_; }
     ModelState& State() { return state_; }
@@ -45,7 +58,9 @@ class TestWindowContext {
 
   private:
     MainFormInputs form_;
-    ModelState state_;
+    Session session_{"kestini.txt"};
+    ModelState& state_ = session_.State();
+    SessionSignals changes_{session_};
     RecordingNotifier notifier_;
     std::unique_ptr<QWidget> owner_ = std::make_unique<QWidget>();
     int reruns_ = 0;
