@@ -10,12 +10,14 @@
 #include <QVBoxLayout>
 
 #include "analyses/any_distance.hpp"
+#include "app/follow_session.hpp"
 #include "app/form_controls.hpp"
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
 #include "app/window_printing.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 namespace {
@@ -212,12 +214,17 @@ void AnyDistanceWindow::ShowInputs(const SpecialFormInputs& inputs) {
 void AnyDistanceWindow::ShowOpening() {
     canvas_->Clear();
     canvas_->Flush();
+    shown_ = false;
     if (memory_.used == 1) {
         ShowInputs(OpeningSpecialInputs(memory_));
     }
 }
 
 void AnyDistanceWindow::Calculate() {
+    if (FitIsOutOfDate(context_)) {
+        ShowOutOfDate();
+        return;
+    }
     const double level = context_.formInputs().HScroll2 / 1000.0;
     const SpecialResult result =
         CalculateSpecial(context_.state, Inputs(), level, memory_, *canvas_, context_.notifier);
@@ -225,11 +232,28 @@ void AnyDistanceWindow::Calculate() {
     if (!result.computed) {
         return;
     }
+    shown_ = true;
     paceSwitch_->setEnabled(result.paceSwitchShown);
     paceNote_->setVisible(result.paceSwitchShown);
     levelLine_->setText(QString::fromStdString(result.Text4));
     if (result.Text5) {
         hillLine_->setText(QString::fromStdString(*result.Text5));
+    }
+}
+
+void AnyDistanceWindow::ShowOutOfDate() {
+    canvas_->Clear();
+    WriteOutOfDate(*canvas_);
+    canvas_->Flush();
+    levelLine_->clear();
+    hillLine_->clear();
+}
+
+void AnyDistanceWindow::FollowFit() {
+    if (FitIsOutOfDate(context_)) {
+        ShowOutOfDate();
+    } else if (shown_) {
+        Calculate();
     }
 }
 
@@ -260,8 +284,11 @@ void AnyDistanceWindow::Print() {
 }
 
 AnyDistanceWindow* OpenAnyDistanceWindow(const WindowContext& context, SpecialFormMemory& memory) {
-    AnyDistanceWindow* window = OpenOrRaise<AnyDistanceWindow>(
-        context.owner, [&] { return new AnyDistanceWindow(context, memory); });
+    AnyDistanceWindow* window = OpenOrRaise<AnyDistanceWindow>(context.owner, [&] {
+        auto* created = new AnyDistanceWindow(context, memory);
+        FollowSession(*created, context, Follow::Fit, [created] { created->FollowFit(); });
+        return created;
+    });
     window->ShowOpening();
     return window;
 }

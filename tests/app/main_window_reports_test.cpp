@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "analyses/any_distance.hpp"
 #include "analyses/power_table.hpp"
 #include "analyses/training_analysis.hpp"
 #include "app/analysis_window.hpp"
@@ -79,6 +80,44 @@ TEST_F(MainWindowReportsTest, SpecialOpensOneWindowThatKeepsItsInputsForTheRun) 
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows.front()->Inputs().Text1, "8");
     EXPECT_TRUE(notifier_.Messages().empty());
+}
+
+// An open special information window that showed a calculation shows it again on the new curve
+// after Calculate, and the out-of-date text after a Calculate that stopped.
+TEST_F(MainWindowReportsTest, OpenSpecialInformationFollowsEveryCalculate) {
+    Calculate();
+    Find<QAbstractButton>("Command4")->click();
+    const auto windows = Window().findChildren<AnyDistanceWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    AnyDistanceWindow& special = *windows.front();
+    special.findChild<QLineEdit*>("Text1")->setText("8");
+    special.findChild<QAbstractButton*>("optkm")->click();
+    special.findChild<QAbstractButton*>("Option1")->click();  // "Uneven splits effect": a table
+    special.findChild<QAbstractButton*>("Command1")->click();
+    const auto fresh = [&] {
+        ModelState copy = state_;
+        SpecialFormMemory memory;
+        LineBuffer lines;
+        RecordingNotifier ignored;
+        CalculateSpecial(copy, special.Inputs(), Window().FormInputs().HScroll2 / 1000.0, memory,
+                         lines, ignored);
+        return lines.Lines();
+    };
+    const std::vector<std::string> first = special.Canvas().Buffer().Lines();
+    EXPECT_GT(first.size(), 5u);
+    EXPECT_EQ(first, fresh());
+
+    SetScrollBar("HScroll1", 35);
+    Calculate();
+    EXPECT_NE(special.Canvas().Buffer().Lines(), first);
+    EXPECT_EQ(special.Canvas().Buffer().Lines(), fresh());
+
+    Find<QLineEdit>("Text4_3")->setText("");
+    Calculate();
+    EXPECT_EQ(special.Canvas().Buffer().Lines(), std::vector<std::string>{kOutOfDateText});
+    EXPECT_TRUE(special.findChild<QLineEdit*>("Text4")->text().isEmpty());
+    special.findChild<QAbstractButton*>("Command1")->click();
+    EXPECT_EQ(special.Canvas().Buffer().Lines(), std::vector<std::string>{kOutOfDateText});
 }
 
 // The table windows need no Calculate; each opens once however often its item is chosen.
