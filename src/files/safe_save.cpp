@@ -6,18 +6,20 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <random>
 #include <system_error>
 #include <vector>
+
+#include "files/file_descriptor.hpp"
+#include "files/stream_target.hpp"
 
 namespace kestrova {
 namespace {
 
 // Symbolic links followed before a save gives up: more means a loop.
 constexpr int kMostLinks = 40;
-
-std::string Reason(int error) {
-    return std::error_code(error, std::generic_category()).message();
-}
+// Fresh temporary names tried before a save gives up.
+constexpr int kMostNames = 100;
 
 // The file a save really replaces: the end of a chain of symbolic links, or the path itself.
 std::optional<std::filesystem::path> ResolveLinks(std::filesystem::path path, std::string& why) {
@@ -33,73 +35,126 @@ std::optional<std::filesystem::path> ResolveLinks(std::filesystem::path path, st
         }
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    why = Reason(ELOOP);
+    why = ErrorText(ELOOP);
     return std::nullopt;
 }
 
-// Closes a descriptor on every way out of a scope.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
-    // Closes now; the error of close() counts (a full disk may only show there).
-    int Close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
-
-  private:
-    int fd_;
-};
-
-std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
-    std::size_t written = 0;
-    // Each pass writes at least one byte or fails, so the passes are bounded by the size.
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return n < 0 ? Reason(errno) : "nothing could be written";
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return std::nullopt;
-}
-
-// The temporary file's contents, permissions and flush; the caller renames or removes it.
-std::optional<std::string> FillTemporary(int fd, std::string_view bytes,
-                                         std::optional<mode_t> keepMode) {
+// The permissions a new file gets: everyone may read and write, less the process's umask.
+mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    const mode_t mode = keepMode ? *keepMode : (0666 & ~mask);
+    return 0666 & ~mask;
+}
+
+// The temporary file's contents, permissions and flush; the caller names or removes it.
+std::optional<std::string> FillTemporary(int fd, std::string_view bytes, mode_t mode) {
     if (::fchmod(fd, mode) != 0) {
-        return Reason(errno);
+        return ErrorText(errno);
     }
-    if (std::optional<std::string> failure = WriteAll(fd, bytes)) {
+    if (std::optional<std::string> failure = WriteAllBytes(fd, bytes)) {
         return failure;
     }
     if (::fsync(fd) != 0) {
-        return Reason(errno);
+        return ErrorText(errno);
     }
     return std::nullopt;
+}
+
+// A hidden name beside the target for its new version: ".NAME.XXXXXX".
+std::string TemporaryName(const std::filesystem::path& directory,
+                          const std::filesystem::path& target, std::mt19937& random) {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    std::string suffix(6, 'X');
+    for (char& letter : suffix) {
+        letter = kLetters[pick(random)];
+    }
+    return (directory / ("." + target.filename().string() + "." + suffix)).string();
+}
+
+// Moves the finished temporary file over the target; on failure the temporary file goes.
+std::optional<std::string> MoveIntoPlace(const std::string& temporary,
+                                         const std::filesystem::path& target) {
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return ErrorText(error);
+    }
+    return std::nullopt;
+}
+
+// The new version is written into a file without a name (O_TMPFILE), which the system removes
+// by itself if the program is killed part way, and given a name only once it is complete, just
+// before it is moved over the target. Nothing when the file system cannot make such files.
+std::optional<std::optional<std::string>> ReplaceThroughNamelessFile(
+    const std::filesystem::path& directory, const std::filesystem::path& target,
+    std::string_view bytes, mode_t mode) {
+    FileDescriptor file(::open(directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (!file.IsOpen()) {
+        return std::nullopt;
+    }
+    if (std::optional<std::string> failure = FillTemporary(file.Get(), bytes, mode)) {
+        return failure;
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(file.Get());
+    std::mt19937 random(std::random_device{}());
+    for (int attempt = 0; attempt < kMostNames; ++attempt) {
+        const std::string temporary = TemporaryName(directory, target, random);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return MoveIntoPlace(temporary, target);
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;  // no /proc, say: the named way still works
+        }
+    }
+    return std::optional<std::string>("no free temporary name");
+}
+
+// The new version is written into a named temporary file, then moved over the target.
+std::optional<std::string> ReplaceThroughNamedFile(const std::filesystem::path& directory,
+                                                   const std::filesystem::path& target,
+                                                   std::string_view bytes, mode_t mode) {
+    std::string name = (directory / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::vector<char> pattern(name.begin(), name.end());
+    pattern.push_back('\0');
+    FileDescriptor file(::mkstemp(pattern.data()));
+    if (!file.IsOpen()) {
+        return ErrorText(errno);
+    }
+    const std::string temporary(pattern.data());
+    std::optional<std::string> failure = FillTemporary(file.Get(), bytes, mode);
+    if (!failure) {
+        failure = file.Close();
+    }
+    if (failure) {
+        ::unlink(temporary.c_str());
+        return failure;
+    }
+    return MoveIntoPlace(temporary, target);
 }
 
 // Makes the rename itself durable; a directory that cannot be synced is not an error.
 void SyncDirectory(const std::filesystem::path& directory) {
-    const Descriptor dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0) {
+    const FileDescriptor dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.IsOpen()) {
         ::fsync(dir.Get());
     }
+}
+
+std::optional<std::string> ReplaceRegularFile(const std::filesystem::path& target,
+                                              std::string_view bytes, mode_t mode) {
+    const std::filesystem::path directory =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::optional<std::optional<std::string>> outcome =
+        ReplaceThroughNamelessFile(directory, target, bytes, mode);
+    if (!outcome) {
+        outcome = ReplaceThroughNamedFile(directory, target, bytes, mode);
+    }
+    if (!*outcome) {
+        SyncDirectory(directory);
+    }
+    return *outcome;
 }
 
 }  // namespace
@@ -111,40 +166,26 @@ std::optional<std::string> SaveFileSafely(const std::filesystem::path& path,
     if (!target) {
         return why;
     }
-    std::optional<mode_t> keepMode;
     struct stat old {};
-    if (::stat(target->c_str(), &old) == 0) {
-        if (!S_ISREG(old.st_mode)) {
-            return "it is not a regular file";
+    if (::stat(target->c_str(), &old) != 0) {
+        if (errno != ENOENT) {
+            return ErrorText(errno);
         }
-        if ((old.st_mode & S_IWUSR) == 0) {
-            return "the file is read-only";
-        }
-        keepMode = old.st_mode & 07777;
+        return ReplaceRegularFile(*target, bytes, NewFileMode());
     }
-    const std::filesystem::path directory =
-        target->has_parent_path() ? target->parent_path() : std::filesystem::path(".");
-    std::string name = (directory / ("." + target->filename().string() + ".XXXXXX")).string();
-    std::vector<char> pattern(name.begin(), name.end());
-    pattern.push_back('\0');
-    Descriptor file(::mkstemp(pattern.data()));
-    if (file.Get() < 0) {
-        return Reason(errno);
+    if (IsStreamTarget(old.st_mode)) {
+        return WriteIntoStream(*target, old.st_mode, bytes);
     }
-    const std::string temporary(pattern.data());
-    std::optional<std::string> failure = FillTemporary(file.Get(), bytes, keepMode);
-    if (!failure && file.Close() != 0) {
-        failure = Reason(errno);
+    if (S_ISDIR(old.st_mode)) {
+        return "it is a directory";
     }
-    if (!failure && std::rename(temporary.c_str(), target->c_str()) != 0) {
-        failure = Reason(errno);
+    if (!S_ISREG(old.st_mode)) {
+        return "it is not a regular file, a pipe or a character device";
     }
-    if (failure) {
-        ::unlink(temporary.c_str());
-        return failure;
+    if ((old.st_mode & S_IWUSR) == 0) {
+        return "the file is read-only";
     }
-    SyncDirectory(directory);
-    return std::nullopt;
+    return ReplaceRegularFile(*target, bytes, old.st_mode & 07777);
 }
 
 }  // namespace kestrova
