@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <istream>
 #include <system_error>
 
 #include "files/settings_file.hpp"
@@ -85,6 +86,16 @@ std::optional<std::string> ReadUpTo(int fd, std::size_t most, int& error) {
     return bytes;
 }
 
+// Bytes read up to one more than a settings file may hold: too many are refused at line 1.
+SettingsReading ApplyUnlessTooLarge(std::string_view bytes, MainFormInputs& form) {
+    if (bytes.size() > kMostSettingsBytes) {
+        return StoppedAt(1, 0,
+                         "it is larger than " + std::to_string(kMostSettingsBytes) +
+                             " bytes, more than a settings file holds");
+    }
+    return ApplySettingsBytes(bytes, form);
+}
+
 }  // namespace
 
 SettingsReading ApplySettingsBytes(std::string_view bytes, MainFormInputs& form) {
@@ -127,12 +138,17 @@ SettingsReading ReadSettingsFile(const std::filesystem::path& path, MainFormInpu
     if (!bytes) {
         return CannotOpen(OpenFailure(error));
     }
-    if (bytes->size() > kMostSettingsBytes) {
-        return StoppedAt(1, 0,
-                         "it is larger than " + std::to_string(kMostSettingsBytes) +
-                             " bytes, more than a settings file holds");
+    return ApplyUnlessTooLarge(*bytes, form);
+}
+
+SettingsReading ReadSettingsStream(std::istream& in, MainFormInputs& form) {
+    std::string bytes(kMostSettingsBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        return CannotOpen("it could not be read");
     }
-    return ApplySettingsBytes(*bytes, form);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return ApplyUnlessTooLarge(bytes, form);
 }
 
 std::string SettingsStopWarning(const std::filesystem::path& path, const SettingsReading& reading) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,9 @@ SettingsReading ApplySettingsBytes(std::string_view bytes, MainFormInputs& form)
 // Reads the settings file at `path` into the form. Only a regular file is opened for reading (a
 // pipe or a device never makes it wait); one over kMostSettingsBytes is refused at line 1.
 SettingsReading ReadSettingsFile(const std::filesystem::path& path, MainFormInputs& form);
+
+// Reads settings from a stream (standard input) in the same way, up to its end.
+SettingsReading ReadSettingsStream(std::istream& in, MainFormInputs& form);
 
 // The words saying that reading the file stopped part way: which line, why, and that the
 // inputs from there on keep their start-up values.

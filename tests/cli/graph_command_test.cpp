@@ -10,6 +10,7 @@
 #include "files/settings_file.hpp"
 #include "output/pace_graph.hpp"
 #include "support/model_fixtures.hpp"
+#include "support/special_files.hpp"
 
 namespace kestrova {
 namespace {
@@ -106,6 +107,41 @@ TEST(GraphCommand, RefusedInputsAndUsageErrors) {
         EXPECT_EQ(usage.out, "");
         EXPECT_NE(usage.err.find(c.reason), std::string::npos) << usage.err;
     }
+}
+
+TEST(GraphCommand, WritesIntoPipesAndDevicesAndNotOverDirectories) {
+    ScratchDirectory directory;
+    test_support::ExpectSpecialTargetsHandled(
+        [&directory](const std::filesystem::path& path) -> std::optional<std::string> {
+            const auto call = CallCli({"graph", "--svg", path.string()}, directory.Path());
+            if (call.status != kExitPrinted) {
+                return call.err;
+            }
+            return std::nullopt;
+        },
+        "<?xml");
+}
+
+// "-" is standard output, which gets the image's bytes unless it is a terminal.
+TEST(GraphCommand, ImagesGoToStandardOutputButNotToATerminal) {
+    ScratchDirectory directory;
+    struct Case {
+        const char* option;
+        std::string start;
+    };
+    for (const Case& c : {Case{"--svg", "<?xml"}, Case{"--png", "\x89PNG\r\n"}}) {
+        const auto call = CallCli({"graph", c.option, "-"}, directory.Path());
+        ASSERT_EQ(call.status, kExitPrinted) << c.option << call.err;
+        EXPECT_EQ(call.out.substr(0, c.start.size()), c.start) << c.option;
+        EXPECT_EQ(call.err, "") << c.option;
+
+        const auto terminal = CallCli({"graph", c.option, "-"}, directory.Path(), {nullptr, true});
+        EXPECT_EQ(terminal.status, kExitUsageOrFile) << c.option;
+        EXPECT_EQ(terminal.out, "") << c.option;
+        EXPECT_EQ(terminal.err,
+                  "kestrova-cli: standard output is a terminal; redirect it or name a file\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(directory.Path() / "-"));
 }
 
 }  // namespace
