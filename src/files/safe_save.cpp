@@ -1,6 +1,7 @@
 #include "files/safe_save.hpp"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +21,11 @@ namespace {
 constexpr int kMostLinks = 40;
 // Fresh temporary names tried before a save gives up.
 constexpr int kMostNames = 100;
+// Directory entries looked at for stale temporary files before a save.
+constexpr int kMostEntriesLookedAt = 100000;
+constexpr std::string_view kNameLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kSuffixLength = 6;
 
 // The file a save really replaces: the end of a chain of symbolic links, or the path itself.
 std::optional<std::filesystem::path> ResolveLinks(std::filesystem::path path, std::string& why) {
@@ -63,12 +69,10 @@ std::optional<std::string> FillTemporary(int fd, std::string_view bytes, mode_t 
 // A hidden name beside the target for its new version: ".NAME.XXXXXX".
 std::string TemporaryName(const std::filesystem::path& directory,
                           const std::filesystem::path& target, std::mt19937& random) {
-    static constexpr std::string_view kLetters =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
-    std::string suffix(6, 'X');
+    std::uniform_int_distribution<std::size_t> pick(0, kNameLetters.size() - 1);
+    std::string suffix(kSuffixLength, 'X');
     for (char& letter : suffix) {
-        letter = kLetters[pick(random)];
+        letter = kNameLetters[pick(random)];
     }
     return (directory / ("." + target.filename().string() + "." + suffix)).string();
 }
@@ -94,6 +98,7 @@ std::optional<std::optional<std::string>> ReplaceThroughNamelessFile(
     if (!file.IsOpen()) {
         return std::nullopt;
     }
+    ::flock(file.Get(), LOCK_EX);  // marks it as in use (see RemoveStaleTemporaries)
     if (std::optional<std::string> failure = FillTemporary(file.Get(), bytes, mode)) {
         return failure;
     }
@@ -123,6 +128,7 @@ std::optional<std::string> ReplaceThroughNamedFile(const std::filesystem::path& 
         return ErrorText(errno);
     }
     const std::string temporary(pattern.data());
+    ::flock(file.Get(), LOCK_EX);  // marks it as in use (see RemoveStaleTemporaries)
     std::optional<std::string> failure = FillTemporary(file.Get(), bytes, mode);
     if (!failure) {
         failure = file.Close();
@@ -142,10 +148,49 @@ void SyncDirectory(const std::filesystem::path& directory) {
     }
 }
 
+// Whether a directory entry's name is one a save of `target` gives its temporary file.
+bool IsTemporaryName(const std::string& name, const std::string& target) {
+    const std::string head = "." + target + ".";
+    if (name.size() != head.size() + kSuffixLength || name.compare(0, head.size(), head) != 0) {
+        return false;
+    }
+    return name.find_first_not_of(kNameLetters, head.size()) == std::string::npos;
+}
+
+// Removes the temporary files beside the target that saves killed part way left. Every save
+// holds a lock on its temporary file while it lives, so one that can be locked is stale; a
+// save still running elsewhere keeps its own.
+void RemoveStaleTemporaries(const std::filesystem::path& directory,
+                            const std::filesystem::path& target) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(directory, error);
+    const std::string name = target.filename().string();
+    int looked = 0;
+    for (; !error && entries != std::filesystem::directory_iterator() &&
+           looked < kMostEntriesLookedAt;
+         entries.increment(error), ++looked) {
+        const std::filesystem::path& path = entries->path();
+        if (!IsTemporaryName(path.filename().string(), name)) {
+            continue;
+        }
+        const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat opened {};
+        struct stat named {};
+        if (!file.IsOpen() || ::flock(file.Get(), LOCK_EX | LOCK_NB) != 0 ||
+            ::fstat(file.Get(), &opened) != 0 || ::lstat(path.c_str(), &named) != 0 ||
+            !S_ISREG(opened.st_mode) || opened.st_ino != named.st_ino ||
+            opened.st_dev != named.st_dev) {
+            continue;
+        }
+        ::unlink(path.c_str());
+    }
+}
+
 std::optional<std::string> ReplaceRegularFile(const std::filesystem::path& target,
                                               std::string_view bytes, mode_t mode) {
     const std::filesystem::path directory =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    RemoveStaleTemporaries(directory, target);
     std::optional<std::optional<std::string>> outcome =
         ReplaceThroughNamelessFile(directory, target, bytes, mode);
     if (!outcome) {

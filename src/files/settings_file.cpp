@@ -226,6 +226,23 @@ std::vector<SettingLine> SettingLines() {
     return lines;
 }
 
+// A value longer than a box holds would come back cut short: it is refused whole instead.
+Refusal TooLongForABox(std::string_view value) {
+    if (value.size() <= static_cast<std::size_t>(kMostBoxCharacters)) {
+        return std::nullopt;  // no more characters than bytes
+    }
+    std::size_t units = 0;  // as a box counts: a character beyond U+FFFF counts twice
+    for (const char byte : value) {
+        const auto b = static_cast<unsigned char>(byte);
+        units += (b & 0xC0) == 0x80 ? 0 : (b >= 0xF0 ? 2 : 1);
+    }
+    if (units <= static_cast<std::size_t>(kMostBoxCharacters)) {
+        return std::nullopt;
+    }
+    return Quoted(value) + " is longer than " + std::to_string(kMostBoxCharacters) +
+           " characters, more than a box holds";
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text, std::size_t most) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
@@ -261,7 +278,11 @@ int ApplySettingsText(std::string_view text, MainFormInputs& form, std::string* 
     const std::vector<std::string_view> values = SplitLines(text, lines.size());
     int applied = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (const Refusal refused = lines[i].apply(form, values[i])) {
+        Refusal refused = TooLongForABox(values[i]);
+        if (!refused) {
+            refused = lines[i].apply(form, values[i]);
+        }
+        if (refused) {
             if (refusal != nullptr) {
                 *refusal = *refused;
             }

@@ -158,27 +158,4 @@ std::string SettingsStopWarning(const std::filesystem::path& path, const Setting
            " and after start at their usual values.";
 }
 
-std::optional<std::filesystem::path> KeepOriginalBeside(const std::filesystem::path& path,
-                                                        std::string& why) {
-    constexpr int kMostCopies = 100;
-    for (int copy = 1; copy <= kMostCopies; ++copy) {
-        std::filesystem::path kept = path;
-        kept += copy == 1 ? ".unreadable" : ".unreadable." + std::to_string(copy);
-        std::error_code error;
-        if (std::filesystem::exists(std::filesystem::symlink_status(kept, error))) {
-            continue;
-        }
-        if (std::filesystem::copy_file(path, kept, std::filesystem::copy_options::none, error)) {
-            return kept;
-        }
-        if (error != std::errc::file_exists) {
-            why = error.message();
-            return std::nullopt;
-        }
-    }
-    why = "every name up to " + path.filename().string() + ".unreadable." +
-          std::to_string(kMostCopies) + " is taken";
-    return std::nullopt;
-}
-
 }  // namespace kestrova

@@ -44,10 +44,4 @@ SettingsReading ReadSettingsStream(std::istream& in, MainFormInputs& form);
 // inputs from there on keep their start-up values.
 std::string SettingsStopWarning(const std::filesystem::path& path, const SettingsReading& reading);
 
-// Copies the file at `path` beside it under a name that is free (path + ".unreadable", then
-// ".unreadable.2", ...), so that no earlier copy is overwritten. Returns the copy's path, or
-// nothing with `why` set.
-std::optional<std::filesystem::path> KeepOriginalBeside(const std::filesystem::path& path,
-                                                        std::string& why);
-
 }  // namespace kestrova

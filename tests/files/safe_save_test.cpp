@@ -1,7 +1,9 @@
 #include "files/safe_save.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "support/scratch_directory.hpp"
 #include "support/special_files.hpp"
@@ -144,7 +147,35 @@ TEST(SaveFileSafely, AKilledSaveLeavesNothingBehind) {
         const std::string now = FileBytes(file);
         EXPECT_TRUE(now == oldBytes || now == newBytes) << "after kill " << kill;
     }
+    // A save killed right after its file got its temporary name leaves that name; the next
+    // save removes it.
+    ASSERT_EQ(SaveFileSafely(file, newBytes), std::nullopt);
     EXPECT_EQ(EntryCount(directory.Path()), 1u);
+}
+
+// Only stale temporary files of the same target go: not those a running save holds, not other
+// names.
+TEST(SaveFileSafely, RemovesOnlyStaleTemporariesOfItsOwnFile) {
+    ScratchDirectory directory;
+    const fs::path file = directory.Write("kestini.txt", "old");
+    const fs::path stale = directory.Write(".kestini.txt.Ab12Yz", "left by a killed save");
+    const fs::path held = directory.Write(".kestini.txt.Cd34Wx", "a save still running");
+    const std::vector<std::string> others = {".kestini.txt.tmp", ".kestini.txt.Ab12Y",
+                                             ".kestini.txt.Ab-2Yz", ".other.txt.Ab12Yz",
+                                             "kestini.txt.Ab12Yz"};
+    for (const std::string& name : others) {
+        directory.Write(name, "not ours");
+    }
+    const int lock = ::open(held.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    ASSERT_EQ(SaveFileSafely(file, "new"), std::nullopt);
+    ::close(lock);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_EQ(FileBytes(held), "a save still running");
+    for (const std::string& name : others) {
+        EXPECT_EQ(FileBytes(directory.Path() / name), "not ours") << name;
+    }
+    EXPECT_EQ(EntryCount(directory.Path()), 2u + others.size());
 }
 
 }  // namespace
