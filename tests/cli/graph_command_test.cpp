@@ -122,6 +122,19 @@ TEST(GraphCommand, WritesIntoPipesAndDevicesAndNotOverDirectories) {
         "<?xml");
 }
 
+// A full disk is named as the cause, and the device is not replaced.
+TEST(GraphCommand, AFullDiskIsNamedAsTheCause) {
+    if (const auto skip = test_support::NotTheDevice("/dev/full", 1, 7)) {
+        GTEST_SKIP() << *skip;
+    }
+    ScratchDirectory directory;
+    const auto call = CallCli({"graph", "--png", "/dev/full"}, directory.Path());
+    EXPECT_EQ(call.status, kExitUsageOrFile);
+    EXPECT_EQ(call.err,
+              "kestrova-cli: cannot write the image /dev/full: No space left on device\n");
+    EXPECT_EQ(test_support::NotTheDevice("/dev/full", 1, 7), std::nullopt);
+}
+
 // "-" is standard output, which gets the image's bytes unless it is a terminal.
 TEST(GraphCommand, ImagesGoToStandardOutputButNotToATerminal) {
     ScratchDirectory directory;
