@@ -30,7 +30,9 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // Gives the errno of the failure, or 0.
 int KeepUnder(const std::filesystem::path& path, const std::filesystem::path& kept, KeepBy how) {
     if (how == KeepBy::Linking) {
-        if (::link(path.c_str(), kept.c_str()) == 0) {
+        // The name goes to the file a symbolic link leads to: the save at closing replaces
+        // that file, and the kept name must hold its old bytes.
+        if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, kept.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             return 0;
         }
         if (errno == EEXIST) {

@@ -161,6 +161,21 @@ TEST(SettingsKeeping, AHugeFileIsKeptWithoutCopyingItsBytes) {
     EXPECT_EQ(EntryCount(directory.Path()), 2u);
 }
 
+// A settings file that is a symbolic link keeps the bytes of the file it leads to.
+TEST(SettingsKeeping, ALinkedDamagedFileKeepsTheBytesItLeadsTo) {
+    ScratchDirectory directory;
+    const std::string bytes = StartUpFileWith(3, " 200 ");
+    const fs::path real = directory.Write("real.txt", bytes);
+    const fs::path file = directory.Path() / kSettingsFileName;
+    fs::create_symlink("real.txt", file);
+    MainFormInputs form;
+    EXPECT_TRUE(LoadSettingsAtStartUp(file, form).has_value());
+    EXPECT_EQ(SaveSettingsAtClosing(file, form), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(FileBytes(real), SettingsText(form));
+    EXPECT_EQ(FileBytes(file.string() + ".unreadable"), bytes);
+}
+
 // A read-only damaged file is never replaced and gains one kept name, not one per start.
 TEST(SettingsKeeping, AReadOnlyDamagedFileIsKeptOnce) {
     ScratchDirectory directory;
