@@ -206,6 +206,12 @@ std::optional<std::string> ReplaceRegularFile(const std::filesystem::path& targe
 
 std::optional<std::string> SaveFileSafely(const std::filesystem::path& path,
                                           std::string_view bytes) {
+    // A pipe or device is opened through the path itself, which also follows the system's own
+    // links such as /dev/stdout.
+    struct stat special {};
+    if (::stat(path.c_str(), &special) == 0 && IsStreamTarget(special.st_mode)) {
+        return WriteIntoStream(path, special.st_mode, bytes);
+    }
     std::string why;
     const std::optional<std::filesystem::path> target = ResolveLinks(path, why);
     if (!target) {
