@@ -205,7 +205,7 @@ void AppendRowLines(std::vector<SettingLine>& lines, std::size_t row) {
 }
 
 // The settings file's lines in file order.
-std::vector<SettingLine> SettingLines() {
+std::vector<SettingLine> MakeSettingLines() {
     std::vector<SettingLine> lines = {
         OptionLine(&MainFormInputs::optmale, SelectMale),
         OptionLine(&MainFormInputs::optfemale, SelectFemale),
@@ -243,6 +243,12 @@ Refusal TooLongForABox(std::string_view value) {
            " characters, more than a box holds";
 }
 
+// The same lines, made once: the table never changes.
+const std::vector<SettingLine>& SettingLines() {
+    static const std::vector<SettingLine> lines = MakeSettingLines();
+    return lines;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text, std::size_t most) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
@@ -274,7 +280,7 @@ std::string SettingsText(const MainFormInputs& form) {
 }
 
 int ApplySettingsText(std::string_view text, MainFormInputs& form, std::string* refusal) {
-    const std::vector<SettingLine> lines = SettingLines();
+    const std::vector<SettingLine>& lines = SettingLines();
     const std::vector<std::string_view> values = SplitLines(text, lines.size());
     int applied = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
