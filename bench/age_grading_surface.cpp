@@ -17,8 +17,8 @@
 
 int main(int argc, char** argv) {
     using namespace kestrova;
-    using test_support::SurfaceGrid;
-    test_support::StepBound bound;
+    using surface_check::SurfaceGrid;
+    surface_check::StepBound bound;
     if (argc > 2) {
         bound.slack = std::strtod(argv[1], nullptr);
         bound.share = std::strtod(argv[2], nullptr);
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
         grid.levels.push_back(percent / 100.0);
     }
     const auto start = std::chrono::steady_clock::now();
-    const test_support::SurfaceFindings found = test_support::CheckSurface(grid, bound);
+    const surface_check::SurfaceFindings found = surface_check::CheckSurface(grid, bound);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     std::printf("levels checked               %ld\n", found.levelsChecked);
     std::printf("times checked                %ld\n", found.timesChecked);

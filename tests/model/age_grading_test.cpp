@@ -2,15 +2,15 @@
 
 #include <cmath>
 
+#include "age_grading_surface.hpp"
 #include "model/age_adjusted_ratio.hpp"
 #include "model/bounded_search.hpp"
 #include "model/record_curve.hpp"
-#include "support/age_grading_surface.hpp"
 
 namespace kestrova {
 namespace {
 
-using test_support::AgeGradedState;
+using surface_check::AgeGradedState;
 
 // How far y is from solving y = x · AgeFactor(age, d, y) / AgeFactor(age, d, 1), relative to y.
 double RelativeExcess(double age, double d, double x, const char* sex, double y) {
@@ -108,14 +108,14 @@ TEST(AgeGrading, SolvedTimesScoreTheLevelAskedFor) {
 // of the two (children's times fall by up to a fifth a year, steadily; the faults this catches
 // turned a yearly rise of 5 % into 34 %).
 TEST(AgeGrading, SurfaceHoldsAtEveryAge) {
-    test_support::SurfaceGrid grid;
+    surface_check::SurfaceGrid grid;
     grid.sexes = {"m", "f"};
     for (int age = 5; age <= 110; ++age) {
         grid.ages.push_back(age);
     }
     grid.distances = {100, 800, 5000, 42195};
     grid.levels = {1.2, 1.0, 0.8, 0.6, 0.45, 0.3};
-    const test_support::SurfaceFindings found = test_support::CheckSurface(grid, {});
+    const surface_check::SurfaceFindings found = surface_check::CheckSurface(grid, {});
     EXPECT_GT(found.timesChecked, 5000);
     EXPECT_EQ(found.levelRises, 0) << found.worstLevelRise;
     EXPECT_EQ(found.timeOrderFaults, 0);

@@ -11,8 +11,8 @@
 // Checks the age-graded record curve over a grid of sexes, ages, distances and levels: the
 // figures a faulty age grading shows as a slower race scoring a higher level, a time at a level
 // that falls as the runner ages, or a jump between neighbouring ages. Shared by the model tests
-// (a coarse grid) and bench/age_grading_surface (the full grid).
-namespace kestrova::test_support {
+// (a coarse grid) and the age_grading_surface tool (the full grid).
+namespace kestrova::surface_check {
 
 struct SurfaceGrid {
     std::vector<std::string> sexes;
@@ -147,4 +147,4 @@ inline SurfaceFindings CheckSurface(const SurfaceGrid& grid, StepBound bound) {
     return found;
 }
 
-}  // namespace kestrova::test_support
+}  // namespace kestrova::surface_check
