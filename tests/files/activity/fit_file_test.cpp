@@ -17,7 +17,7 @@ using test_support::kFitEnum;
 using test_support::kFitSint32;
 using test_support::kFitUint32;
 
-constexpr std::uint32_t kStart = 1093000000;  // FIT time: 2024-08-20 UTC
+constexpr std::uint32_t kStart = 1093000000;  // FIT time: 2024-08-19 11:06:40 UTC
 
 TEST(FitCrc, GivesTheCheckValueOfCrc16Arc) {
     const std::string digits = "123456789";
