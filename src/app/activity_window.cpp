@@ -20,7 +20,8 @@ namespace kestrova {
 namespace {
 
 constexpr int kCanvasColumns = 64;
-constexpr int kCanvasLines = 18;
+constexpr int kCanvasLines = 17;
+constexpr int kChoiceLines = 10;
 constexpr const char* kCaption = "Import race";
 
 QString ChoiceText(const ActivityChoice& choice) {
@@ -47,6 +48,7 @@ ActivityWindow::ActivityWindow(const WindowContext& context)
     canvas_->setObjectName(QStringLiteral("canvas"));
     SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
     choices_->setObjectName(QStringLiteral("choices"));
+    choices_->setMaximumHeight(choices_->fontMetrics().height() * kChoiceLines);
     row_->setObjectName(QStringLiteral("row"));
     for (int row = 1; row <= kRaceRowCount; ++row) {
         row_->addItem(QStringLiteral("Race row %1").arg(row));

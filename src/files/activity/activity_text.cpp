@@ -48,19 +48,20 @@ void Line(TextSink& sink, const std::string& label, const std::string& value) {
     sink.EndLine();
 }
 
+std::string Count(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
 void WriteNotes(TextSink& sink, const Activity& activity) {
     if (activity.pointsLeftOut > 0) {
-        sink.Write("Note: " + std::to_string(activity.pointsLeftOut) +
-                   (activity.pointsLeftOut == 1 ? " point was" : " points were") +
-                   " left out of the distance: the position jumped faster than " +
-                   FormatNumber(kGlitchSpeed, 1, 0) + " m/s.");
+        sink.Write("Note: " + Count(activity.pointsLeftOut, "point", "points") +
+                   " left out: GPS jumps faster than " + FormatNumber(kGlitchSpeed, 1, 0) +
+                   " m/s.");
         sink.EndLine();
     }
     if (activity.gaps > 0) {
-        sink.Write("Note: the recording has " + std::to_string(activity.gaps) +
-                   (activity.gaps == 1 ? " break" : " breaks") + " (the longest " +
-                   TimeText(activity.longestGapSeconds) +
-                   "); best efforts across a break include its time.");
+        sink.Write("Note: " + Count(activity.gaps, "break", "breaks") +
+                   " in the recording, the longest " + TimeText(activity.longestGapSeconds) + ".");
         sink.EndLine();
     }
 }

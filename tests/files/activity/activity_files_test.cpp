@@ -83,7 +83,7 @@ TEST(GpxFile, LeavesOutPositionsThatJumpAndSaysHowMany) {
     EXPECT_EQ(reading.activity->pointsLeftOut, 1);
     // Point 6 to point 8 is two steps along the meridian.
     EXPECT_NEAR(reading.activity->distanceMeters, 20 * kStepMeters, 0.2);
-    EXPECT_NE(Text(*reading.activity).find("Note: 1 point was left out of the distance"),
+    EXPECT_NE(Text(*reading.activity).find("Note: 1 point left out: GPS jumps faster than 15 m/s."),
               std::string::npos);
 }
 
@@ -98,7 +98,7 @@ TEST(GpxFile, CountsBreaksAndDoesNotRunBetweenSegments) {
     EXPECT_DOUBLE_EQ(activity.longestGapSeconds, 600.0);
     EXPECT_DOUBLE_EQ(activity.elapsedSeconds, 1100.0);
     EXPECT_DOUBLE_EQ(activity.movingSeconds, 500.0);
-    EXPECT_NE(Text(activity).find("Note: the recording has 1 break (the longest 10:00.0)"),
+    EXPECT_NE(Text(activity).find("Note: 1 break in the recording, the longest 10:00.0."),
               std::string::npos);
 }
 
