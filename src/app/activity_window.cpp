@@ -24,14 +24,6 @@ constexpr int kCanvasLines = 17;
 constexpr int kChoiceLines = 10;
 constexpr const char* kCaption = "Import race";
 
-QString ChoiceText(const ActivityChoice& choice) {
-    const RowDistance distance = BestRowDistance(choice.meters);
-    const bool fixed = IsFixedDistance(distance.unit);
-    return QString::fromStdString(choice.label + ": " + TenthsTimeText(choice.seconds) + "  (" +
-                                  (fixed ? "" : distance.number + " ") + UnitLabel(distance.unit) +
-                                  ")");
-}
-
 }  // namespace
 
 ActivityWindow::ActivityWindow(const WindowContext& context)
@@ -79,7 +71,7 @@ void ActivityWindow::ShowActivity(const std::string& fileName, const Activity& a
     choiceValues_ = ActivityChoices(activity, efforts);
     choices_->clear();
     for (const ActivityChoice& choice : choiceValues_) {
-        choices_->addItem(ChoiceText(choice));
+        choices_->addItem(QString::fromStdString(ChoiceLine(choice)));
     }
     choices_->setCurrentRow(0);
     row_->setCurrentIndex(FirstFreeRow(context_.formInputs()).value_or(0));
@@ -95,11 +87,8 @@ void ActivityWindow::FillRow() {
     }
     const ActivityChoice& chosen = choiceValues_[static_cast<std::size_t>(choice)];
     const RaceRowInputs& current = context_.formInputs().rows[static_cast<std::size_t>(row)];
-    if (RowHoldsRace(current) &&
-        !context_.notifier.Ask(Question{"Race row " + std::to_string(row + 1) +
-                                            " already holds a race. Replace it with the " +
-                                            (choice == 0 ? "whole activity" : chosen.label) + "?",
-                                        kCaption, "Replace", "Cancel"})) {
+    if (RowHoldsRace(current) && !context_.notifier.Ask(ReplaceRowQuestion(
+                                     row, choice == 0 ? "whole activity" : chosen.label))) {
         return;
     }
     context_.setRaceRow(row, ActivityRaceRow(chosen.meters, chosen.seconds));

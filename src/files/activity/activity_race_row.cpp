@@ -92,6 +92,12 @@ bool RowHoldsRace(const RaceRowInputs& row) {
     return time != 0.0 || ReadAsNumber(row.Text4) != 0.0;
 }
 
+Question ReplaceRowQuestion(int row, const std::string& what) {
+    return Question{"Race row " + std::to_string(row + 1) +
+                        " already holds a race. Replace it with the " + what + "?",
+                    "Import race", "Replace", "Cancel"};
+}
+
 std::optional<int> FirstFreeRow(const MainFormInputs& form) {
     for (int row = 0; row < kRaceRowCount; ++row) {
         if (!RowHoldsRace(form.rows[static_cast<std::size_t>(row)])) {

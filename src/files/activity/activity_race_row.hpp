@@ -5,6 +5,7 @@
 
 #include "model/distance_unit.hpp"
 #include "model/main_form_inputs.hpp"
+#include "model/notifier.hpp"
 
 namespace kestrova {
 
@@ -25,6 +26,9 @@ RaceRowInputs ActivityRaceRow(double meters, double seconds);
 
 // Whether a row holds a race: a time or a distance number.
 bool RowHoldsRace(const RaceRowInputs& row);
+
+// What the user is asked before a row (0-4) that holds a race is replaced by `what`.
+Question ReplaceRowQuestion(int row, const std::string& what);
 
 // The first row that holds no race, if any.
 std::optional<int> FirstFreeRow(const MainFormInputs& form);

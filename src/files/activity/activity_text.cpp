@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "files/activity/activity_race_row.hpp"
 #include "files/activity/track_builder.hpp"
 #include "files/activity/utc_time.hpp"
 #include "model/distance_unit.hpp"
@@ -105,6 +106,13 @@ std::vector<ActivityChoice> ActivityChoices(const Activity& activity,
         choices.push_back({effort.distance.label, effort.distance.meters, effort.seconds});
     }
     return choices;
+}
+
+std::string ChoiceLine(const ActivityChoice& choice) {
+    const RowDistance distance = BestRowDistance(choice.meters);
+    const std::string number = IsFixedDistance(distance.unit) ? "" : distance.number + " ";
+    return choice.label + ": " + TenthsTimeText(choice.seconds) + "  (" + number +
+           UnitLabel(distance.unit) + ")";
 }
 
 void WriteActivity(TextSink& sink, const std::string& fileName, const Activity& activity,

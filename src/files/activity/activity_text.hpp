@@ -24,6 +24,10 @@ std::string TenthsTimeText(double seconds);
 std::vector<ActivityChoice> ActivityChoices(const Activity& activity,
                                             const std::vector<BestEffort>& efforts);
 
+// A choice as the import window lists it: "5 km: 20:50.0  (5 km)", the time and what the race
+// row will get.
+std::string ChoiceLine(const ActivityChoice& choice);
+
 // The activity as the import window and `kestrova-cli activity` show it: the file, date,
 // distance, elapsed and moving time, notes on left-out points and gaps, then the best efforts
 // with their times, paces per kilometre and where in the run they start.
