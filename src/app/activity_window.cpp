@@ -86,9 +86,10 @@ void ActivityWindow::FillRow() {
         return;
     }
     const ActivityChoice& chosen = choiceValues_[static_cast<std::size_t>(choice)];
-    const RaceRowInputs& current = context_.formInputs().rows[static_cast<std::size_t>(row)];
-    if (RowHoldsRace(current) && !context_.notifier.Ask(ReplaceRowQuestion(
-                                     row, choice == 0 ? "whole activity" : chosen.label))) {
+    const MainFormInputs form = context_.formInputs();
+    if (RowHoldsRace(form.rows[static_cast<std::size_t>(row)]) &&
+        !context_.notifier.Ask(
+            ReplaceRowQuestion(row, choice == 0 ? "whole activity" : chosen.label))) {
         return;
     }
     context_.setRaceRow(row, ActivityRaceRow(chosen.meters, chosen.seconds));
