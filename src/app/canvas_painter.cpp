@@ -57,7 +57,8 @@ class ItemPainter {
 }  // namespace
 
 QFont CanvasFont() {
-    QFont font("Arial");
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(kCanvasFontPoints);
     return font;

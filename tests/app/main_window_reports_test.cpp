@@ -16,6 +16,7 @@
 #include "app/graph_window.hpp"
 #include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
+#include "app/program_font.hpp"
 #include "app/program_lifetime.hpp"
 #include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
@@ -33,6 +34,9 @@ class MainWindowReportsTest : public MainWindowTest {
     // Opens every secondary window the main window's buttons and menus open; returns those
     // open.
     std::vector<QWidget*> OpenEverySecondaryWindow();
+    // Opens every window and checks that each control lies inside its window, apart from the
+    // others.
+    void ExpectControlsInsideTheirWindows();
 };
 
 TEST_F(MainWindowReportsTest, AnalyzeOpensOneAnalysisWindowWithTheAnalysis) {
@@ -218,7 +222,7 @@ std::vector<QWidget*> MainWindowReportsTest::OpenEverySecondaryWindow() {
 
 // In every window as it opens, the controls lie inside the window and none covers another. (The
 // graph's buttons stand on its drawing area, at their places on it.)
-TEST_F(MainWindowReportsTest, NoWindowHasOverlappingControls) {
+void MainWindowReportsTest::ExpectControlsInsideTheirWindows() {
     Window().show();
     Calculate();
     std::vector<QWidget*> windows = OpenEverySecondaryWindow();
@@ -243,6 +247,27 @@ TEST_F(MainWindowReportsTest, NoWindowHasOverlappingControls) {
             }
         }
     }
+}
+
+TEST_F(MainWindowReportsTest, NoWindowHasOverlappingControls) {
+    ExpectControlsInsideTheirWindows();
+}
+
+// The windows do not depend on the desktop's font: a desktop font much wider than the program's
+// (a fixed-pitch one, as a bare system without sans-serif fonts resolves "sans-serif" to, or a
+// wide sans-serif at a larger size) changes nothing of the above once the program has started.
+TEST_F(MainWindowReportsTest, WideDesktopFontKeepsControlsInsideTheirWindows) {
+    const QFont before = QApplication::font();
+    for (const char* family : {"Liberation Mono", "DejaVu Sans"}) {
+        SCOPED_TRACE(family);
+        QFont desktop(QString::fromLatin1(family));
+        desktop.setPointSizeF(before.pointSizeF() * 1.25);
+        QApplication::setFont(desktop);
+        UseProgramFont();  // as the program's start does
+        ExpectControlsInsideTheirWindows();
+        window_.reset();
+    }
+    QApplication::setFont(before);
 }
 
 // Escape closes every secondary window, whichever way it was opened.
