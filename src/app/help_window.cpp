@@ -15,7 +15,7 @@ const QColor kHelpBackground(255, 255, 192);
 
 HelpWindow::HelpWindow(QWidget* owner, HelpTopic topic)
     : PageWindow(owner, "helpform", QStringLiteral("Help"), TopicInfo(topic).helpWidth,
-                 TopicInfo(topic).helpHeight, "Command1"),
+                 TopicInfo(topic).helpHeight + kHelpTextTop, "Command1"),
       topic_(topic),
       link_(NewLinkBox(&Page(), "Picture1", QStringLiteral("here"))) {
     QPalette colours = Page().palette();
@@ -23,9 +23,11 @@ HelpWindow::HelpWindow(QWidget* owner, HelpTopic topic)
     Page().setPalette(colours);
     LineBuffer lines;
     WriteHelpText(topic, lines);
-    Page().PrintLines(0, lines.Lines());
+    Page().PrintLines(kHelpTextTop, lines.Lines());
     const HelpTopicInfo& info = TopicInfo(topic);
-    Page().Place(link_, info.helpLinkLeft, info.helpLinkTop, kHelpLinkWidth, kHelpLinkHeight);
+    const int linkTop =
+        info.helpLinkTop == kHelpLinkHidden ? kHelpLinkHidden : info.helpLinkTop + kHelpTextTop;
+    Page().Place(link_, info.helpLinkLeft, linkTop, kHelpLinkWidth, kHelpLinkHeight);
     FitToPage();
     connect(link_, &QPushButton::clicked, this,
             [owner] { OpenHelpTopic(owner, HelpTopic::ComparisonLevels); });
