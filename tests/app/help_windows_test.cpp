@@ -98,6 +98,35 @@ TEST_F(HelpWindowsTest, TheLinkShowsOnlyInEffectsOfAgeAndOpensTheLevels) {
     ExpectShows(HelpTopic::ComparisonLevels);
 }
 
+// A replaced help text keeps its window's place, however often it is replaced; and the window
+// (frame and all) stays on the screen, also when the main window stands at the screen's corner.
+TEST_F(HelpWindowsTest, ReplacedTextsKeepTheirPlaceOnTheScreen) {
+    Window().show();
+    const QRect room = Window().screen()->availableGeometry();
+    Window().move(room.topLeft());
+    Click("Command5");
+    const QPoint start = OnlyHelp().pos();
+    for (int i = 0; i < 20; ++i) {
+        const HelpTopicInfo& info = HelpTopics()[static_cast<std::size_t>(i) % kHelpTopicCount];
+        SCOPED_TRACE(std::string(info.title));
+        OpenHelpTopic(Window().Context(), info.topic);
+        Click(i % 2 == 0 ? "Command8" : "Command5");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(OnlyHelp().pos(), start);
+    }
+    OnlyHelp().close();
+    Window().move(room.right() - 100, room.bottom() - 100);
+    for (const HelpTopicInfo& info : HelpTopics()) {
+        SCOPED_TRACE(std::string(info.title));
+        OpenHelpTopic(Window().Context(), info.topic);
+        QCoreApplication::processEvents();
+        const QRect frame = OnlyHelp().frameGeometry();
+        EXPECT_TRUE(room.contains(frame))
+            << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height()
+            << " in " << room.width() << "x" << room.height();
+    }
+}
+
 // Every help text starts one line below the window's top edge: the first line's height of the
 // page is bare, the second line holds text.
 TEST_F(HelpWindowsTest, TextsStartOneLineBelowTheTop) {
