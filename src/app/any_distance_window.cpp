@@ -13,6 +13,7 @@
 #include "app/form_controls.hpp"
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
+#include "app/slip_marks.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
 #include "app/window_printing.hpp"
@@ -102,6 +103,8 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
     context_.state.perfTableRequest = 0;
     canvas_->setObjectName("canvas");
     SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
+    MarkReadingSlips(distance_);
+    MarkReadingSlips(slope_);
     horizontalGrade_->setObjectName("Text2");
     horizontalGrade_->setReadOnly(true);
     horizontalGrade_->setFocusPolicy(Qt::NoFocus);

@@ -15,6 +15,7 @@
 
 #include "analyses/any_distance.hpp"
 #include "app/any_distance_window.hpp"
+#include "app/slip_marks.hpp"
 #include "app/text_canvas.hpp"
 #include "modal_answer.hpp"
 #include "window_context_fixture.hpp"
@@ -81,6 +82,13 @@ TEST_F(AnyDistanceWindowTest, StartsWithItsStartingContents) {
 
     SetText("Text3", "-0.3");
     EXPECT_EQ(Text("Text2"), "-0.3145");
+    EXPECT_FALSE(HasReadingMark(Find<QLineEdit>("Text3")));
+    SetText("Text3", "abc");  // a slip is marked, and read as it always was
+    EXPECT_TRUE(HasReadingMark(Find<QLineEdit>("Text3")));
+    EXPECT_EQ(Find<QLineEdit>("Text3")->toolTip(), "read as 0");
+    EXPECT_EQ(Text("Text2"), "0.0000");
+    SetText("Text1", "5k");
+    EXPECT_EQ(Find<QLineEdit>("Text1")->toolTip(), "read as 5");
     SetText("Text3", "1.5");
     EXPECT_EQ(Text("Text2"), "");
 }
