@@ -175,4 +175,8 @@ bool DrawPaceGraph(ModelState& state, int comparisonScroll, Canvas& canvas, Noti
     return true;
 }
 
+std::string GraphTitleLine(const std::string& runnerName, const std::string& date) {
+    return "Pace versus distance: " + runnerName + ", " + date;
+}
+
 }  // namespace kestrova

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
@@ -28,5 +29,9 @@ std::optional<int> PaceOffset(double p400);
 // pace curves are left out and a note in the legend says why. When the pace
 // axis cannot be placed, nothing is drawn, the notifier says so and the result is false.
 bool DrawPaceGraph(ModelState& state, int comparisonScroll, Canvas& canvas, Notifier& notifier);
+
+// The title line printed above the graph: "Pace versus distance: " the runner's name and the
+// date ("Joe Runner, 2026-12-06").
+std::string GraphTitleLine(const std::string& runnerName, const std::string& date);
 
 }  // namespace kestrova
