@@ -23,8 +23,9 @@ namespace {
 
 constexpr int kCanvasColumns = 80;
 constexpr int kCanvasLines = 12;
-constexpr int kLineColumns = 90;  // Text4 and Text5
-constexpr int kUnitColumns = 3;   // unit buttons per row of Frame1
+constexpr int kLineColumns = 90;       // Text4 and Text5
+constexpr int kUnitColumns = 3;        // unit buttons per row of Frame1
+constexpr int kResultLinePadding = 2;  // pixels above and below a result line's text
 
 constexpr std::array<const char*, kDistanceUnitCount> kUnitNames = {"optmi", "optyd",   "optkm",
                                                                     "optm",  "optmara", "opthmara"};
@@ -61,7 +62,7 @@ QLabel* ResultLine(QWidget* parent, const char* name) {
     const QFontMetrics metrics(box->font());
     box->setMinimumSize(
         metrics.horizontalAdvance(QString(kLineColumns, QChar('M'))) + 2 * box->frameWidth(),
-        metrics.height() + 2 * box->frameWidth());
+        metrics.height() + 2 * (box->frameWidth() + kResultLinePadding));
     return box;
 }
 
