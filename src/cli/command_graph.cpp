@@ -110,7 +110,9 @@ CliCommand GraphCommand() {
          {"--png", "FILE", "Save the graph as a PNG image (1212 x 768 pixels) in FILE."},
          JsonOption("Print the drawing instead: one JSON array of its lines,\n"
                     "circles and texts in drawing order, positions in twips and\n"
-                    "colours as indices of the 16-colour palette.")},
+                    "colours as indices of the 16-colour palette. The curves are\n"
+                    "cut at the plot's edges; a race mark reaching out of the plot\n"
+                    "has the \"clip\" rectangle it is painted inside.")},
         0,
         RunGraph,
     };
