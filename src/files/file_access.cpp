@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "files/race_list.hpp"
+#include "files/race_plausibility.hpp"
+#include "model/control_characters.hpp"
 #include "model/number_reader.hpp"
 
 namespace kestrova {
@@ -16,37 +18,131 @@ std::string Quoted(const std::filesystem::path& name) {
     return "\"" + name.string() + "\"";
 }
 
-// Forgets the races and marks of the previous file and the picks made from it.
-void StartList(FileAccessState& state, std::vector<SavedRaceRecord> races) {
-    state.recordCount = static_cast<int>(races.size());
-    state.raceTable.assign(1, SavedRaceRecord{});
-    state.raceTable.insert(state.raceTable.end(), races.begin(), races.end());
-    state.formRowOf.assign(state.raceTable.size(), 0);
-    state.nextFormRow = 0;
-    state.pickedCount = 0;
-    state.Text9 = std::to_string(state.recordCount + 1);
+std::string Races(int count, const char* what = "races") {
+    std::string text = std::to_string(count) + " " + what;
+    if (count == 1) {
+        text.pop_back();
+    }
+    return text;
 }
 
-// Lists every race of the table in file order, each with its main-window mark.
+// Lists every race of the table in file order, each once with its main-window mark.
 void RebuildList(FileAccessState& state) {
     state.listLines.clear();
     state.listRaces.clear();
     for (int n = 1; n <= state.recordCount; ++n) {
         const auto row = static_cast<std::size_t>(n);
-        state.listLines.push_back(RaceListLine(state.raceTable[row], state.formRowOf[row]));
+        const std::optional<std::string>& damage = state.damage[row];
+        state.listLines.push_back(damage
+                                      ? DamagedRaceListLine(n, *damage)
+                                      : RaceListLine(state.raceTable[row], state.formRowOf[row]));
         state.listRaces.push_back(n);
     }
 }
 
-void Load(FileAccessState& state, const std::filesystem::path& name, RaceFileContents contents) {
+// Takes the races of a file as read, with their verdicts, keeping the marks of the races still
+// in it.
+void TakeRaces(FileAccessState& state, std::vector<SavedRaceRecord> races,
+               std::vector<std::optional<std::string>> damage) {
+    state.recordCount = static_cast<int>(races.size());
+    state.raceTable.assign(1, SavedRaceRecord{});
+    state.raceTable.insert(state.raceTable.end(), races.begin(), races.end());
+    state.damage.assign(1, std::nullopt);
+    state.damage.insert(state.damage.end(), damage.begin(), damage.end());
+    state.formRowOf.resize(state.raceTable.size(), 0);
+    state.Text9 = state.refused ? "" : std::to_string(state.recordCount + 1);
+    RebuildList(state);
+}
+
+// Says what is odd about a file that was read (or why it could not be): missing, unreadable,
+// ending with an incomplete record, too long, holding damaged records. Returns true when its
+// races can be listed.
+bool ReportRaceFileRead(const RaceFileRead& read, const RaceFileVerdict& verdict,
+                        const std::string& name, Notifier& notifier) {
+    const std::string file = "The file " + Quoted(name);
+    switch (read.status) {
+        case RaceFileStatus::Missing:
+            notifier.Show(file + " does not exist.");
+            return false;
+        case RaceFileStatus::Unreadable:
+            notifier.Show(file + " could not be read: " + read.reason + ".");
+            return false;
+        case RaceFileStatus::Read:
+            break;
+    }
+    const auto firstDamage = [&verdict] {
+        const auto first = static_cast<std::size_t>(verdict.firstDamaged);
+        return "record " + std::to_string(first) + ": " + verdict.damage.at(first - 1).value();
+    };
+    if (verdict.Refused()) {
+        notifier.Show(file + " does not look like a saved race file (" + firstDamage() + ").");
+        return true;
+    }
+    if (read.contents.incompleteBytes > 0) {
+        notifier.Show(file + " ends with an incomplete record of " +
+                      std::to_string(read.contents.incompleteBytes) +
+                      " bytes. Its whole races are listed, but nothing can be added to it.");
+    }
+    if (read.contents.tooManyRecords) {
+        notifier.Show(file + " holds more than " + Races(kMostRaceNumber) + ". The first " +
+                      std::to_string(kMostRaceNumber) +
+                      " are listed, but nothing can be added to it.");
+    }
+    if (verdict.damagedCount > 0) {
+        notifier.Show(file + " holds " + Races(verdict.damagedCount, "damaged races") + " (" +
+                      firstDamage() + "). They are listed as damaged and cannot be selected.");
+    }
+    return true;
+}
+
+// Reports on a file that was read and takes its races. A refused file is open but read-only,
+// with nothing listed. Returns false when it could not be read.
+bool TakeFile(FileAccessState& state, RaceFileRead read, const std::string& name,
+              Notifier& notifier) {
+    RaceFileVerdict verdict = JudgeRaceFile(read.contents.records);
+    if (!ReportRaceFileRead(read, verdict, name, notifier)) {
+        return false;
+    }
+    state.refused = verdict.Refused();
+    state.readOnly = state.refused || read.contents.ReadOnly();
+    if (state.refused) {
+        TakeRaces(state, {}, {});
+    } else {
+        TakeRaces(state, std::move(read.contents.records), std::move(verdict.damage));
+    }
+    return true;
+}
+
+// Opens a file that was read: a fresh list without the marks and picks of the previous file.
+void Load(FileAccessState& state, const std::string& name, RaceFileRead read, Notifier& notifier) {
+    if (read.status != RaceFileStatus::Read) {
+        ReportRaceFileRead(read, RaceFileVerdict{}, name, notifier);
+        return;
+    }
+    state.formRowOf.clear();
+    state.nextFormRow = 0;
+    state.pickedCount = 0;
+    if (!TakeFile(state, std::move(read), name, notifier)) {
+        return;
+    }
     // Held with its directory, so that writes go to this file wherever the current directory moves.
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(name, error);
-    state.openFile = error ? name : absolute;
+    state.openFile = error ? std::filesystem::path(name) : absolute;
     state.fileOpen = true;
-    state.readOnly = contents.ReadOnly();
-    StartList(state, std::move(contents.records));
-    RebuildList(state);
+}
+
+// Another program changed the open file: reads it again and lists it as it now is, keeping the
+// marks of the races copied into the main window.
+void Reread(FileAccessState& state, Notifier& notifier) {
+    const std::string name = state.openFile.string();
+    if (!TakeFile(state, ReadRaceFile(state.openFile), name, notifier)) {
+        CloseRaceFile(state);
+        return;
+    }
+    notifier.Show("The file " + Quoted(name) + " was changed by another program; it now holds " +
+                  Races(state.recordCount) +
+                  ". Nothing was written: look at the list and add the race again.");
 }
 
 // The race shown on the clicked line, if a line of the list is clicked.
@@ -77,7 +173,8 @@ SavedRaceRecord EntryRecord(const RaceEntryRow& entry, int raceNumber) {
     for (std::size_t unit = 0; unit < record.units.size(); ++unit) {
         record.units[unit] = entry.unitOption[unit] ? kUnitMark : ' ';
     }
-    SetComment(record, entry.Text5);
+    // A pasted tab or line break would make the record unreadable as a race.
+    SetComment(record, ControlCharactersAsBlanks(entry.Text5));
     return record;
 }
 
@@ -98,9 +195,30 @@ std::optional<int> EntryRaceNumber(const FileAccessState& state, const std::stri
     return std::nullopt;
 }
 
-bool IsFiniteRace(const SavedRaceRecord& race) {
-    return std::isfinite(race.hours) && std::isfinite(race.minutes) &&
-           std::isfinite(race.seconds) && std::isfinite(race.number);
+// What a race needs and the record lacks, as a message, or nothing when it is complete: a time,
+// a distance number (unless the unit is a fixed distance) and a unit.
+std::optional<std::string> MissingParts(const SavedRaceRecord& record) {
+    const double time =
+        double{record.hours} * 3600.0 + double{record.minutes} * 60.0 + double{record.seconds};
+    const std::optional<DistanceUnit> unit = MarkedUnit(record);
+    std::vector<std::string> missing;
+    if (time == 0.0) {
+        missing.emplace_back("a time");
+    }
+    if (record.number == 0.0F && !(unit && IsFixedDistance(*unit))) {
+        missing.emplace_back("a distance number");
+    }
+    if (!unit) {
+        missing.emplace_back("a unit");
+    }
+    if (missing.empty()) {
+        return std::nullopt;
+    }
+    std::string text = "The race cannot be added without " + missing.front();
+    for (std::size_t i = 1; i < missing.size(); ++i) {
+        text += (i + 1 == missing.size() ? " and " : ", ") + missing[i];
+    }
+    return text + ".";
 }
 
 void CopyIntoRow(const SavedRaceRecord& race, RaceRowInputs& row) {
@@ -114,36 +232,24 @@ void CopyIntoRow(const SavedRaceRecord& race, RaceRowInputs& row) {
     row.Check1 = 1;
 }
 
-}  // namespace
-
-bool ReportRaceFileRead(const RaceFileRead& read, const std::string& name, Notifier& notifier) {
-    const std::string file = "The file " + Quoted(name);
-    switch (read.status) {
-        case RaceFileStatus::Missing:
-            notifier.Show(file + " does not exist.");
-            return false;
-        case RaceFileStatus::Unreadable:
-            notifier.Show(file + " could not be read: " + read.reason + ".");
-            return false;
-        case RaceFileStatus::Read:
-            break;
+// Asks before a typed race in `row` is replaced; true when the row may be written.
+bool MayReplace(const CopiedRaceRows& copied, int row, const RaceRowInputs& contents, int race,
+                Notifier& notifier) {
+    if (!copied.HoldsTypedRace(row, contents)) {
+        return true;
     }
-    if (read.contents.incompleteBytes > 0) {
-        notifier.Show(file + " ends with an incomplete record of " +
-                      std::to_string(read.contents.incompleteBytes) +
-                      " bytes. Its whole races are listed, but nothing can be added to it.");
-    }
-    if (read.contents.tooManyRecords) {
-        notifier.Show(file + " holds more than " + std::to_string(kMostRaceNumber) +
-                      " races. The first " + std::to_string(kMostRaceNumber) +
-                      " are listed, but nothing can be added to it.");
-    }
-    return true;
+    return notifier.Ask(Question{"Row " + std::to_string(row + 1) + " holds " +
+                                     RaceRowSummary(contents) + ". Replace it with race " +
+                                     std::to_string(race) + "?",
+                                 "", "Replace", "Cancel"});
 }
+
+}  // namespace
 
 void CloseRaceFile(FileAccessState& state) {
     state.fileOpen = false;
     state.readOnly = false;
+    state.refused = false;
 }
 
 void OpenNew(FileAccessState& state, std::string_view fileName, Notifier& notifier) {
@@ -157,23 +263,20 @@ void OpenNew(FileAccessState& state, std::string_view fileName, Notifier& notifi
         name += kExtension;
     }
     RaceFileRead read = ReadRaceFile(name);
-    if (read.status != RaceFileStatus::Missing) {
+    if (read.status == RaceFileStatus::Missing) {
+        if (const std::optional<std::string> failure = CreateRaceFile(name)) {
+            notifier.Show("The file " + Quoted(name) + " could not be created: " + *failure + ".");
+            return;
+        }
+        read.status = RaceFileStatus::Read;
+    } else if (read.status == RaceFileStatus::Read &&
+               !JudgeRaceFile(read.contents.records).Refused()) {
         // Opening it empty would let the next "Add to File" replace race 1 unseen.
-        if (read.status == RaceFileStatus::Read) {
-            notifier.Show("The file " + Quoted(name) +
-                          " already exists. Its races are kept and listed, and the next race "
-                          "number follows the last.");
-        }
-        if (ReportRaceFileRead(read, name, notifier)) {
-            Load(state, name, std::move(read.contents));
-        }
-        return;
+        notifier.Show("The file " + Quoted(name) +
+                      " already exists. Its races are kept and listed, and the next race "
+                      "number follows the last.");
     }
-    if (const std::optional<std::string> failure = CreateRaceFile(name)) {
-        notifier.Show("The file " + Quoted(name) + " could not be created: " + *failure + ".");
-        return;
-    }
-    Load(state, name, RaceFileContents{});
+    Load(state, name, std::move(read), notifier);
 }
 
 void OpenExisting(FileAccessState& state, std::string_view fileName, Notifier& notifier) {
@@ -182,11 +285,16 @@ void OpenExisting(FileAccessState& state, std::string_view fileName, Notifier& n
         notifier.Show("Please select a file.");
         return;
     }
-    const std::string name(fileName);
+    std::string name(fileName);
     RaceFileRead read = ReadRaceFile(name);
-    if (ReportRaceFileRead(read, name, notifier)) {
-        Load(state, name, std::move(read.contents));
+    if (read.status == RaceFileStatus::Missing && !name.ends_with(kExtension)) {
+        RaceFileRead withExtension = ReadRaceFile(name + std::string(kExtension));
+        if (withExtension.status != RaceFileStatus::Missing) {
+            name += kExtension;
+            read = std::move(withExtension);
+        }
     }
+    Load(state, name, std::move(read), notifier);
 }
 
 void AddToFile(FileAccessState& state, const RaceEntryRow& entry, Notifier& notifier) {
@@ -198,22 +306,43 @@ void AddToFile(FileAccessState& state, const RaceEntryRow& entry, Notifier& noti
         return;
     }
     const SavedRaceRecord record = EntryRecord(entry, *raceNumber);
-    if (const std::optional<std::string> failure = WriteRaceRecord(state.openFile, record)) {
+    if (const std::optional<std::string> missing = MissingParts(record)) {
+        notifier.Show(*missing);
+        return;
+    }
+    if (const std::optional<std::string> bad = ImplausibleBecause(record, *raceNumber)) {
+        notifier.Show("The race cannot be added: " + *bad + ".");
+        return;
+    }
+    const auto row = static_cast<std::size_t>(*raceNumber);
+    RaceFileExpectation expected;
+    expected.length = static_cast<std::uintmax_t>(state.recordCount) * kRecordBytes;
+    if (*raceNumber <= state.recordCount) {
+        expected.replaced = EncodeRecord(state.raceTable[row]);
+    }
+    const RaceWrite write = WriteRaceRecord(state.openFile, record, expected);
+    if (write.status == RaceWriteStatus::Changed) {
+        Reread(state, notifier);
+        return;
+    }
+    if (write.status == RaceWriteStatus::Failed) {
         notifier.Show("Race " + std::to_string(*raceNumber) + " could not be written to " +
-                      Quoted(state.openFile) + ": " + *failure + ".");
+                      Quoted(state.openFile) + ": " + write.reason + ".");
         return;
     }
     state.recordCount = std::max(state.recordCount, *raceNumber);
     const auto rows = static_cast<std::size_t>(state.recordCount) + 1;
     state.raceTable.resize(rows);
+    state.damage.resize(rows);
     state.formRowOf.resize(rows, 0);
-    state.raceTable[static_cast<std::size_t>(*raceNumber)] = record;
-    state.listLines.push_back(RaceListLine(record, 0));
-    state.listRaces.push_back(*raceNumber);
+    state.raceTable[row] = record;
+    state.damage[row].reset();
     state.Text9 = std::to_string(state.recordCount + 1);
+    RebuildList(state);
 }
 
-std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, Notifier& notifier) {
+std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, CopiedRaceRows& copied,
+                              Notifier& notifier) {
     if (state.pickedCount >= kRaceRowCount) {
         notifier.Show("Already picked 5 races - omit one first.", {}, true);
         return std::nullopt;
@@ -223,17 +352,22 @@ std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, Noti
         notifier.Show("Click a race in the list first.");
         return std::nullopt;
     }
-    const SavedRaceRecord& record = state.raceTable[static_cast<std::size_t>(*race)];
-    if (!IsFiniteRace(record)) {
-        notifier.Show("Race " + std::to_string(*race) +
-                      " holds a value that is not a number, so it cannot be used.");
+    const auto raceRow = static_cast<std::size_t>(*race);
+    if (const std::optional<std::string>& damage = state.damage[raceRow]) {
+        notifier.Show("Race " + std::to_string(*race) + " is damaged (" + *damage +
+                      "), so it cannot be used.");
         return std::nullopt;
     }
     const int row = state.nextFormRow;
+    RaceRowInputs& contents = form.rows[static_cast<std::size_t>(row)];
+    if (!MayReplace(copied, row, contents, *race, notifier)) {
+        return std::nullopt;
+    }
     // The row is about to be overwritten: the race it held is no longer in the main window.
     std::replace(state.formRowOf.begin(), state.formRowOf.end(), row + 1, 0);
-    state.formRowOf[static_cast<std::size_t>(*race)] = row + 1;
-    CopyIntoRow(record, form.rows[static_cast<std::size_t>(row)]);
+    state.formRowOf[raceRow] = row + 1;
+    CopyIntoRow(state.raceTable[raceRow], contents);
+    copied.Remember(row, contents);
     state.nextFormRow = (row + 1) % kRaceRowCount;
     ++state.pickedCount;
     RebuildList(state);
