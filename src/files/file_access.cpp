@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "files/file_access_reading.hpp"
 #include "files/race_list.hpp"
 #include "files/race_plausibility.hpp"
 #include "model/control_characters.hpp"
@@ -13,137 +14,6 @@ namespace kestrova {
 namespace {
 
 constexpr std::string_view kExtension = ".kst";
-
-std::string Quoted(const std::filesystem::path& name) {
-    return "\"" + name.string() + "\"";
-}
-
-std::string Races(int count, const char* what = "races") {
-    std::string text = std::to_string(count) + " " + what;
-    if (count == 1) {
-        text.pop_back();
-    }
-    return text;
-}
-
-// Lists every race of the table in file order, each once with its main-window mark.
-void RebuildList(FileAccessState& state) {
-    state.listLines.clear();
-    state.listRaces.clear();
-    for (int n = 1; n <= state.recordCount; ++n) {
-        const auto row = static_cast<std::size_t>(n);
-        const std::optional<std::string>& damage = state.damage[row];
-        state.listLines.push_back(damage
-                                      ? DamagedRaceListLine(n, *damage)
-                                      : RaceListLine(state.raceTable[row], state.formRowOf[row]));
-        state.listRaces.push_back(n);
-    }
-}
-
-// Takes the races of a file as read, with their verdicts, keeping the marks of the races still
-// in it.
-void TakeRaces(FileAccessState& state, std::vector<SavedRaceRecord> races,
-               std::vector<std::optional<std::string>> damage) {
-    state.recordCount = static_cast<int>(races.size());
-    state.raceTable.assign(1, SavedRaceRecord{});
-    state.raceTable.insert(state.raceTable.end(), races.begin(), races.end());
-    state.damage.assign(1, std::nullopt);
-    state.damage.insert(state.damage.end(), damage.begin(), damage.end());
-    state.formRowOf.resize(state.raceTable.size(), 0);
-    state.Text9 = state.refused ? "" : std::to_string(state.recordCount + 1);
-    RebuildList(state);
-}
-
-// Says what is odd about a file that was read (or why it could not be): missing, unreadable,
-// ending with an incomplete record, too long, holding damaged records. Returns true when its
-// races can be listed.
-bool ReportRaceFileRead(const RaceFileRead& read, const RaceFileVerdict& verdict,
-                        const std::string& name, Notifier& notifier) {
-    const std::string file = "The file " + Quoted(name);
-    switch (read.status) {
-        case RaceFileStatus::Missing:
-            notifier.Show(file + " does not exist.");
-            return false;
-        case RaceFileStatus::Unreadable:
-            notifier.Show(file + " could not be read: " + read.reason + ".");
-            return false;
-        case RaceFileStatus::Read:
-            break;
-    }
-    const auto firstDamage = [&verdict] {
-        const auto first = static_cast<std::size_t>(verdict.firstDamaged);
-        return "record " + std::to_string(first) + ": " + verdict.damage.at(first - 1).value();
-    };
-    if (verdict.Refused()) {
-        notifier.Show(file + " does not look like a saved race file (" + firstDamage() + ").");
-        return true;
-    }
-    if (read.contents.incompleteBytes > 0) {
-        notifier.Show(file + " ends with an incomplete record of " +
-                      std::to_string(read.contents.incompleteBytes) +
-                      " bytes. Its whole races are listed, but nothing can be added to it.");
-    }
-    if (read.contents.tooManyRecords) {
-        notifier.Show(file + " holds more than " + Races(kMostRaceNumber) + ". The first " +
-                      std::to_string(kMostRaceNumber) +
-                      " are listed, but nothing can be added to it.");
-    }
-    if (verdict.damagedCount > 0) {
-        notifier.Show(file + " holds " + Races(verdict.damagedCount, "damaged races") + " (" +
-                      firstDamage() + "). They are listed as damaged and cannot be selected.");
-    }
-    return true;
-}
-
-// Reports on a file that was read and takes its races. A refused file is open but read-only,
-// with nothing listed. Returns false when it could not be read.
-bool TakeFile(FileAccessState& state, RaceFileRead read, const std::string& name,
-              Notifier& notifier) {
-    RaceFileVerdict verdict = JudgeRaceFile(read.contents.records);
-    if (!ReportRaceFileRead(read, verdict, name, notifier)) {
-        return false;
-    }
-    state.refused = verdict.Refused();
-    state.readOnly = state.refused || read.contents.ReadOnly();
-    if (state.refused) {
-        TakeRaces(state, {}, {});
-    } else {
-        TakeRaces(state, std::move(read.contents.records), std::move(verdict.damage));
-    }
-    return true;
-}
-
-// Opens a file that was read: a fresh list without the marks and picks of the previous file.
-void Load(FileAccessState& state, const std::string& name, RaceFileRead read, Notifier& notifier) {
-    if (read.status != RaceFileStatus::Read) {
-        ReportRaceFileRead(read, RaceFileVerdict{}, name, notifier);
-        return;
-    }
-    state.formRowOf.clear();
-    state.nextFormRow = 0;
-    state.pickedCount = 0;
-    if (!TakeFile(state, std::move(read), name, notifier)) {
-        return;
-    }
-    // Held with its directory, so that writes go to this file wherever the current directory moves.
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(name, error);
-    state.openFile = error ? std::filesystem::path(name) : absolute;
-    state.fileOpen = true;
-}
-
-// Another program changed the open file: reads it again and lists it as it now is, keeping the
-// marks of the races copied into the main window.
-void Reread(FileAccessState& state, Notifier& notifier) {
-    const std::string name = state.openFile.string();
-    if (!TakeFile(state, ReadRaceFile(state.openFile), name, notifier)) {
-        CloseRaceFile(state);
-        return;
-    }
-    notifier.Show("The file " + Quoted(name) + " was changed by another program; it now holds " +
-                  Races(state.recordCount) +
-                  ". Nothing was written: look at the list and add the race again.");
-}
 
 // The race shown on the clicked line, if a line of the list is clicked.
 std::optional<int> ClickedRace(const FileAccessState& state) {
@@ -265,18 +135,19 @@ void OpenNew(FileAccessState& state, std::string_view fileName, Notifier& notifi
     RaceFileRead read = ReadRaceFile(name);
     if (read.status == RaceFileStatus::Missing) {
         if (const std::optional<std::string> failure = CreateRaceFile(name)) {
-            notifier.Show("The file " + Quoted(name) + " could not be created: " + *failure + ".");
+            notifier.Show("The file " + QuotedFileName(name) +
+                          " could not be created: " + *failure + ".");
             return;
         }
         read.status = RaceFileStatus::Read;
     } else if (read.status == RaceFileStatus::Read &&
                !JudgeRaceFile(read.contents.records).Refused()) {
         // Opening it empty would let the next "Add to File" replace race 1 unseen.
-        notifier.Show("The file " + Quoted(name) +
+        notifier.Show("The file " + QuotedFileName(name) +
                       " already exists. Its races are kept and listed, and the next race "
                       "number follows the last.");
     }
-    Load(state, name, std::move(read), notifier);
+    LoadRaceFile(state, name, std::move(read), notifier);
 }
 
 void OpenExisting(FileAccessState& state, std::string_view fileName, Notifier& notifier) {
@@ -294,7 +165,7 @@ void OpenExisting(FileAccessState& state, std::string_view fileName, Notifier& n
             read = std::move(withExtension);
         }
     }
-    Load(state, name, std::move(read), notifier);
+    LoadRaceFile(state, name, std::move(read), notifier);
 }
 
 void AddToFile(FileAccessState& state, const RaceEntryRow& entry, Notifier& notifier) {
@@ -322,12 +193,12 @@ void AddToFile(FileAccessState& state, const RaceEntryRow& entry, Notifier& noti
     }
     const RaceWrite write = WriteRaceRecord(state.openFile, record, expected);
     if (write.status == RaceWriteStatus::Changed) {
-        Reread(state, notifier);
+        RereadRaceFile(state, notifier);
         return;
     }
     if (write.status == RaceWriteStatus::Failed) {
         notifier.Show("Race " + std::to_string(*raceNumber) + " could not be written to " +
-                      Quoted(state.openFile) + ": " + write.reason + ".");
+                      QuotedFileName(state.openFile) + ": " + write.reason + ".");
         return;
     }
     state.recordCount = std::max(state.recordCount, *raceNumber);
@@ -338,7 +209,7 @@ void AddToFile(FileAccessState& state, const RaceEntryRow& entry, Notifier& noti
     state.raceTable[row] = record;
     state.damage[row].reset();
     state.Text9 = std::to_string(state.recordCount + 1);
-    RebuildList(state);
+    RebuildRaceList(state);
 }
 
 std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, CopiedRaceRows& copied,
@@ -370,7 +241,7 @@ std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, Copi
     copied.Remember(row, contents);
     state.nextFormRow = (row + 1) % kRaceRowCount;
     ++state.pickedCount;
-    RebuildList(state);
+    RebuildRaceList(state);
     return row;
 }
 
@@ -390,7 +261,7 @@ std::optional<int> OmitRace(FileAccessState& state, MainFormInputs& form, Notifi
     row.Check1 = 0;
     state.pickedCount = std::max(0, state.pickedCount - 1);
     state.nextFormRow = mark - 1;
-    RebuildList(state);
+    RebuildRaceList(state);
     return mark - 1;
 }
 
