@@ -90,18 +90,12 @@ TEST(RacesCommand, RefusesAFileThatIsNoRaceFileAndMarksDamagedRecords) {
     ScratchDirectory directory;
     const std::string noise(3 * kRecordBytes, '\x01');
     const auto path = directory.Write("noise.kst", noise);
-    for (const bool json : {false, true}) {
-        std::vector<std::string> args = {"races", "noise.kst"};
-        if (json) {
-            args.emplace_back("--json");
-        }
-        const auto call = CallCli(args, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile);
-        EXPECT_EQ(call.out, "");
-        EXPECT_EQ(call.err, "The file \"" + path.string() +
-                                "\" does not look like a saved race file (record 1: it holds race "
-                                "number 257 in place of 1).\n");
-    }
+    const auto call = CallCli({"races", "noise.kst", "--json"}, directory.Path());
+    EXPECT_EQ(call.status, kExitUsageOrFile);
+    EXPECT_EQ(call.out, "");
+    EXPECT_EQ(call.err, "The file \"" + path.string() +
+                            "\" does not look like a saved race file (record 1: it holds race "
+                            "number 257 in place of 1).\n");
     EXPECT_EQ(FileBytes(path), noise);
 
     std::string damaged = TwoRaces();
@@ -116,7 +110,6 @@ TEST(RacesCommand, RefusesAFileThatIsNoRaceFileAndMarksDamagedRecords) {
     EXPECT_NE(
         json.out.find(R"("distanceMeters": null, "damaged": "minutes is not a finite number"})"),
         std::string::npos);
-    EXPECT_GT(json.out.find("\"damaged\""), json.out.find("\"raceNumber\": 2"));
 }
 
 }  // namespace

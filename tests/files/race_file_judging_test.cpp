@@ -18,7 +18,6 @@ using test_support::FileOf;
 using test_support::Race;
 
 TEST(RacePlausibility, JudgesEachField) {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
     const struct {
         void (*change)(SavedRaceRecord&);
         const char* reason;  // nullptr: plausible
@@ -59,7 +58,6 @@ TEST(RacePlausibility, JudgesEachField) {
             EXPECT_EQ(reason, cases[i].reason) << "case " << i;
         }
     }
-    EXPECT_EQ(ImplausibleBecause(Race(1, nan), 1), "seconds is not a finite number");
 }
 
 TEST(RacePlausibility, AFileIsRefusedWhenMostOfItsRecordsAreDamaged) {
