@@ -87,7 +87,8 @@ bool ReportRaceFileRead(const RaceFileRead& read, const RaceFileVerdict& verdict
     }
     if (verdict.damagedCount > 0) {
         notifier.Show(file + " holds " + Races(verdict.damagedCount, "damaged races") + " (" +
-                      firstDamage() + "). They are listed as damaged and cannot be selected.");
+                      firstDamage() +
+                      "). Damaged races are listed as such and cannot be selected.");
     }
     return true;
 }

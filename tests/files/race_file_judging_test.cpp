@@ -74,8 +74,8 @@ TEST(RacePlausibility, AFileIsRefusedWhenMostOfItsRecordsAreDamaged) {
 
 // The start of a PNG image renamed to .kst: 3 bytes beyond its whole records.
 std::string ImageBytes() {
-    std::string bytes = "\x89PNG\r\n\x1a\n";
-    bytes += std::string("\0\0\0\rIHDR\0\0\x02\x80\0\0\x01\xe0\x08\x06\0\0\0", 25);
+    static constexpr char kHeader[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x02\x80\0\0\x01\xe0\x08";
+    std::string bytes(kHeader, sizeof kHeader - 1);
     for (int i = 0; bytes.size() < 3 * kRecordBytes + 3; ++i) {
         bytes += static_cast<char>((i * 37 + 11) % 256);
     }
@@ -116,7 +116,7 @@ TEST_F(FileAccessTest, DamagedRecordsAreListedSoAndCannotBeSelected) {
     EXPECT_EQ(Messages(), std::vector<std::string>{
                               "The file \"" + path +
                               "\" holds 1 damaged race (record 2: more than one unit is marked). "
-                              "They are listed as damaged and cannot be selected."});
+                              "Damaged races are listed as such and cannot be selected."});
     EXPECT_EQ(state_.listLines,
               (std::vector<std::string>{RaceListLine(Race(1, 1.0F), 0),
                                         "    2  damaged: more than one unit is marked",
