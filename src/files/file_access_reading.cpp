@@ -141,6 +141,9 @@ void RereadRaceFile(FileAccessState& state, Notifier& notifier) {
         CloseRaceFile(state);
         return;
     }
+    if (state.refused) {
+        return;  // its message says why nothing of it is listed any more
+    }
     notifier.Show("The file " + QuotedFileName(name) +
                   " was changed by another program; it now holds " + Races(state.recordCount) +
                   ". Nothing was written: look at the list and add the race again.");

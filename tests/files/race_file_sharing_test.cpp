@@ -71,6 +71,20 @@ TEST_F(RaceFileSharingTest, AReplacementOfARaceChangedMeanwhileIsNotWritten) {
                                    Bytes(Race(3, 103.0F)) + Bytes(Race(4, 44.0F)));
 }
 
+TEST_F(RaceFileSharingTest, AFileOverwrittenWithOtherBytesIsRefusedAndNotWritten) {
+    const std::string path = OpenFileOf(2);
+    const std::string other(3 * kRecordBytes, '\xff');
+    directory_.Write("runs.kst", other);
+    AddToFile(state_, Entry("3", "1"), notifier_);
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "The file \"" + path +
+                              "\" does not look like a saved race file (record 1: it holds race "
+                              "number -1 in place of 1)."});
+    EXPECT_TRUE(state_.listLines.empty());
+    EXPECT_FALSE(state_.CanAdd());
+    EXPECT_EQ(FileBytes(path), other);
+}
+
 TEST_F(RaceFileSharingTest, AFileLockedByAnotherProgramIsNotWritten) {
     const std::string path = OpenFileOf(2);
     const int other = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
