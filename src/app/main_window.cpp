@@ -77,6 +77,7 @@ WindowContext MainWindow::Context() {
         [this] { return FormInputs(); },
         [this] { RunCalculate(); },
         [this](int row, const RaceRowInputs& contents) { SetRaceRow(row, contents); },
+        copiedRows_,
     };
 }
 
