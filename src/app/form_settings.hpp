@@ -13,8 +13,8 @@ std::filesystem::path CurrentSettingsPath();
 
 // Reads the settings file of the current directory into the form, if there is one. A missing,
 // short or damaged file leaves the controls it does not reach as they are. When something could
-// not be read, says so once; a file whose reading stopped part way is first copied beside it,
-// so that the write at closing cannot cost the user the lines it holds.
+// not be read, says so once; the file is first kept beside it under another name, so that the
+// write at closing cannot cost the user the lines it holds (LoadSettingsAtStartUp).
 void LoadStartUpSettings(MainFormInputs& form, Notifier& notifier);
 
 // Writes the form to the settings file of the current directory. When that fails, says so in a

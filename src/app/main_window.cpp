@@ -15,6 +15,7 @@
 #include <QStyle>
 
 #include "app/about_window.hpp"
+#include "app/activity_window.hpp"
 #include "app/analysis_window.hpp"
 #include "app/any_distance_window.hpp"
 #include "app/file_access_window.hpp"
@@ -76,6 +77,7 @@ WindowContext MainWindow::Context() {
         [this] { return FormInputs(); },
         [this] { RunCalculate(); },
         [this](int row, const RaceRowInputs& contents) { SetRaceRow(row, contents); },
+        copiedRows_,
     };
 }
 
@@ -135,6 +137,8 @@ void MainWindow::ConnectReports() {
             [this] { OpenAnyDistanceWindow(Context(), specialMemory_); });
     connect(menus_.datafiles, &QAction::triggered, this,
             [this] { OpenFileAccessWindow(Context()); });
+    connect(menus_.importactivity, &QAction::triggered, this,
+            [this] { ImportRaceFromActivity(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
             [this] { PrintFullReport(state_, FormInputs(), this, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,

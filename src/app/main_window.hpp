@@ -81,6 +81,7 @@ class MainWindow : public QMainWindow {
     bool settingsWritten_ = false;  // by this closing of the window
     // The "Special Information" window's last inputs, kept for the whole run.
     SpecialFormMemory specialMemory_;
+    CopiedRaceRows copiedRows_;
 };
 
 }  // namespace kestrova

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "model/copied_race_rows.hpp"
 #include "model/main_form_inputs.hpp"
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
@@ -25,6 +26,9 @@ struct WindowContext {
     std::function<void()> rerunCalculate;
     // Fills race row `row` (0-4) of the main window with these contents.
     std::function<void(int row, const RaceRowInputs& contents)> setRaceRow;
+    // Which race rows hold races copied in from a file this run; whatever fills a row through
+    // setRaceRow remembers its copy here and asks before it replaces a typed race.
+    CopiedRaceRows& copiedRows;
 };
 
 }  // namespace kestrova

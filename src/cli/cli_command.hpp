@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <istream>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -19,9 +20,20 @@ inline constexpr int kExitRefused = 3;
 
 // One option a command takes: a flag ("--json") or an option with a value ("--settings FILE").
 struct CliOption {
-    std::string name;       // with its dashes: "--settings"
-    std::string valueName;  // "FILE"; empty for a flag
-    std::string help;       // what it does, pre-broken lines without indentation
+    std::string name;         // with its dashes: "--settings"
+    std::string valueName;    // "FILE"; empty for a flag
+    std::string help;         // what it does, pre-broken lines without indentation
+    bool repeatable = false;  // may be given more than once (the last value counts)
+};
+
+// The word that names standard output (for an option naming a file to write) or standard input
+// (for one naming a file to read), as shell users expect.
+inline constexpr std::string_view kStandardStreamName = "-";
+
+// What the program's standard streams are beyond the output and error streams a command gets.
+struct CliConsole {
+    std::istream* input = nullptr;  // standard input, for "-" as a file to read; none in tests
+    bool outputIsTerminal = false;  // whether standard output is a terminal (not for images)
 };
 
 // What the command line gave one command.
@@ -30,6 +42,7 @@ struct CliInvocation {
     std::set<std::string, std::less<>> flags;                // flags given
     std::vector<std::string> positionals;                    // words that are not options
     std::filesystem::path currentDirectory;                  // for the default settings file
+    CliConsole console;                                      // standard input, terminal output
 
     bool Flag(std::string_view name) const { return flags.contains(name); }
     std::optional<std::string> Value(std::string_view name) const;

@@ -14,7 +14,7 @@ const std::vector<CliCommand>& AllCliCommands() {
     static const std::vector<CliCommand> commands = {
         TableCommand(),  ReportCommand(),    AnalysisCommand(),  PowerCommand(),
         SlopesCommand(), TreadmillCommand(), PerfTableCommand(), GraphCommand(),
-        RacesCommand(),  SpecialCommand(),   HelpCommand(),
+        RacesCommand(),  ActivityCommand(),  SpecialCommand(),   HelpCommand(),
     };
     return commands;
 }

@@ -17,7 +17,8 @@ CliOption SettingsOption() {
             "main window from FILE, a Kestrova settings file. Without\n"
             "it, kestini.txt in the current directory is used; when\n"
             "that does not exist, the main window's start-up values\n"
-            "(Joe Runner's five races) are used."};
+            "(Joe Runner's five races) are used. FILE \"-\" is standard\n"
+            "input."};
 }
 
 CliOption JsonOption(std::string help) {
@@ -39,9 +40,16 @@ std::string PaceUnitName(PaceUnit unit) {
 std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err) {
     MainFormInputs form;
     const std::optional<std::string> named = invocation.Value("--settings");
-    const std::filesystem::path path =
-        named ? std::filesystem::path(*named) : invocation.currentDirectory / kSettingsFileName;
-    const SettingsReading reading = ReadSettingsFile(path, form);
+    const bool fromInput = named && *named == kStandardStreamName;
+    const std::filesystem::path path = fromInput ? std::filesystem::path("(standard input)")
+                                       : named   ? std::filesystem::path(*named)
+                                                 : invocation.currentDirectory / kSettingsFileName;
+    if (fromInput && invocation.console.input == nullptr) {
+        UsageError(err, "there is no standard input to read the settings from");
+        return std::nullopt;
+    }
+    const SettingsReading reading = fromInput ? ReadSettingsStream(*invocation.console.input, form)
+                                              : ReadSettingsFile(path, form);
     switch (reading.outcome) {
         case SettingsLoad::Missing:
             if (!named) {

@@ -14,7 +14,8 @@ namespace kestrova {
 inline constexpr const char* kReportFileName = "fulltext.txt";
 
 // Writes the lines to `path`, each ended by a line feed, through SaveFileSafely, so that a
-// failure never leaves a half-written report. Returns the reason when the file could not be written, nothing on success.
+// failure never leaves a half-written report. Returns the reason when the file could not be
+// written, nothing on success.
 std::optional<std::string> WriteReportTextFile(const std::filesystem::path& path,
                                                const std::vector<std::string>& lines);
 

@@ -11,6 +11,7 @@
 #include "model/calculate.hpp"
 #include "model/start_up_state.hpp"
 #include "output/full_report.hpp"
+#include "support/special_files.hpp"
 
 namespace kestrova {
 namespace {
@@ -85,6 +86,13 @@ TEST_F(ReportTextFile, UncreatableFileIsReportedAndNotClaimedSaved) {
         << text;
     EXPECT_EQ(text.find("Analysis saved"), std::string::npos);
     EXPECT_EQ(Contents(notADirectory), "x");
+}
+
+TEST_F(ReportTextFile, WritesIntoPipesAndDevicesAndNotOverDirectories) {
+    const std::vector<std::string> lines = FullReportFileLines(state_, form_);
+    test_support::ExpectSpecialTargetsHandled(
+        [&lines](const fs::path& path) { return WriteReportTextFile(path, lines); },
+        lines[0] + "\n");
 }
 
 }  // namespace
