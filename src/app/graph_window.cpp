@@ -1,25 +1,28 @@
 #include "app/graph_window.hpp"
 
 #include <QAction>
+#include <QDate>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "app/canvas_painter.hpp"
+#include "app/graph_printing.hpp"
 #include "app/open_or_raise.hpp"
-#include "app/window_printing.hpp"
 #include "output/pace_graph.hpp"
 
 namespace kestrova {
 namespace {
 
-// The buttons' place and size in twips.
-constexpr double kButtonTop = 5280.0;
+// The buttons' size in twips.
 constexpr double kButtonWidth = 855.0;
 constexpr double kButtonHeight = 375.0;
-constexpr double kPrintLeft = 6960.0;
-constexpr double kCloseLeft = 8040.0;
 
 const QString kPngFilter = QStringLiteral("PNG image (*.png)");
 const QString kSvgFilter = QStringLiteral("SVG image (*.svg)");
@@ -63,9 +66,11 @@ void GraphView::paintEvent(QPaintEvent* /*event*/) {
     PaintCanvas(painter, drawing_);
 }
 
-GraphWindow::GraphWindow(QWidget* owner, Notifier& notifier)
+GraphWindow::GraphWindow(QWidget* owner, Notifier& notifier,
+                         std::function<std::string()> runnerName)
     : QWidget(owner, Qt::Window),
       notifier_(notifier),
+      runnerName_(std::move(runnerName)),
       view_(new GraphView(this)),
       printButton_(new QPushButton(QStringLiteral("Print"), this)),
       closeButton_(new QPushButton(QStringLiteral("Close"), this)) {
@@ -74,35 +79,59 @@ GraphWindow::GraphWindow(QWidget* owner, Notifier& notifier)
     setAttribute(Qt::WA_DeleteOnClose);
     printButton_->setObjectName(QStringLiteral("Command2"));
     closeButton_->setObjectName(QStringLiteral("Command1"));
-    PlaceInTwips();
-    resize(minimumSize());
-    connect(printButton_, &QPushButton::clicked, this,
-            [this] { PrintWindowImage(*this, notifier_); });
+    // The drawing fills the window's top; the buttons stand in a row under it, at the right.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(printButton_);
+    buttons->addWidget(closeButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_, 1);
+    auto* row = new QVBoxLayout;
+    row->setContentsMargins(6, 6, 6, 6);
+    row->addLayout(buttons);
+    layout->addLayout(row);
+    SizeInTwips();
+    resize(sizeHint());
+    connect(printButton_, &QPushButton::clicked, this, &GraphWindow::Print);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(view_->SaveImageAction(), &QAction::triggered, this, &GraphWindow::AskAndSaveImage);
 }
 
-// The client area is 9090 x 5760 twips; the buttons keep their places when it is made larger.
-void GraphWindow::PlaceInTwips() {
-    const QRect area = TwipRect(*this, 0.0, 0.0, kGraphWidth, kGraphHeight);
-    setMinimumSize(area.size());
-    printButton_->setGeometry(TwipRect(*this, kPrintLeft, kButtonTop, kButtonWidth, kButtonHeight));
-    closeButton_->setGeometry(TwipRect(*this, kCloseLeft, kButtonTop, kButtonWidth, kButtonHeight));
-    view_->setGeometry(rect());
-    view_->lower();
+// The drawing area is 9090 x 5760 twips, the buttons 855 x 375, at the screen's resolution.
+void GraphWindow::SizeInTwips() {
+    view_->setMinimumSize(TwipRect(*this, 0.0, 0.0, kGraphWidth, kGraphHeight).size());
+    const QSize button = TwipRect(*this, 0.0, 0.0, kButtonWidth, kButtonHeight).size();
+    for (QPushButton* each : {printButton_, closeButton_}) {
+        each->setMinimumSize(button.expandedTo(each->sizeHint()));
+    }
 }
 
 bool GraphWindow::event(QEvent* event) {
     // On a screen of another resolution the twips come out as other pixel counts.
     if (event->type() == QEvent::ScreenChangeInternal) {
-        PlaceInTwips();
+        SizeInTwips();
     }
     return QWidget::event(event);
 }
 
-void GraphWindow::resizeEvent(QResizeEvent* event) {
-    view_->setGeometry(rect());
-    QWidget::resizeEvent(event);
+QString GraphWindow::PrintTitle() const {
+    const std::string name = runnerName_ ? runnerName_() : std::string();
+    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    return QString::fromStdString(GraphTitleLine(name, date));
+}
+
+// The print dialog, then the drawing alone under its title line.
+void GraphWindow::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (!PrintGraphOn(printer, view_->Drawing(), PrintTitle())) {
+        notifier_.Show("The graph could not be printed on the printer chosen.");
+    }
 }
 
 bool GraphWindow::SaveImage(const QString& path, CanvasImageFormat format) {
@@ -140,8 +169,10 @@ GraphWindow* ShowGraphWindow(const WindowContext& context) {
     }
     QWidget* owner = context.owner;
     Notifier& notifier = context.notifier;
-    GraphWindow* window = OpenOrRaise<GraphWindow>(
-        owner, [owner, &notifier] { return new GraphWindow(owner, notifier); });
+    const std::function<MainFormInputs()> formInputs = context.formInputs;
+    GraphWindow* window = OpenOrRaise<GraphWindow>(owner, [owner, &notifier, formInputs] {
+        return new GraphWindow(owner, notifier, [formInputs] { return formInputs().txtname; });
+    });
     window->View().Add(drawing);
     return window;
 }
