@@ -51,9 +51,10 @@ void BM_SelectRace(benchmark::State& loop) {
     OpenExisting(state, path.string(), notifier);
     state.selectedRow = 1;
     MainFormInputs form;
+    CopiedRaceRows copied;
     for (auto _ : loop) {
         state.pickedCount = 0;
-        benchmark::DoNotOptimize(SelectRace(state, form, notifier));
+        benchmark::DoNotOptimize(SelectRace(state, form, copied, notifier));
     }
     std::filesystem::remove(path);
 }

@@ -1,5 +1,7 @@
 #include "analyses/any_distance.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "model/distance_unit.hpp"
@@ -10,6 +12,32 @@ namespace kestrova {
 namespace {
 
 const std::string kBlankTime(10, ' ');
+
+// The result lines' columns: each heading word ends where its figure's last digit stands (0-based
+// character index). The five times end there as FormatTime writes them (two blanks after a time
+// of a minute or more); the two per cents are written to end there.
+struct ResultColumn {
+    const char* word;
+    std::size_t end;
+};
+constexpr std::array<ResultColumn, 7> kResultColumns = {{
+    {"Time", 9},
+    {"Per Mi", 20},
+    {"Per km", 33},
+    {"Per 400", 48},
+    {"Record", 63},
+    {"%Spd", 75},
+    {"P.Level", 88},
+}};
+constexpr std::size_t kHillColumns = 5;  // the hill line has no %Spd and P.Level
+
+// Appends text so that its last character stands at index `end`, or one blank after the line
+// when the line already reaches that far.
+void AppendEndingAt(std::string& line, const std::string& text, std::size_t end) {
+    const std::size_t start = end + 1 > text.size() ? end + 1 - text.size() : 0;
+    line.resize(std::max(start, line.size() + 1), ' ');
+    line += text;
+}
 
 // A whole number of per cent, halves to the even neighbour, in digits without blanks.
 std::string WholeNumberText(double value) {
@@ -76,12 +104,23 @@ void RunStrategyTable(ModelState& state, const SpecialFormInputs& inputs, Specia
 
 }  // namespace
 
+std::string SpecialHeadingText(SpecialLine line) {
+    const std::size_t count = line == SpecialLine::Level ? kResultColumns.size() : kHillColumns;
+    std::string heading;
+    for (std::size_t i = 0; i < count; ++i) {
+        AppendEndingAt(heading, kResultColumns[i].word, kResultColumns[i].end);
+    }
+    return heading;
+}
+
 std::string LevelLineText(const PredictionRow& level) {
     const double t = level.prediction.raceTime;
-    const std::string speedPercent =
-        level.hasComparison ? WholeNumberText(100.0 * level.speedRatio) : std::string();
-    return TimeAndPaces(t, level.distance) + ComparisonText(level) + "        " + speedPercent +
-           "           " + WholeNumberText(100.0 * level.perfLevel);
+    std::string line = TimeAndPaces(t, level.distance) + ComparisonText(level);
+    if (level.hasComparison) {
+        AppendEndingAt(line, WholeNumberText(100.0 * level.speedRatio), kResultColumns[5].end);
+    }
+    AppendEndingAt(line, WholeNumberText(100.0 * level.perfLevel), kResultColumns[6].end);
+    return line;
 }
 
 std::string HillLineText(double hillTime, const PredictionRow& level) {

@@ -49,9 +49,18 @@ struct SpecialResult {
     std::optional<PacingTable> table;
 };
 
+// The two result lines: the level line and the constant-slope (hill) line.
+enum class SpecialLine { Level, Hill };
+
+// The column heading over a result line: "Time", "Per Mi", "Per km", "Per 400", "Record" and, over
+// the level line, "%Spd" and "P.Level", each word ending in the character column where its
+// figure's last digit stands.
+std::string SpecialHeadingText(SpecialLine line);
+
 // The level line: "  " time, per mile, per km, per 400, the comparison time, the speed in per
-// cent of the comparison level and the performance level. With a comparison level of 0 the
-// comparison time is 10 blanks and the per cent of its speed is left out.
+// cent of the comparison level and the performance level, the two per cents ending under the
+// ends of their heading words. With a comparison level of 0 the comparison time is 10 blanks and
+// the per cent of its speed is left out.
 std::string LevelLineText(const PredictionRow& level);
 
 // The hill line: the hill time, its three paces and the comparison time of the level line.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "analyses/table_cells.hpp"
@@ -42,6 +43,14 @@ struct SlopeTableRow {
 };
 
 std::vector<SlopeTableRow> ComputeSlopeTable(const SlopeTableSettings& settings);
+
+// The rows of a table of 7-character cells at columns 4, 12, 20, ... (1-based), some of them
+// wider (a pace of an hour or more): each cell ends where a 7-character cell at its column would,
+// a wider one reaching into the blanks before it while one blank stays after the cell before;
+// where too few are left, its column and all after it move to the right. Every row starts with
+// two blanks. Returns how far each column moved.
+std::vector<int> LayOutSlopeRows(const std::vector<std::vector<std::string>>& cells,
+                                 std::vector<std::string>& lines);
 
 // The slopes table as its window shows it: 3 empty lines, the grades, an empty line and a row of
 // 13 paces for each of the 19 level paces.

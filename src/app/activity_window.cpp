@@ -87,12 +87,15 @@ void ActivityWindow::FillRow() {
     }
     const ActivityChoice& chosen = choiceValues_[static_cast<std::size_t>(choice)];
     const MainFormInputs form = context_.formInputs();
-    if (RowHoldsRace(form.rows[static_cast<std::size_t>(row)]) &&
-        !context_.notifier.Ask(
-            ReplaceRowQuestion(row, choice == 0 ? "whole activity" : chosen.label))) {
+    const RaceRowInputs& current = form.rows[static_cast<std::size_t>(row)];
+    const std::string what = choice == 0 ? "whole activity" : chosen.label;
+    if (context_.copiedRows.HoldsTypedRace(row, current) &&
+        !context_.notifier.Ask(ReplaceRowQuestion(row, current, what))) {
         return;
     }
-    context_.setRaceRow(row, ActivityRaceRow(chosen.meters, chosen.seconds));
+    const RaceRowInputs filled = ActivityRaceRow(chosen.meters, chosen.seconds);
+    context_.setRaceRow(row, filled);
+    context_.copiedRows.Remember(row, filled);
     row_->setCurrentIndex(FirstFreeRow(context_.formInputs()).value_or(row));
 }
 

@@ -15,6 +15,7 @@
 #include "app/form_controls.hpp"
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
+#include "app/slip_marks.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
 #include "app/window_printing.hpp"
@@ -25,9 +26,9 @@ namespace {
 
 constexpr int kCanvasColumns = 80;
 constexpr int kCanvasLines = 12;
-constexpr int kLineColumns = 90;   // Text4 and Text5
-constexpr int kUnitColumns = 3;    // unit buttons per row of Frame1
-constexpr int kHeadingIndent = 5;  // characters before the time in Text4
+constexpr int kLineColumns = 90;       // Text4 and Text5
+constexpr int kUnitColumns = 3;        // unit buttons per row of Frame1
+constexpr int kResultLinePadding = 2;  // pixels above and below a result line's text
 
 constexpr std::array<const char*, kDistanceUnitCount> kUnitNames = {"optmi", "optyd",   "optkm",
                                                                     "optm",  "optmara", "opthmara"};
@@ -46,14 +47,36 @@ QLabel* Caption(QWidget* parent, const char* name, const QString& text, bool wra
     return label;
 }
 
-// A result line: display only, in the tables' font, wide enough for the whole line.
-QLineEdit* ResultLine(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
+// A result line: a white box in the tables' font, wide enough for the whole line, whose text can
+// be selected and copied. Its text starts right inside its frame, as its heading's does.
+QLabel* ResultLine(QWidget* parent, const char* name) {
+    auto* box = new QLabel(parent);
     box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
+    box->setTextFormat(Qt::PlainText);
     box->setFont(TextCanvas::TableFont());
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(kLineColumns, QChar('M'))));
+    box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    box->setIndent(0);
+    box->setMargin(0);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setAutoFillBackground(true);
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    box->setPalette(colours);
+    const QFontMetrics metrics(box->font());
+    box->setMinimumSize(
+        metrics.horizontalAdvance(QString(kLineColumns, QChar('M'))) + 2 * box->frameWidth(),
+        metrics.height() + 2 * (box->frameWidth() + kResultLinePadding));
     return box;
+}
+
+// The column heading over a result box: the same font, its text starting where the box's does.
+QLabel* ResultHeading(QWidget* parent, const char* name, SpecialLine line, const QLabel& box) {
+    QLabel* heading =
+        CreateTableLabel(parent, name, QString::fromStdString(SpecialHeadingText(line)));
+    heading->setIndent(0);
+    heading->setMargin(0);
+    heading->setContentsMargins(box.frameWidth(), 0, box.frameWidth(), 0);
+    return heading;
 }
 
 std::string TextOf(const QLineEdit* box) {
@@ -83,6 +106,8 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
     setAttribute(Qt::WA_DeleteOnClose);
     canvas_->setObjectName("canvas");
     SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
+    MarkReadingSlips(distance_);
+    MarkReadingSlips(slope_);
     horizontalGrade_->setObjectName("Text2");
     horizontalGrade_->setReadOnly(true);
     horizontalGrade_->setFocusPolicy(Qt::NoFocus);
@@ -165,23 +190,20 @@ void AnyDistanceWindow::BuildLayout() {
                                "down, or half-of-each slopes)."),
                 true));
     layout->addLayout(inputs);
+    // Each result line has its caption and its column heading, every word over its figure.
     layout->addWidget(Caption(this, "Label4", QStringLiteral("Predicted level time:")));
-    // The heading stands over the result lines, its "Time" over the time.
-    QLabel* heading = CreateTableLabel(
-        this, "Label5",
-        QStringLiteral("Time   Per Mi   Per km   Per 400   Record   %Spd   P.Level"));
-    heading->setIndent(
-        heading->fontMetrics().horizontalAdvance(QString(kHeadingIndent, QChar('M'))));
-    layout->addWidget(heading);
+    layout->addWidget(ResultHeading(this, "Label5", SpecialLine::Level, *levelLine_));
     layout->addWidget(levelLine_);
+    layout->addWidget(Caption(this, "Label9", QStringLiteral("Predicted time on the slope:")));
+    layout->addWidget(ResultHeading(this, "Label10", SpecialLine::Hill, *hillLine_));
     layout->addWidget(hillLine_);
     layout->addLayout(buttons);
     layout->addWidget(canvas_, 1);
 
     // Tab runs through the inputs as they stand on the window, then the buttons and the table.
-    const std::array<QWidget*, 12> order = {distance_,  units_[2], analyses_[0], slope_,
-                                            levelLine_, hillLine_, calculate_,   paceSwitch_,
-                                            print_,     help_,     close_,       canvas_};
+    const std::array<QWidget*, 10> order = {distance_,  units_[2],   analyses_[0], slope_,
+                                            calculate_, paceSwitch_, print_,       help_,
+                                            close_,     canvas_};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -237,9 +259,8 @@ void AnyDistanceWindow::Calculate() {
     paceSwitch_->setEnabled(result.paceSwitchShown);
     paceNote_->setVisible(result.paceSwitchShown);
     levelLine_->setText(QString::fromStdString(result.Text4));
-    if (result.Text5) {
-        hillLine_->setText(QString::fromStdString(*result.Text5));
-    }
+    // The hill line shows only what the analysis just computed: no slope analysis, no hill line.
+    hillLine_->setText(QString::fromStdString(result.Text5.value_or(std::string())));
 }
 
 void AnyDistanceWindow::ShowOutOfDate() {

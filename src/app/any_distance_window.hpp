@@ -18,9 +18,10 @@ class TextCanvas;
 
 // The "Special Information" window (specinfo): the runner's predicted time at any distance on
 // the level (Text4) and, on request, the effect of uneven pacing, a race on a constant slope
-// (Text5) or a course half up and half down. The distance is Text1 with a unit button of Frame1,
-// the analysis one of Option1, Option2, Option3, Option5, the slope Text3 (Text2 shows it as rise
-// per horizontal distance). "Calculate" (Command1, or Enter in a box), "Switch to
+// (Text5, cleared by the other analyses) or a course half up and half down. Each result line has
+// a caption and a column heading in its own fixed-pitch font. The distance is Text1 with a unit
+// button of Frame1, the analysis one of Option1, Option2, Option3, Option5, the slope Text3 (Text2
+// shows it as rise per horizontal distance). "Calculate" (Command1, or Enter in a box), "Switch to
 // minutes/kilometer" (Command4, the tables' pace unit, with its note Label8), "Print" (Command5),
 // "Close" (Command3); "Help" (Command2) waits for the help texts. The strategy tables are written
 // on the fixed-pitch canvas under the controls.
@@ -62,8 +63,8 @@ class AnyDistanceWindow : public QWidget {
     std::array<QRadioButton*, kSpecialAnalysisChoices> analyses_{};
     QLineEdit* slope_;            // Text3
     QLineEdit* horizontalGrade_;  // Text2
-    QLineEdit* levelLine_;        // Text4
-    QLineEdit* hillLine_;         // Text5
+    QLabel* levelLine_;           // Text4
+    QLabel* hillLine_;            // Text5
     QPushButton* calculate_;      // Command1
     QPushButton* help_;           // Command2
     QPushButton* close_;          // Command3

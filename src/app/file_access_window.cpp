@@ -143,8 +143,9 @@ void FileAccessWindow::AddRace() {
 void FileAccessWindow::SelectOrOmit(bool select) {
     MainFormInputs form = context_.formInputs();
     FileAccessState& state = session_.state;
-    const std::optional<int> row = select ? SelectRace(state, form, context_.notifier)
-                                          : OmitRace(state, form, context_.notifier);
+    const std::optional<int> row =
+        select ? SelectRace(state, form, context_.copiedRows, context_.notifier)
+               : OmitRace(state, form, context_.notifier);
     if (!row) {
         return;
     }

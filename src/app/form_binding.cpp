@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "app/form_controls.hpp"
+#include "app/slip_marks.hpp"
 #include "model/control_characters.hpp"
 
 namespace kestrova {
@@ -19,8 +20,11 @@ std::string TextOf(const QLineEdit* box) {
 }
 
 void ShowText(QLineEdit* box, const std::string& text) {
-    const QSignalBlocker block(box);
-    box->setText(QString::fromStdString(text));
+    {
+        const QSignalBlocker block(box);
+        box->setText(QString::fromStdString(text));
+    }
+    UpdateReadingMark(box);
 }
 
 void ShowOption(QRadioButton* button, bool selected) {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/form_controls.hpp"
+#include "app/slip_marks.hpp"
 
 namespace kestrova {
 namespace {
@@ -57,6 +58,7 @@ QWidget* CreateRunnerPanel(MainFormWidgets& form, QWidget* parent) {
     grid->addWidget(form.txtname, 0, 1, 1, 2);
 
     form.txtage = NewTextBox(QStringLiteral("txtage"), panel);
+    MarkReadingSlips(form.txtage);
     form.txtage->setFixedWidth(
         form.txtage->fontMetrics().horizontalAdvance(QString(kAgeCharacters, QLatin1Char('0'))));
     QLabel* ageLabel = NewCaption(QStringLiteral("Age:"), panel);

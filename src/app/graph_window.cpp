@@ -1,13 +1,19 @@
 #include "app/graph_window.hpp"
 
 #include <QAction>
+#include <QDate>
+#include <QHBoxLayout>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "app/dialogs.hpp"
 #include "app/follow_session.hpp"
+#include "app/graph_printing.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/window_printing.hpp"
 #include "output/pace_graph.hpp"
@@ -18,12 +24,9 @@
 namespace kestrova {
 namespace {
 
-// The buttons' place and size in twips.
-constexpr double kButtonTop = 5280.0;
+// The buttons' size in twips.
 constexpr double kButtonWidth = 855.0;
 constexpr double kButtonHeight = 375.0;
-constexpr double kPrintLeft = 6960.0;
-constexpr double kCloseLeft = 8040.0;
 
 // Where the out-of-date text stands on the graph (twips), in black.
 constexpr double kOutOfDateLeft = 1440.0;
@@ -72,10 +75,12 @@ void GraphView::paintEvent(QPaintEvent* /*event*/) {
     PaintCanvas(painter, drawing_);
 }
 
-GraphWindow::GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier)
+GraphWindow::GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier,
+                         std::function<std::string()> runnerName)
     : QWidget(owner, Qt::Window),
       dialogs_(dialogs),
       notifier_(notifier),
+      runnerName_(std::move(runnerName)),
       view_(new GraphView(this)),
       printButton_(new QPushButton(QStringLiteral("Print"), this)),
       closeButton_(new QPushButton(QStringLiteral("Close"), this)) {
@@ -84,36 +89,62 @@ GraphWindow::GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier)
     setAttribute(Qt::WA_DeleteOnClose);
     printButton_->setObjectName(QStringLiteral("Command2"));
     closeButton_->setObjectName(QStringLiteral("Command1"));
-    PlaceInTwips();
-    resize(minimumSize());
-    connect(printButton_, &QPushButton::clicked, this, [this] {
-        PrintWithButtonsDisabled(*this, {printButton_, closeButton_}, dialogs_, notifier_);
-    });
+    // The drawing fills the window's top; the buttons stand in a row under it, at the right.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(printButton_);
+    buttons->addWidget(closeButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_, 1);
+    auto* row = new QVBoxLayout;
+    row->setContentsMargins(6, 6, 6, 6);
+    row->addLayout(buttons);
+    layout->addLayout(row);
+    SizeInTwips();
+    resize(sizeHint());
+    connect(printButton_, &QPushButton::clicked, this, &GraphWindow::Print);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(view_->SaveImageAction(), &QAction::triggered, this, &GraphWindow::AskAndSaveImage);
 }
 
-// The client area is 9090 x 5760 twips; the buttons keep their places when it is made larger.
-void GraphWindow::PlaceInTwips() {
-    const QRect area = TwipRect(*this, 0.0, 0.0, kGraphWidth, kGraphHeight);
-    setMinimumSize(area.size());
-    printButton_->setGeometry(TwipRect(*this, kPrintLeft, kButtonTop, kButtonWidth, kButtonHeight));
-    closeButton_->setGeometry(TwipRect(*this, kCloseLeft, kButtonTop, kButtonWidth, kButtonHeight));
-    view_->setGeometry(rect());
-    view_->lower();
+// The drawing area is 9090 x 5760 twips, the buttons 855 x 375, at the screen's resolution.
+void GraphWindow::SizeInTwips() {
+    view_->setMinimumSize(TwipRect(*this, 0.0, 0.0, kGraphWidth, kGraphHeight).size());
+    const QSize button = TwipRect(*this, 0.0, 0.0, kButtonWidth, kButtonHeight).size();
+    for (QPushButton* each : {printButton_, closeButton_}) {
+        each->setMinimumSize(button.expandedTo(each->sizeHint()));
+    }
 }
 
 bool GraphWindow::event(QEvent* event) {
     // On a screen of another resolution the twips come out as other pixel counts.
     if (event->type() == QEvent::ScreenChangeInternal) {
-        PlaceInTwips();
+        SizeInTwips();
     }
     return QWidget::event(event);
 }
 
-void GraphWindow::resizeEvent(QResizeEvent* event) {
-    view_->setGeometry(rect());
-    QWidget::resizeEvent(event);
+QString GraphWindow::PrintTitle() const {
+    const std::string name = runnerName_ ? runnerName_() : std::string();
+    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    return QString::fromStdString(GraphTitleLine(name, date));
+}
+
+// The print dialog, then the drawing alone under its title line.
+void GraphWindow::Print() {
+    WithButtonsDisabled({printButton_, closeButton_}, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(windowTitle());
+        if (!dialogs_.ChoosePrinter(printer, this)) {
+            return false;
+        }
+        if (!PrintGraphOn(printer, view_->Drawing(), PrintTitle())) {
+            notifier_.Show("The graph could not be printed on the printer chosen.");
+            return false;
+        }
+        return true;
+    });
 }
 
 bool GraphWindow::SaveImage(const QString& path, CanvasImageFormat format) {
@@ -167,8 +198,10 @@ GraphWindow* ShowGraphWindow(const WindowContext& context) {
         return nullptr;
     }
     QWidget* owner = context.owner;
-    GraphWindow* window = OpenOrRaise<GraphWindow>(owner, [&context, owner] {
-        auto* created = new GraphWindow(owner, DialogsOf(context), context.notifier);
+    const std::function<MainFormInputs()> formInputs = context.formInputs;
+    GraphWindow* window = OpenOrRaise<GraphWindow>(owner, [&context, owner, formInputs] {
+        auto* created = new GraphWindow(owner, DialogsOf(context), context.notifier,
+                                        [formInputs] { return formInputs().txtname; });
         FollowSession(*created, context, Follow::FitAndOptions, [created, context] {
             if (const std::optional<Canvas> redrawn = GraphDrawing(context)) {
                 created->View().Show(*redrawn);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <string>
 
 #include "app/window_context.hpp"
 #include "output/canvas.hpp"
@@ -35,13 +37,17 @@ class GraphView : public QWidget {
     QAction* saveImage_;
 };
 
-// The window "graphform", "Pace versus distance": the graph's drawing area with "Print"
-// (Command2) and "Close" (Command1) at the bottom right, all placed in twips.
+// The window "graphform", "Pace versus distance": the graph's drawing area, 9090 x 5760 twips,
+// with "Print" (Command2) and "Close" (Command1) in a row at the right under it, never over the
+// drawing. "Print" prints the drawing alone under a title line with the runner's name and the
+// date.
 class GraphWindow : public QWidget {
     Q_OBJECT
 
   public:
-    GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier);
+    // `runnerName` gives the main window's runner's name when the graph is printed.
+    GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier,
+                std::function<std::string()> runnerName);
 
     GraphView& View() { return *view_; }
 
@@ -49,16 +55,20 @@ class GraphWindow : public QWidget {
     // sharp as on screen) or an SVG. Tells the notifier when it fails.
     bool SaveImage(const QString& path, CanvasImageFormat format);
 
+    // The title line the graph is printed under, with today's date.
+    QString PrintTitle() const;
+
   protected:
     bool event(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void PlaceInTwips();
+    void SizeInTwips();
     void AskAndSaveImage();
+    void Print();
 
     Dialogs& dialogs_;
     Notifier& notifier_;
+    std::function<std::string()> runnerName_;
     GraphView* view_;
     QPushButton* printButton_;
     QPushButton* closeButton_;

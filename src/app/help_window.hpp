@@ -17,6 +17,8 @@ class HelpWindow : public PageWindow {
     HelpWindow(QWidget* owner, HelpTopic topic);
 
     HelpTopic Topic() const { return topic_; }
+    // Shows another text in this window, in its topic's size, where the window stands.
+    void ShowTopic(HelpTopic topic);
     QPushButton* Link() { return link_; }
 
   private:
@@ -25,8 +27,9 @@ class HelpWindow : public PageWindow {
 };
 
 // Shows a help text, the one way every "Help" button, "Explanation", the help topics and the
-// menus open one: a help text already open (of any topic) closes, and the new one opens in its
-// place, or beside the owner when none was open. Returns the window.
+// menus open one: a help text already open (of any topic) is replaced by the new one in the same
+// window, which keeps its place (moved only as far as its new size needs to stay on the screen);
+// when none is open, a window opens beside the owner. Returns the window.
 HelpWindow* OpenHelpTopic(QWidget* owner, HelpTopic topic);
 HelpWindow* OpenHelpTopic(const WindowContext& context, HelpTopic topic);
 

@@ -3,6 +3,7 @@
 
 #include "app/main_window.hpp"
 #include "app/message_box_notifier.hpp"
+#include "app/program_font.hpp"
 #include "app/program_lifetime.hpp"
 #include "app/termination_requests.hpp"
 #include "session/session.hpp"
@@ -11,6 +12,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kestrova::kProgramTitle));
+    kestrova::UseProgramFont();
     // The menu entry's name, by which a Wayland desktop matches the windows to the entry; an X11
     // one matches the window class, the application name, which the entry names as its
     // StartupWMClass.

@@ -78,6 +78,7 @@ WindowContext MainWindow::Context() {
         [this] { return FormInputs(); },
         [this] { RunCalculate(); },
         [this](int row, const RaceRowInputs& contents) { SetRaceRow(row, contents); },
+        copiedRows_,
         changes_,
         dialogs_,
     };

@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow {
     MainMenus menus_;
     std::function<void()> endProgram_;
     bool settingsWritten_ = false;  // by this closing of the window
+    CopiedRaceRows copiedRows_;
 };
 
 }  // namespace kestrova

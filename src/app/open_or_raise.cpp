@@ -30,16 +30,22 @@ QSize FramedSize(const QWidget& window) {
     return size;
 }
 
-// The place `steps` offsets from the owner's corner, kept inside the screen's free area.
-QPoint PlaceAt(const QWidget& window, const QWidget& owner, int steps) {
-    QPoint corner = owner.frameGeometry().topLeft() + QPoint(kOffset, kOffset) * steps;
-    if (const QScreen* screen = owner.screen()) {
+// The frame's top left corner nearest to `corner` that keeps the framed window inside the
+// screen's free area.
+QPoint OnScreen(const QWidget& window, const QScreen* screen, QPoint corner) {
+    if (screen != nullptr) {
         const QRect free = screen->availableGeometry();
         const QSize size = FramedSize(window).boundedTo(free.size());
         corner.setX(std::clamp(corner.x(), free.left(), free.right() + 1 - size.width()));
         corner.setY(std::clamp(corner.y(), free.top(), free.bottom() + 1 - size.height()));
     }
     return corner;
+}
+
+// The place `steps` offsets from the owner's corner, kept inside the screen's free area.
+QPoint PlaceAt(const QWidget& window, const QWidget& owner, int steps) {
+    return OnScreen(window, owner.screen(),
+                    owner.frameGeometry().topLeft() + QPoint(kOffset, kOffset) * steps);
 }
 
 bool Near(QPoint a, QPoint b) {
@@ -72,6 +78,14 @@ void PlaceBesideOwner(QWidget* window, const QWidget* owner) {
         corner = PlaceAt(*window, *owner, steps);
     }
     window->move(corner);
+}
+
+void KeepOnScreen(QWidget& window) {
+    const QPoint corner = window.frameGeometry().topLeft();
+    const QPoint kept = OnScreen(window, window.screen(), corner);
+    if (kept != corner) {
+        window.move(kept);
+    }
 }
 
 void CloseOnEscape(QWidget* window) {

@@ -10,6 +10,10 @@ namespace kestrova {
 // the right while another of the owner's windows already stands there.
 void PlaceBesideOwner(QWidget* window, const QWidget* owner);
 
+// Moves the window the least distance that puts the whole of it, frame and title bar, inside its
+// screen's free area (its top left corner when it is larger).
+void KeepOnScreen(QWidget& window);
+
 // Escape closes the window, as its "Close" button or its frame's close does.
 void CloseOnEscape(QWidget* window);
 

@@ -14,6 +14,7 @@
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/performance_levels_window.hpp"
+#include "app/slip_marks.hpp"
 
 namespace kestrova {
 namespace {
@@ -37,6 +38,7 @@ QLineEdit* NewBox(const char* name, const QString& text, QWidget* parent) {
     box->setObjectName(QLatin1String(name));
     box->setFixedWidth(
         box->fontMetrics().horizontalAdvance(QString(kBoxCharacters, QLatin1Char('n'))));
+    MarkReadingSlips(box);
     return box;
 }
 

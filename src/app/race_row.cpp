@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "app/form_controls.hpp"
+#include "app/slip_marks.hpp"
 
 namespace kestrova {
 namespace {
@@ -46,6 +47,9 @@ RaceRowWidgets CreateRaceRow(int row, QWidget* parent) {
     widgets.Text2 = NewTextBox(ControlArrayName(QStringLiteral("Text2"), row), parent);
     widgets.Text3 = NewTextBox(ControlArrayName(QStringLiteral("Text3"), row), parent);
     widgets.Text4 = NewTextBox(ControlArrayName(QStringLiteral("Text4"), row), parent);
+    for (QLineEdit* box : {widgets.Text1, widgets.Text2, widgets.Text3, widgets.Text4}) {
+        MarkReadingSlips(box);
+    }
     widgets.Frame1 = CreateUnitFrame(row, widgets, parent);
     return widgets;
 }
@@ -70,8 +74,11 @@ void ShowRaceRow(const RaceRowInputs& row, const RaceRowWidgets& widgets) {
                                                      &row.Text4};
     const std::array<QLineEdit*, 4> boxes = widgets.Boxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const QSignalBlocker blockBox(boxes[i]);
-        boxes[i]->setText(QString::fromStdString(*texts[i]));
+        {
+            const QSignalBlocker blockBox(boxes[i]);
+            boxes[i]->setText(QString::fromStdString(*texts[i]));
+        }
+        UpdateReadingMark(boxes[i]);
     }
     for (std::size_t unit = 0; unit < widgets.unitOption.size(); ++unit) {
         const QSignalBlocker blockOption(widgets.unitOption[unit]);

@@ -18,7 +18,9 @@ TextCanvas::TextCanvas(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 QFont TextCanvas::TableFont() {
-    QFont font("Courier New");
+    // Liberation Mono where Courier New is not installed, whatever "monospace" stands for.
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSizeF(8.25);

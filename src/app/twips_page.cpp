@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/open_or_raise.hpp"
 #include "app/text_canvas.hpp"
 #include "help/help_texts.hpp"
 
@@ -61,6 +62,13 @@ void TwipsPage::Resize() {
 
 void TwipsPage::ClearText() {
     blocks_.clear();
+    Resize();
+    update();
+}
+
+void TwipsPage::SetSizeTwips(int widthTwips, int heightTwips) {
+    widthTwips_ = widthTwips;
+    heightTwips_ = heightTwips;
     Resize();
     update();
 }
@@ -132,16 +140,10 @@ void PageWindow::FitToPage() {
     if (height > page_->HeightTwips()) {
         size.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     }
-    QPoint corner = pos();
     if (const QScreen* display = screen()) {
-        // Leave room for the window frame's title bar, which the window does not draw, and keep
-        // the whole window on the screen.
+        // Leave room for the window frame's title bar, which the window does not draw.
         const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-        const QRect free = display->availableGeometry().adjusted(0, titleBar, 0, 0);
-        size = size.boundedTo(free.size());
-        corner = QPoint(
-            std::clamp(x(), free.left(), free.right() + 1 - size.width()),
-            std::clamp(y(), free.top() - titleBar, free.bottom() + 1 - titleBar - size.height()));
+        size = size.boundedTo(display->availableGeometry().adjusted(0, titleBar, 0, 0).size());
     }
     // Scroll bars only where the page does not fit (they would otherwise stay once shown).
     const bool fits = page_->width() <= size.width() && page_->height() <= size.height();
@@ -150,7 +152,7 @@ void PageWindow::FitToPage() {
     scroll_->setVerticalScrollBarPolicy(bars);
     fitSize_ = size;
     resize(size);
-    move(corner);
+    KeepOnScreen(*this);
     layout()->activate();
 }
 

@@ -19,6 +19,8 @@ class TwipsPage : public QWidget {
 
     // Clears the printed text.
     void ClearText();
+    // Gives the page another size in twips.
+    void SetSizeTwips(int widthTwips, int heightTwips);
     // Prints lines from `topTwips` down, one per line pitch, from the left edge.
     void PrintLines(int topTwips, const std::vector<std::string>& lines);
     // The printed lines of every block, in printing order.

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "model/copied_race_rows.hpp"
 #include "model/main_form_inputs.hpp"
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
@@ -30,6 +31,9 @@ struct WindowContext {
     std::function<void()> rerunCalculate;
     // Fills race row `row` (0-4) of the main window with these contents.
     std::function<void(int row, const RaceRowInputs& contents)> setRaceRow;
+    // Which race rows hold races copied in from a file this run; whatever fills a row through
+    // setRaceRow remembers its copy here and asks before it replaces a typed race.
+    CopiedRaceRows& copiedRows;
     // The session's changes, which the output windows follow (redrawing from the session).
     SessionSignals* changes = nullptr;
     // The print dialog and file choosers (Qt's own when none is given).

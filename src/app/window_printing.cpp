@@ -64,18 +64,24 @@ bool PrintWindowImage(QWidget& window, Dialogs& dialogs, Notifier& notifier) {
     return true;
 }
 
-bool PrintWithButtonsDisabled(QWidget& window, std::initializer_list<QPushButton*> buttons,
-                              Dialogs& dialogs, Notifier& notifier) {
+bool WithButtonsDisabled(std::initializer_list<QPushButton*> buttons,
+                         const std::function<bool()>& print) {
     std::vector<std::pair<QPushButton*, bool>> states;
     for (QPushButton* button : buttons) {
         states.emplace_back(button, button->isEnabled());
         button->setEnabled(false);
     }
-    const bool printed = PrintWindowImage(window, dialogs, notifier);
+    const bool printed = print();
     for (const auto& [button, enabled] : states) {
         button->setEnabled(enabled);
     }
     return printed;
+}
+
+bool PrintWithButtonsDisabled(QWidget& window, std::initializer_list<QPushButton*> buttons,
+                              Dialogs& dialogs, Notifier& notifier) {
+    return WithButtonsDisabled(buttons,
+                               [&] { return PrintWindowImage(window, dialogs, notifier); });
 }
 
 }  // namespace kestrova

@@ -18,8 +18,15 @@ struct ItemJson {
                Field("y2", JsonNumber(line.y2)) + Colour(line.colour);
     }
     std::string operator()(const CanvasCircle& circle) const {
+        std::string clip;
+        if (circle.clip) {
+            clip = Field("clip", "{\"left\": " + JsonNumber(circle.clip->left) +
+                                     ", \"top\": " + JsonNumber(circle.clip->top) +
+                                     ", \"right\": " + JsonNumber(circle.clip->right) +
+                                     ", \"bottom\": " + JsonNumber(circle.clip->bottom) + "}");
+        }
         return "{\"kind\": \"circle\"" + Field("x", JsonNumber(circle.x)) +
-               Field("y", JsonNumber(circle.y)) + Field("r", JsonNumber(circle.r)) +
+               Field("y", JsonNumber(circle.y)) + Field("r", JsonNumber(circle.r)) + clip +
                Colour(circle.colour);
     }
     std::string operator()(const CanvasText& text) const {

@@ -135,11 +135,12 @@ std::string SpecialJson(const SpecialResult& result, PaceUnit unit) {
     return json + "\n}\n";
 }
 
-// The lines the window shows: Text4, Text5 after a constant slope, the table from its header on.
+// The lines the window shows: the level line (Text4) under its heading, the hill line (Text5)
+// under its own after a constant slope, the table from its header on.
 void PrintSpecial(const SpecialResult& result, const LineBuffer& canvas, std::ostream& out) {
-    out << result.Text4 << '\n';
+    out << SpecialHeadingText(SpecialLine::Level) << '\n' << result.Text4 << '\n';
     if (result.Text5) {
-        out << *result.Text5 << '\n';
+        out << SpecialHeadingText(SpecialLine::Hill) << '\n' << *result.Text5 << '\n';
     }
     PrintLines(canvas.Lines(), out);
 }

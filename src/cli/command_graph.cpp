@@ -136,7 +136,9 @@ CliCommand GraphCommand() {
           "(\"-\": standard output, when it is not a terminal)."},
          JsonOption("Print the drawing instead: one JSON array of its lines,\n"
                     "circles and texts in drawing order, positions in twips and\n"
-                    "colours as indices of the 16-colour palette.")},
+                    "colours as indices of the 16-colour palette. The curves are\n"
+                    "cut at the plot's edges; a race mark reaching out of the plot\n"
+                    "has the \"clip\" rectangle it is painted inside.")},
         0,
         RunGraph,
     };

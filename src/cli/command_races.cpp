@@ -22,7 +22,7 @@ std::string JsonFloat(float value) {
     return std::isfinite(value) ? FloatText(value) : "null";
 }
 
-std::string RaceJson(const SavedRaceRecord& race) {
+std::string RaceJson(const SavedRaceRecord& race, const std::optional<std::string>& damage) {
     std::string json =
         "    {" + JsonField("raceNumber", std::to_string(race.raceNumber)) +
         JsonField("hours", JsonFloat(race.hours)) + JsonField("minutes", JsonFloat(race.minutes)) +
@@ -34,14 +34,18 @@ std::string RaceJson(const SavedRaceRecord& race) {
     const double meters =
         unit ? RaceDistanceMeters(static_cast<double>(race.number), unit) : std::nan("");
     json += JsonField("comment", JsonString(TrimTrailingBlanks(CommentText(race)))) +
-            JsonField("distanceMeters", JsonNumber(meters), true) + "}";
-    return json;
+            JsonField("distanceMeters", JsonNumber(meters), !damage);
+    if (damage) {
+        json += JsonField("damaged", JsonString(*damage), true);
+    }
+    return json + "}";
 }
 
 std::string RacesJson(const FileAccessState& state) {
     std::string json = "{\n  \"races\": [\n";
     for (int n = 1; n <= state.recordCount; ++n) {
-        json += RaceJson(state.raceTable[static_cast<std::size_t>(n)]) +
+        const auto row = static_cast<std::size_t>(n);
+        json += RaceJson(state.raceTable[row], state.damage[row]) +
                 (n < state.recordCount ? ",\n" : "\n");
     }
     json += "  ],\n  " + JsonField("readOnly", state.readOnly ? "true" : "false", true) + "\n}\n";
@@ -57,7 +61,7 @@ int RunRaces(const CliInvocation& invocation, std::ostream& out, std::ostream& e
     StreamNotifier notifier(err);
     const std::filesystem::path file = invocation.currentDirectory / invocation.positionals.front();
     OpenExisting(state, invocation.positionals.front().empty() ? "" : file.string(), notifier);
-    if (!state.fileOpen) {
+    if (!state.fileOpen || state.refused) {
         return kExitUsageOrFile;
     }
     if (invocation.Flag("--json")) {
@@ -78,9 +82,11 @@ CliCommand RacesCommand() {
         "Print the races of a saved race file (.kst) under their heading,\n"
         "as the \"File Access for Saved Races\" window lists them after\n"
         "\"Open Existing\". What is odd about the file goes to standard\n"
-        "error. The file is never written.",
+        "error; a file that is no race file is refused (exit status 2).\n"
+        "The file is never written.",
         {JsonOption("Print the races as JSON instead: every record's fields\n"
-                    "and its distance in metres (null without a unit).")},
+                    "and its distance in metres (null without a unit), and\n"
+                    "\"damaged\" with the reason for a record that is no race.")},
         1,
         RunRaces,
     };

@@ -4,50 +4,16 @@
 #include <cfloat>
 #include <cmath>
 
+#include "files/file_access_reading.hpp"
 #include "files/race_list.hpp"
+#include "files/race_plausibility.hpp"
+#include "model/control_characters.hpp"
 #include "model/number_reader.hpp"
 
 namespace kestrova {
 namespace {
 
 constexpr std::string_view kExtension = ".kst";
-
-std::string Quoted(const std::filesystem::path& name) {
-    return "\"" + name.string() + "\"";
-}
-
-// Forgets the races and marks of the previous file and the picks made from it.
-void StartList(FileAccessState& state, std::vector<SavedRaceRecord> races) {
-    state.recordCount = static_cast<int>(races.size());
-    state.raceTable.assign(1, SavedRaceRecord{});
-    state.raceTable.insert(state.raceTable.end(), races.begin(), races.end());
-    state.formRowOf.assign(state.raceTable.size(), 0);
-    state.nextFormRow = 0;
-    state.pickedCount = 0;
-    state.Text9 = std::to_string(state.recordCount + 1);
-}
-
-// Lists every race of the table in file order, each with its main-window mark.
-void RebuildList(FileAccessState& state) {
-    state.listLines.clear();
-    state.listRaces.clear();
-    for (int n = 1; n <= state.recordCount; ++n) {
-        const auto row = static_cast<std::size_t>(n);
-        state.listLines.push_back(RaceListLine(state.raceTable[row], state.formRowOf[row]));
-        state.listRaces.push_back(n);
-    }
-}
-
-void Load(FileAccessState& state, const std::filesystem::path& name, RaceFileContents contents) {
-    // Held with its directory, so that writes go to this file wherever the current directory moves.
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(name, error);
-    state.openFile = error ? name : absolute;
-    state.fileOpen = true;
-    state.readOnly = contents.ReadOnly();
-    StartList(state, std::move(contents.records));
-    RebuildList(state);
-}
 
 // The race shown on the clicked line, if a line of the list is clicked.
 std::optional<int> ClickedRace(const FileAccessState& state) {
@@ -77,7 +43,8 @@ SavedRaceRecord EntryRecord(const RaceEntryRow& entry, int raceNumber) {
     for (std::size_t unit = 0; unit < record.units.size(); ++unit) {
         record.units[unit] = entry.unitOption[unit] ? kUnitMark : ' ';
     }
-    SetComment(record, entry.Text5);
+    // A pasted tab or line break would make the record unreadable as a race.
+    SetComment(record, ControlCharactersAsBlanks(entry.Text5));
     return record;
 }
 
@@ -98,9 +65,30 @@ std::optional<int> EntryRaceNumber(const FileAccessState& state, const std::stri
     return std::nullopt;
 }
 
-bool IsFiniteRace(const SavedRaceRecord& race) {
-    return std::isfinite(race.hours) && std::isfinite(race.minutes) &&
-           std::isfinite(race.seconds) && std::isfinite(race.number);
+// What a race needs and the record lacks, as a message, or nothing when it is complete: a time,
+// a distance number (unless the unit is a fixed distance) and a unit.
+std::optional<std::string> MissingParts(const SavedRaceRecord& record) {
+    const double time =
+        double{record.hours} * 3600.0 + double{record.minutes} * 60.0 + double{record.seconds};
+    const std::optional<DistanceUnit> unit = MarkedUnit(record);
+    std::vector<std::string> missing;
+    if (time == 0.0) {
+        missing.emplace_back("a time");
+    }
+    if (record.number == 0.0F && !(unit && IsFixedDistance(*unit))) {
+        missing.emplace_back("a distance number");
+    }
+    if (!unit) {
+        missing.emplace_back("a unit");
+    }
+    if (missing.empty()) {
+        return std::nullopt;
+    }
+    std::string text = "The race cannot be added without " + missing.front();
+    for (std::size_t i = 1; i < missing.size(); ++i) {
+        text += (i + 1 == missing.size() ? " and " : ", ") + missing[i];
+    }
+    return text + ".";
 }
 
 void CopyIntoRow(const SavedRaceRecord& race, RaceRowInputs& row) {
@@ -114,36 +102,24 @@ void CopyIntoRow(const SavedRaceRecord& race, RaceRowInputs& row) {
     row.Check1 = 1;
 }
 
-}  // namespace
-
-bool ReportRaceFileRead(const RaceFileRead& read, const std::string& name, Notifier& notifier) {
-    const std::string file = "The file " + Quoted(name);
-    switch (read.status) {
-        case RaceFileStatus::Missing:
-            notifier.Show(file + " does not exist.");
-            return false;
-        case RaceFileStatus::Unreadable:
-            notifier.Show(file + " could not be read: " + read.reason + ".");
-            return false;
-        case RaceFileStatus::Read:
-            break;
+// Asks before a typed race in `row` is replaced; true when the row may be written.
+bool MayReplace(const CopiedRaceRows& copied, int row, const RaceRowInputs& contents, int race,
+                Notifier& notifier) {
+    if (!copied.HoldsTypedRace(row, contents)) {
+        return true;
     }
-    if (read.contents.incompleteBytes > 0) {
-        notifier.Show(file + " ends with an incomplete record of " +
-                      std::to_string(read.contents.incompleteBytes) +
-                      " bytes. Its whole races are listed, but nothing can be added to it.");
-    }
-    if (read.contents.tooManyRecords) {
-        notifier.Show(file + " holds more than " + std::to_string(kMostRaceNumber) +
-                      " races. The first " + std::to_string(kMostRaceNumber) +
-                      " are listed, but nothing can be added to it.");
-    }
-    return true;
+    return notifier.Ask(Question{"Row " + std::to_string(row + 1) + " holds " +
+                                     RaceRowSummary(contents) + ". Replace it with race " +
+                                     std::to_string(race) + "?",
+                                 "", "Replace", "Cancel"});
 }
+
+}  // namespace
 
 void CloseRaceFile(FileAccessState& state) {
     state.fileOpen = false;
     state.readOnly = false;
+    state.refused = false;
 }
 
 void OpenNew(FileAccessState& state, std::string_view fileName, Notifier& notifier) {
@@ -157,23 +133,21 @@ void OpenNew(FileAccessState& state, std::string_view fileName, Notifier& notifi
         name += kExtension;
     }
     RaceFileRead read = ReadRaceFile(name);
-    if (read.status != RaceFileStatus::Missing) {
+    if (read.status == RaceFileStatus::Missing) {
+        if (const std::optional<std::string> failure = CreateRaceFile(name)) {
+            notifier.Show("The file " + QuotedFileName(name) +
+                          " could not be created: " + *failure + ".");
+            return;
+        }
+        read.status = RaceFileStatus::Read;
+    } else if (read.status == RaceFileStatus::Read &&
+               !JudgeRaceFile(read.contents.records).Refused()) {
         // Opening it empty would let the next "Add to File" replace race 1 unseen.
-        if (read.status == RaceFileStatus::Read) {
-            notifier.Show("The file " + Quoted(name) +
-                          " already exists. Its races are kept and listed, and the next race "
-                          "number follows the last.");
-        }
-        if (ReportRaceFileRead(read, name, notifier)) {
-            Load(state, name, std::move(read.contents));
-        }
-        return;
+        notifier.Show("The file " + QuotedFileName(name) +
+                      " already exists. Its races are kept and listed, and the next race "
+                      "number follows the last.");
     }
-    if (const std::optional<std::string> failure = CreateRaceFile(name)) {
-        notifier.Show("The file " + Quoted(name) + " could not be created: " + *failure + ".");
-        return;
-    }
-    Load(state, name, RaceFileContents{});
+    LoadRaceFile(state, name, std::move(read), notifier);
 }
 
 void OpenExisting(FileAccessState& state, std::string_view fileName, Notifier& notifier) {
@@ -182,11 +156,16 @@ void OpenExisting(FileAccessState& state, std::string_view fileName, Notifier& n
         notifier.Show("Please select a file.");
         return;
     }
-    const std::string name(fileName);
+    std::string name(fileName);
     RaceFileRead read = ReadRaceFile(name);
-    if (ReportRaceFileRead(read, name, notifier)) {
-        Load(state, name, std::move(read.contents));
+    if (read.status == RaceFileStatus::Missing && !name.ends_with(kExtension)) {
+        RaceFileRead withExtension = ReadRaceFile(name + std::string(kExtension));
+        if (withExtension.status != RaceFileStatus::Missing) {
+            name += kExtension;
+            read = std::move(withExtension);
+        }
     }
+    LoadRaceFile(state, name, std::move(read), notifier);
 }
 
 void AddToFile(FileAccessState& state, const RaceEntryRow& entry, Notifier& notifier) {
@@ -198,22 +177,43 @@ void AddToFile(FileAccessState& state, const RaceEntryRow& entry, Notifier& noti
         return;
     }
     const SavedRaceRecord record = EntryRecord(entry, *raceNumber);
-    if (const std::optional<std::string> failure = WriteRaceRecord(state.openFile, record)) {
+    if (const std::optional<std::string> missing = MissingParts(record)) {
+        notifier.Show(*missing);
+        return;
+    }
+    if (const std::optional<std::string> bad = ImplausibleBecause(record, *raceNumber)) {
+        notifier.Show("The race cannot be added: " + *bad + ".");
+        return;
+    }
+    const auto row = static_cast<std::size_t>(*raceNumber);
+    RaceFileExpectation expected;
+    expected.length = static_cast<std::uintmax_t>(state.recordCount) * kRecordBytes;
+    if (*raceNumber <= state.recordCount) {
+        expected.replaced = EncodeRecord(state.raceTable[row]);
+    }
+    const RaceWrite write = WriteRaceRecord(state.openFile, record, expected);
+    if (write.status == RaceWriteStatus::Changed) {
+        RereadRaceFile(state, notifier);
+        return;
+    }
+    if (write.status == RaceWriteStatus::Failed) {
         notifier.Show("Race " + std::to_string(*raceNumber) + " could not be written to " +
-                      Quoted(state.openFile) + ": " + *failure + ".");
+                      QuotedFileName(state.openFile) + ": " + write.reason + ".");
         return;
     }
     state.recordCount = std::max(state.recordCount, *raceNumber);
     const auto rows = static_cast<std::size_t>(state.recordCount) + 1;
     state.raceTable.resize(rows);
+    state.damage.resize(rows);
     state.formRowOf.resize(rows, 0);
-    state.raceTable[static_cast<std::size_t>(*raceNumber)] = record;
-    state.listLines.push_back(RaceListLine(record, 0));
-    state.listRaces.push_back(*raceNumber);
+    state.raceTable[row] = record;
+    state.damage[row].reset();
     state.Text9 = std::to_string(state.recordCount + 1);
+    RebuildRaceList(state);
 }
 
-std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, Notifier& notifier) {
+std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, CopiedRaceRows& copied,
+                              Notifier& notifier) {
     if (state.pickedCount >= kRaceRowCount) {
         notifier.Show("Already picked 5 races - omit one first.", {}, true);
         return std::nullopt;
@@ -223,20 +223,25 @@ std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, Noti
         notifier.Show("Click a race in the list first.");
         return std::nullopt;
     }
-    const SavedRaceRecord& record = state.raceTable[static_cast<std::size_t>(*race)];
-    if (!IsFiniteRace(record)) {
-        notifier.Show("Race " + std::to_string(*race) +
-                      " holds a value that is not a number, so it cannot be used.");
+    const auto raceRow = static_cast<std::size_t>(*race);
+    if (const std::optional<std::string>& damage = state.damage[raceRow]) {
+        notifier.Show("Race " + std::to_string(*race) + " is damaged (" + *damage +
+                      "), so it cannot be used.");
         return std::nullopt;
     }
     const int row = state.nextFormRow;
+    RaceRowInputs& contents = form.rows[static_cast<std::size_t>(row)];
+    if (!MayReplace(copied, row, contents, *race, notifier)) {
+        return std::nullopt;
+    }
     // The row is about to be overwritten: the race it held is no longer in the main window.
     std::replace(state.formRowOf.begin(), state.formRowOf.end(), row + 1, 0);
-    state.formRowOf[static_cast<std::size_t>(*race)] = row + 1;
-    CopyIntoRow(record, form.rows[static_cast<std::size_t>(row)]);
+    state.formRowOf[raceRow] = row + 1;
+    CopyIntoRow(state.raceTable[raceRow], contents);
+    copied.Remember(row, contents);
     state.nextFormRow = (row + 1) % kRaceRowCount;
     ++state.pickedCount;
-    RebuildList(state);
+    RebuildRaceList(state);
     return row;
 }
 
@@ -256,7 +261,7 @@ std::optional<int> OmitRace(FileAccessState& state, MainFormInputs& form, Notifi
     row.Check1 = 0;
     state.pickedCount = std::max(0, state.pickedCount - 1);
     state.nextFormRow = mark - 1;
-    RebuildList(state);
+    RebuildRaceList(state);
     return mark - 1;
 }
 

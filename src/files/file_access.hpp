@@ -9,6 +9,7 @@
 
 #include "files/race_file.hpp"
 #include "files/saved_race_record.hpp"
+#include "model/copied_race_rows.hpp"
 #include "model/main_form_inputs.hpp"
 #include "model/notifier.hpp"
 
@@ -20,9 +21,12 @@ struct FileAccessState {
     std::filesystem::path openFile;  // the open race file, with its directory
     bool fileOpen = false;           // the "Open" check box
     bool readOnly = false;           // the open file must not be written (see RaceFileContents)
+    bool refused = false;            // the open file is no race file: nothing of it is listed
 
     int recordCount = 0;                     // races of the open file
     std::vector<SavedRaceRecord> raceTable;  // row n holds race n; row 0 is not used
+    // Per race like raceTable: why it is damaged (it is then listed so, and cannot be selected).
+    std::vector<std::optional<std::string>> damage;
     std::vector<int> formRowOf;  // per race: the main-window row 1-5 it was last copied into, or 0
 
     int selectedRow = 0;  // the list line last clicked, from 1
@@ -48,10 +52,6 @@ struct RaceEntryRow {
     std::string Text9;                                  // race number
 };
 
-// Says what is odd about a file that was read (or why it could not be): missing, unreadable,
-// ending with an incomplete record, too long. Returns true when its races can be listed.
-bool ReportRaceFileRead(const RaceFileRead& read, const std::string& name, Notifier& notifier);
-
 // The file name box changed: the open race file is closed.
 void CloseRaceFile(FileAccessState& state);
 
@@ -60,16 +60,23 @@ void CloseRaceFile(FileAccessState& state);
 // it, with a message that its races are kept.
 void OpenNew(FileAccessState& state, std::string_view fileName, Notifier& notifier);
 
-// "Open Existing": opens the file and lists its races; the next race number follows the last.
+// "Open Existing": opens the file (the name as typed, else with ".kst" added) and lists its
+// races; the next race number follows the last. A file most of whose records cannot be races is
+// refused: it stays open read-only with nothing listed. Records that cannot be races are listed
+// as damaged.
 void OpenExisting(FileAccessState& state, std::string_view fileName, Notifier& notifier);
 
 // "Add to File": writes the entry row as race Text9 (replacing it or extending the file by one
-// race) and appends its line to the list. A refused number or a failed write changes nothing.
+// race) and lists it. A race without a time, a distance or a unit, a refused number or a failed
+// write changes nothing. When another program changed the file since it was read, nothing is
+// written: the file is read again and listed as it now is.
 void AddToFile(FileAccessState& state, const RaceEntryRow& entry, Notifier& notifier);
 
-// "Select Race": copies the race on the clicked line into main-window row nextFormRow and marks
-// it in the list. Returns the row it filled (0-4), nothing when it refused.
-std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, Notifier& notifier);
+// "Select Race": copies the race on the clicked line into main-window row nextFormRow, remembers
+// the copy in `copied` and marks it in the list. A typed race in that row is replaced only when
+// the user says so. Returns the row it filled (0-4), nothing when it refused or was cancelled.
+std::optional<int> SelectRace(FileAccessState& state, MainFormInputs& form, CopiedRaceRows& copied,
+                              Notifier& notifier);
 
 // "Omit Race": takes the race on the clicked line out of its main-window row, which the next
 // selection then fills. Returns the row it emptied (0-4), nothing when it refused.

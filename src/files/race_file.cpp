@@ -1,17 +1,69 @@
 #include "files/race_file.hpp"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <fstream>
+#include <chrono>
 #include <system_error>
-
-#include "files/file_descriptor.hpp"
+#include <thread>
+#include <vector>
 
 namespace kestrova {
 namespace {
+
+// How long a read or a write waits for another program to let go of the file's lock.
+constexpr int kLockPasses = 300;
+constexpr std::chrono::milliseconds kLockPause{10};
+
+std::string ErrorText(int error) {
+    if (error == EWOULDBLOCK) {
+        return "another program keeps the file locked";
+    }
+    return std::system_category().message(error);
+}
+
+// A file descriptor closed when it goes out of scope (a close after a failure is not reported).
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int Get() const { return fd_; }
+    // Closes the file and gives the error of the close, 0 when it succeeded.
+    int Close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+  private:
+    int fd_;
+};
+
+// Takes an advisory lock on the whole file (LOCK_SH or LOCK_EX), held until the descriptor is
+// closed. Waits a few seconds at most for another program's lock; gives 0 or the error
+// (EWOULDBLOCK when the file stayed locked).
+int LockFile(int fd, int operation) {
+    for (int pass = 0; pass < kLockPasses; ++pass) {
+        if (::flock(fd, operation | LOCK_NB) == 0) {
+            return 0;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return errno;
+        }
+        std::this_thread::sleep_for(kLockPause);
+    }
+    return EWOULDBLOCK;
+}
 
 // Writes all of `size` bytes at `offset`; gives 0 or the error. Each pass writes at least one
 // byte or fails, so the number of passes is bounded by the size (plus interrupted calls).
@@ -70,6 +122,21 @@ void Restore(int fd, off_t oldLength, off_t offset, const std::optional<RecordBy
     }
 }
 
+// The records of a file's bytes, and what is odd about their number.
+void DecodeRecords(const std::vector<unsigned char>& bytes, std::uintmax_t length,
+                   RaceFileContents& contents) {
+    const std::size_t whole = bytes.size() / kRecordBytes;
+    contents.records.reserve(whole);
+    RecordBytes record{};
+    for (std::size_t n = 0; n < whole; ++n) {
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(n * kRecordBytes), kRecordBytes,
+                    record.begin());
+        contents.records.push_back(DecodeRecord(record));
+    }
+    contents.tooManyRecords = length / kRecordBytes > whole;
+    contents.incompleteBytes = contents.tooManyRecords ? 0 : length % kRecordBytes;
+}
+
 }  // namespace
 
 RaceFileRead ReadRaceFile(const std::filesystem::path& path) {
@@ -88,30 +155,27 @@ RaceFileRead ReadRaceFile(const std::filesystem::path& path) {
         read.reason = "it is not a file";
         return read;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        read.reason = ErrorText(errno);
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    int failure = fd.Get() < 0 ? errno : LockFile(fd.Get(), LOCK_SH);
+    if (failure == 0 && ::fstat(fd.Get(), &info) != 0) {
+        failure = errno;
+    }
+    if (failure != 0) {
+        read.reason = ErrorText(failure);
         return read;
     }
-    RaceFileContents& contents = read.contents;
-    RecordBytes bytes{};
-    auto* buffer = reinterpret_cast<char*>(bytes.data());
-    for (int n = 0; n < kMostRaceNumber; ++n) {
-        file.read(buffer, static_cast<std::streamsize>(bytes.size()));
-        const auto got = static_cast<std::uintmax_t>(file.gcount());
-        if (got < kRecordBytes) {
-            contents.incompleteBytes = got;
-            break;
-        }
-        contents.records.push_back(DecodeRecord(bytes));
-    }
-    if (contents.records.size() == static_cast<std::size_t>(kMostRaceNumber)) {
-        contents.tooManyRecords = file.peek() != std::ifstream::traits_type::eof();
-    }
-    if (file.bad()) {
+    const auto length = static_cast<std::uintmax_t>(info.st_size);
+    const std::uintmax_t most = kRecordBytes * static_cast<std::uintmax_t>(kMostRaceNumber);
+    const std::uintmax_t wanted = std::min(length, most + kRecordBytes - 1);
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(wanted));
+    if (ReadAllAt(fd.Get(), bytes.data(), bytes.size(), 0) != 0) {
         read.reason = "the file could not be read to its end";
         return read;
     }
+    bytes.resize(std::min<std::size_t>(bytes.size() / kRecordBytes * kRecordBytes,
+                                       static_cast<std::size_t>(most)));
+    DecodeRecords(bytes, length, read.contents);
     read.status = RaceFileStatus::Read;
     return read;
 }
@@ -121,42 +185,77 @@ std::optional<std::string> CreateRaceFile(const std::filesystem::path& path) {
     if (fd.Get() < 0) {
         return ErrorText(errno);
     }
-    return fd.Close();
+    if (const int error = fd.Close()) {
+        return ErrorText(error);
+    }
+    return std::nullopt;
 }
 
-std::optional<std::string> WriteRaceRecord(const std::filesystem::path& path,
-                                           const SavedRaceRecord& record) {
+namespace {
+
+// Whether the file still is what the writer read: the record to be replaced holds the bytes it
+// read, or the file has the length it read when the race extends it.
+RaceWriteStatus CheckExpected(int fd, off_t length, off_t offset,
+                              const RaceFileExpectation& expected, int& error) {
+    if (!expected.replaced) {
+        return static_cast<std::uintmax_t>(length) == expected.length ? RaceWriteStatus::Written
+                                                                      : RaceWriteStatus::Changed;
+    }
+    if (offset + static_cast<off_t>(kRecordBytes) > length) {
+        return RaceWriteStatus::Changed;
+    }
+    RecordBytes now{};
+    error = ReadAllAt(fd, now.data(), now.size(), offset);
+    if (error != 0) {
+        return RaceWriteStatus::Failed;
+    }
+    return now == *expected.replaced ? RaceWriteStatus::Written : RaceWriteStatus::Changed;
+}
+
+RaceWrite Failure(std::string reason) {
+    return {RaceWriteStatus::Failed, std::move(reason)};
+}
+
+}  // namespace
+
+RaceWrite WriteRaceRecord(const std::filesystem::path& path, const SavedRaceRecord& record,
+                          const RaceFileExpectation& expected) {
     FileDescriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
     if (fd.Get() < 0) {
-        return ErrorText(errno);
+        return Failure(ErrorText(errno));
+    }
+    if (const int error = LockFile(fd.Get(), LOCK_EX)) {
+        return Failure(ErrorText(error));
     }
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0) {
-        return ErrorText(errno);
+        return Failure(ErrorText(errno));
     }
     const off_t length = info.st_size;
     const off_t recordBytes = static_cast<off_t>(kRecordBytes);
     if (length % recordBytes != 0) {
-        return "the file ends with an incomplete record";
-    }
-    const off_t records = length / recordBytes;
-    if (record.raceNumber < 1 || record.raceNumber > records + 1) {
-        return "the file holds " + std::to_string(records) + " races now, so race " +
-               std::to_string(record.raceNumber) + " would leave a gap in it";
+        return Failure("the file ends with an incomplete record");
     }
     const off_t offset = (record.raceNumber - 1) * recordBytes;
-    std::optional<RecordBytes> oldRecord;
-    if (offset < length) {
-        oldRecord.emplace();
-        if (const int error = ReadAllAt(fd.Get(), oldRecord->data(), kRecordBytes, offset)) {
-            return ErrorText(error);
-        }
+    const bool extends = !expected.replaced;
+    if (record.raceNumber < 1 ||
+        (extends && static_cast<std::uintmax_t>(offset) != expected.length)) {
+        return Failure("race " + std::to_string(record.raceNumber) +
+                       " would leave a gap in the file");
     }
-    if (const int error = SyncedWrite(fd.Get(), EncodeRecord(record), offset)) {
-        Restore(fd.Get(), length, offset, oldRecord);
-        return ErrorText(error);
+    int error = 0;
+    const RaceWriteStatus check = CheckExpected(fd.Get(), length, offset, expected, error);
+    if (check != RaceWriteStatus::Written) {
+        return {check, error != 0 ? ErrorText(error) : std::string()};
     }
-    return fd.Close();
+    if (const int writeError = SyncedWrite(fd.Get(), EncodeRecord(record), offset)) {
+        Restore(fd.Get(), length, offset, expected.replaced);
+        return Failure(ErrorText(writeError));
+    }
+    if (const int closeError = fd.Close()) {
+        return Failure(ErrorText(closeError));
+    }
+    return {RaceWriteStatus::Written, {}};
 }
 
 }  // namespace kestrova

@@ -55,4 +55,8 @@ std::string RaceListLine(const SavedRaceRecord& record, int mainFormRow) {
     return line;
 }
 
+std::string DamagedRaceListLine(int raceNumber, std::string_view reason) {
+    return "  " + RightField(std::to_string(raceNumber), 3) + "  damaged: " + std::string(reason);
+}
+
 }  // namespace kestrova

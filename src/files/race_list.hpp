@@ -29,4 +29,8 @@ std::string FloatText(float value);
 // four each) and 56 (comment).
 std::string RaceListLine(const SavedRaceRecord& record, int mainFormRow);
 
+// The list line of a record that cannot be a race: its position as the race number, then
+// "damaged:" and why, in place of its values.
+std::string DamagedRaceListLine(int raceNumber, std::string_view reason);
+
 }  // namespace kestrova

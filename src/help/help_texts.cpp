@@ -22,7 +22,7 @@ constexpr std::array<HelpTopicInfo, kHelpTopicCount> kTopics = {{
     {HelpTopic::AgeEffects, "Effects of Age", "effects-of-age", "age_effects", 8680, 6500, 6320,
      1750},
     {HelpTopic::Printing, "Information on printing", "information-on-printing", "printing", 6750,
-     2700, 4700, 2370},
+     2700, kHelpLinkHidden, kHelpLinkHidden},
 }};
 
 constexpr std::array<HelpTopicLink, 8> kTopicLinks = {{

@@ -13,7 +13,11 @@ namespace kestrova {
 inline constexpr int kHelpLinePitch = 195;       // the height of one printed line
 inline constexpr int kHelpCharacterPitch = 105;  // the width of one character
 inline constexpr int kHelpLinkHidden = 9999;     // a link placed here lies outside the window
-inline constexpr int kHelpLinkWidth = 420;       // the link "here"
+// A help text starts one line below the window's top edge, as the texts of the topics and
+// references windows do (they start with an empty line). The help text window is that much
+// higher than its topic's height, and its link and "Close" button stand that much lower.
+inline constexpr int kHelpTextTop = kHelpLinePitch;
+inline constexpr int kHelpLinkWidth = 420;  // the link "here"
 inline constexpr int kHelpLinkHeight = 255;
 inline constexpr int kHelpCloseWidth = 735;  // every "Close" button of these windows
 inline constexpr int kHelpCloseHeight = 375;
@@ -43,8 +47,8 @@ struct HelpTopicInfo {
     std::string_view file;   // the text's file, without ".txt"
     int helpWidth;           // the window's width and height
     int helpHeight;
-    int helpLinkLeft;  // the link "here" inside the window (kHelpLinkHidden: outside it)
-    int helpLinkTop;
+    int helpLinkLeft;  // the link "here" beside the text (kHelpLinkHidden: outside the window)
+    int helpLinkTop;   // from the text's first line
 };
 
 // Every help text, in the order of HelpTopic.

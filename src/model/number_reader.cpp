@@ -5,6 +5,8 @@
 #include <limits>
 #include <system_error>
 
+#include "model/number_text.hpp"
+
 namespace kestrova {
 namespace {
 
@@ -124,6 +126,13 @@ std::optional<double> ReadWholeNumber(std::string_view text) {
         return std::nullopt;
     }
     return ConvertPrefix(text.substr(start, length));
+}
+
+std::optional<std::string> SlipReadingNote(std::string_view text) {
+    if (SkipBlanks(text, 0) == text.size() || ReadWholeNumber(text)) {
+        return std::nullopt;
+    }
+    return "read as " + PlainNumberText(ReadAsNumber(text));
 }
 
 }  // namespace kestrova

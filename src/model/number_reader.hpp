@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kestrova {
@@ -17,5 +18,10 @@ bool StartsWithNumber(std::string_view text);
 // The value of a text that is one decimal number as a whole (leading and trailing blanks
 // allowed), or nothing when any other character follows the number or no number is there.
 std::optional<double> ReadWholeNumber(std::string_view text);
+
+// What a text that is not one clean number is read as, for the mark on its box: "read as 2" for
+// "2O", "read as 0" for "abc". Nothing for a clean number and for a text of blanks only (an
+// empty box), which are read as they stand.
+std::optional<std::string> SlipReadingNote(std::string_view text);
 
 }  // namespace kestrova

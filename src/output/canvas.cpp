@@ -46,12 +46,14 @@ bool ClipEdge(double p, double q, double& t0, double& t1) {
     return t0 <= t1;
 }
 
-// The part of the line inside [0, width] x [0, height] (Liang-Barsky), or nothing. A line that
-// lies wholly inside comes back unchanged.
-std::optional<CanvasLine> ClipLine(CanvasLine line, double width, double height) {
-    const auto inside = [&](double x, double y) {
-        return x >= 0.0 && x <= width && y >= 0.0 && y <= height;
-    };
+bool Inside(const CanvasRect& area, double x, double y) {
+    return x >= area.left && x <= area.right && y >= area.top && y <= area.bottom;
+}
+
+// The part of the line inside the area (Liang-Barsky), or nothing. A line that lies wholly
+// inside comes back unchanged.
+std::optional<CanvasLine> ClipLine(CanvasLine line, const CanvasRect& area) {
+    const auto inside = [&area](double x, double y) { return Inside(area, x, y); };
     if (inside(line.x1, line.y1) && inside(line.x2, line.y2)) {
         return line;
     }
@@ -59,8 +61,9 @@ std::optional<CanvasLine> ClipLine(CanvasLine line, double width, double height)
     const double dy = line.y2 - line.y1;
     double t0 = 0.0;
     double t1 = 1.0;
-    if (!ClipEdge(-dx, line.x1, t0, t1) || !ClipEdge(dx, width - line.x1, t0, t1) ||
-        !ClipEdge(-dy, line.y1, t0, t1) || !ClipEdge(dy, height - line.y1, t0, t1)) {
+    if (!ClipEdge(-dx, line.x1 - area.left, t0, t1) ||
+        !ClipEdge(dx, area.right - line.x1, t0, t1) || !ClipEdge(-dy, line.y1 - area.top, t0, t1) ||
+        !ClipEdge(dy, area.bottom - line.y1, t0, t1)) {
         return std::nullopt;
     }
     const CanvasLine whole = line;
@@ -98,26 +101,51 @@ PaletteColour PaletteRgb(int index) {
     return kPalette[static_cast<std::size_t>(index)];
 }
 
+void Canvas::SetClip(std::optional<CanvasRect> clip) {
+    clip_ = clip;
+}
+
+std::optional<CanvasRect> Canvas::Visible() const {
+    CanvasRect area{0.0, 0.0, width_, height_};
+    if (clip_) {
+        area = {std::max(area.left, clip_->left), std::max(area.top, clip_->top),
+                std::min(area.right, clip_->right), std::min(area.bottom, clip_->bottom)};
+    }
+    if (!AllFinite({area.left, area.top, area.right, area.bottom}) || area.left > area.right ||
+        area.top > area.bottom) {
+        return std::nullopt;
+    }
+    return area;
+}
+
 void Canvas::Line(double x1, double y1, double x2, double y2, int colour) {
-    if (!AllFinite({x1, y1, x2, y2})) {
+    const std::optional<CanvasRect> area = Visible();
+    if (!area || !AllFinite({x1, y1, x2, y2})) {
         return;
     }
-    if (const auto clipped = ClipLine({x1, y1, x2, y2, colour}, width_, height_)) {
+    if (const auto clipped = ClipLine({x1, y1, x2, y2, colour}, *area)) {
         items_.emplace_back(*clipped);
     }
 }
 
 void Canvas::Circle(double x, double y, double r, int colour) {
-    if (!AllFinite({x, y, r}) || r <= 0.0) {
+    const std::optional<CanvasRect> area = Visible();
+    if (!area || !AllFinite({x, y, r}) || r <= 0.0) {
         return;
     }
     // The distance from the centre to the nearest point of the area.
-    const double dx = std::max({0.0 - x, 0.0, x - width_});
-    const double dy = std::max({0.0 - y, 0.0, y - height_});
+    const double dx = std::max({area->left - x, 0.0, x - area->right});
+    const double dy = std::max({area->top - y, 0.0, y - area->bottom});
     if (std::hypot(dx, dy) >= r) {
         return;
     }
-    items_.emplace_back(CanvasCircle{x, y, r, colour});
+    CanvasCircle circle{x, y, r, colour, std::nullopt};
+    const bool whollyInside =
+        x - r >= area->left && x + r <= area->right && y - r >= area->top && y + r <= area->bottom;
+    if (clip_ && !whollyInside) {
+        circle.clip = *area;
+    }
+    items_.emplace_back(circle);
 }
 
 void Canvas::Text(double x, double y, std::string text, int colour) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -30,6 +31,15 @@ inline constexpr double kCanvasFontPoints = 8.0;
 // characters count as digits).
 double NumberTextWidth(std::string_view text);
 
+// A rectangle in twips, edges included.
+struct CanvasRect {
+    double left = 0.0;
+    double top = 0.0;
+    double right = 0.0;
+    double bottom = 0.0;
+    bool operator==(const CanvasRect&) const = default;
+};
+
 struct CanvasLine {
     double x1 = 0.0;
     double y1 = 0.0;
@@ -44,6 +54,9 @@ struct CanvasCircle {
     double y = 0.0;
     double r = 0.0;
     int colour = 0;
+    // Only the part inside this rectangle is painted (a circle that reaches out of the clip
+    // rectangle in force when it was drawn).
+    std::optional<CanvasRect> clip;
     bool operator==(const CanvasCircle&) const = default;
 };
 
@@ -62,9 +75,16 @@ using CanvasItem = std::variant<CanvasLine, CanvasCircle, CanvasText>;
 // cut at the area's edges (and dropped when nothing of it lies on the area), a circle or text
 // that lies wholly off the area is dropped. So every coordinate kept is a finite number within
 // reach of the area, and painting it never needs an unchecked conversion.
+//
+// A clip rectangle narrows the area for the lines and circles drawn while it is set: lines are
+// cut at it, circles wholly outside it are dropped and those partly outside it keep it as their
+// clip. Texts ignore it.
 class Canvas {
   public:
     Canvas(double width, double height) : width_(width), height_(height) {}
+
+    // Sets (or, with nothing, removes) the clip rectangle for the lines and circles that follow.
+    void SetClip(std::optional<CanvasRect> clip);
 
     void Line(double x1, double y1, double x2, double y2, int colour);
     void Circle(double x, double y, double r, int colour);
@@ -77,8 +97,12 @@ class Canvas {
     const std::vector<CanvasItem>& Items() const { return items_; }
 
   private:
+    // The area's rectangle within the clip rectangle; nothing when they do not meet.
+    std::optional<CanvasRect> Visible() const;
+
     double width_;
     double height_;
+    std::optional<CanvasRect> clip_;
     std::vector<CanvasItem> items_;
 };
 

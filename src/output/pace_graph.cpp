@@ -168,9 +168,16 @@ bool DrawPaceGraph(ModelState& state, int comparisonScroll, Canvas& canvas, Noti
     const double level = comparisonScroll / 1000.0;
     frame.withComparison = level > 0.0;
     DrawGraphFrame(frame, canvas);
+    // The marks and curves stay inside the plot, off the labels and margins around it.
+    canvas.SetClip(kPlotArea);
     DrawRaceMarks(state, frame, canvas);
     DrawCurves(state, frame, level, canvas);
+    canvas.SetClip(std::nullopt);
     return true;
+}
+
+std::string GraphTitleLine(const std::string& runnerName, const std::string& date) {
+    return "Pace versus distance: " + runnerName + ", " + date;
 }
 
 }  // namespace kestrova

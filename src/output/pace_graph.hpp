@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
@@ -23,9 +24,14 @@ std::optional<int> PaceOffset(double p400);
 // record pace, performance level). Reads graphScale (1-4; anything else draws the log scale),
 // graphUnits ("m" metric, otherwise English) and the main window's comparison level bar
 // (comparisonScroll, tenths of a per cent). Leaves curDist at the last distance plotted and
-// perfLevel at the level of the last point. At comparison level 0 (no pace can be solved for)
-// the record pace and % of record pace curves are left out and a note says why. When the pace
+// perfLevel at the level of the last point. The race marks and curves are clipped to the plot's
+// rectangle. At comparison level 0 (no pace can be solved for) the record pace and % of record
+// pace curves are left out and a note in the legend says why. When the pace
 // axis cannot be placed, nothing is drawn, the notifier says so and the result is false.
 bool DrawPaceGraph(ModelState& state, int comparisonScroll, Canvas& canvas, Notifier& notifier);
+
+// The title line printed above the graph: "Pace versus distance: " the runner's name and the
+// date ("Joe Runner, 2026-12-06").
+std::string GraphTitleLine(const std::string& runnerName, const std::string& date);
 
 }  // namespace kestrova

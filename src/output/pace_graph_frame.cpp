@@ -12,7 +12,9 @@ namespace kestrova::pace_graph {
 namespace {
 
 constexpr int kLabelCount = 8;
-constexpr double kDistanceLabelY = 5200.0;  // twips
+constexpr const char* kNoComparisonNote = "No record pace at comparison level 0";
+constexpr double kNoComparisonNoteX = 5300.0;  // twips
+constexpr double kDistanceLabelY = 5200.0;     // twips
 
 // One marker line of a distance grid, with its label.
 struct Marker {
@@ -144,9 +146,9 @@ void Legend(const GraphFrame& frame, Canvas& canvas) {
     }
     canvas.Text(483.0 * kUnitX, 286.0 * kUnitY, "performance level", kLightMagenta);
     if (!frame.withComparison) {
-        // In the plot's top left, where the percentage curve would run.
-        canvas.Text(40.0 * kUnitX, 20.0 * kUnitY, "No record pace at comparison level 0",
-                    kLightRed);
+        // In the legend, on the lines the two missing curves would have, ending near the plot's
+        // right edge: clear of the distance labels along the plot's top.
+        canvas.Text(kNoComparisonNoteX, 262.0 * kUnitY, kNoComparisonNote, kLightRed);
     }
 }
 

@@ -13,6 +13,9 @@ inline constexpr double kPlotRight = 616.0;
 inline constexpr double kPlotTop = 5.0;
 inline constexpr double kPlotBottom = 305.0;
 inline constexpr double kPlotWidth = kPlotRight - kPlotLeft;  // 588
+// The plot's rectangle in twips: the curves and race marks are clipped to it.
+inline constexpr CanvasRect kPlotArea = {kPlotLeft * kUnitX, kPlotTop* kUnitY, kPlotRight* kUnitX,
+                                         kPlotBottom* kUnitY};
 
 // The log scale: 196 grid units per decade of distance, 0 at 100 m.
 inline constexpr double kLog10 = 2.30259;

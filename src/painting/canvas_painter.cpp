@@ -32,8 +32,18 @@ class ItemPainter {
     }
     void operator()(const CanvasCircle& circle) const {
         UsePen(circle.colour);
+        if (circle.clip) {
+            painter_.save();
+            const CanvasRect& clip = *circle.clip;
+            painter_.setClipRect(QRectF(QPointF(clip.left * scaleX_, clip.top * scaleY_),
+                                        QPointF(clip.right * scaleX_, clip.bottom * scaleY_)),
+                                 Qt::IntersectClip);
+        }
         painter_.drawEllipse(QPointF(circle.x * scaleX_, circle.y * scaleY_), circle.r * scaleX_,
                              circle.r * scaleY_);
+        if (circle.clip) {
+            painter_.restore();
+        }
     }
     void operator()(const CanvasText& text) const {
         UsePen(text.colour);
@@ -57,7 +67,8 @@ class ItemPainter {
 }  // namespace
 
 QFont CanvasFont() {
-    QFont font("Arial");
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(kCanvasFontPoints);
     return font;

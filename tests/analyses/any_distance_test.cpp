@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "support/model_fixtures.hpp"
 
@@ -103,12 +106,58 @@ TEST_F(CalculateSpecialTest, LevelLineOfTheWorkedExample) {
 // A comparison level of 0 leaves the comparison time and its per cent blank.
 TEST_F(CalculateSpecialTest, ZeroComparisonLevelLeavesTheComparisonBlank) {
     const SpecialResult result = Calculate(Inputs("10", DistanceUnit::Kilometers, 1), 0.0);
-    EXPECT_EQ(
-        result.Text4,
-        "     37:03       5:58         3:42           1:29                                    80");
+    EXPECT_EQ(result.Text4,
+              "     37:03       5:58         3:42           1:29"
+              "                                      80");
     ASSERT_TRUE(result.Text5.has_value());
     EXPECT_EQ(*result.Text5, "     46:36       7:30         4:40           1:52                 ");
     EXPECT_FALSE(ShowsANonNumber(result.Text4 + *result.Text5));
+}
+
+// Each heading word ends in the column of its figure's last digit, over both lines, whatever the
+// widths of the figures (hours, three-digit per cents, no comparison).
+TEST_F(CalculateSpecialTest, HeadingWordsStandOverTheirFigures) {
+    EXPECT_EQ(SpecialHeadingText(SpecialLine::Level),
+              "      Time     Per Mi       Per km        Per 400         Record        %Spd      "
+              "P.Level");
+    EXPECT_EQ(SpecialHeadingText(SpecialLine::Hill),
+              "      Time     Per Mi       Per km        Per 400         Record");
+    struct Case {
+        const char* kilometres;
+        double level;
+        int analysis;
+    };
+    const Case cases[] = {
+        {"10", 1.0, 1}, {"15", 0.5, 1}, {"100", 1.0, 1}, {"3", 0.0, 1}, {"42", 1.05, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kilometres);
+        const SpecialResult result =
+            Calculate(Inputs(c.kilometres, DistanceUnit::Kilometers, c.analysis, "0.02"), c.level);
+        ASSERT_TRUE(result.computed);
+        ASSERT_TRUE(result.Text5.has_value());
+        const std::pair<std::string, std::string> lines[] = {
+            {SpecialHeadingText(SpecialLine::Level), result.Text4},
+            {SpecialHeadingText(SpecialLine::Hill), *result.Text5}};
+        for (const auto& [heading, line] : lines) {
+            SCOPED_TRACE(heading + "\n" + line);
+            std::size_t words = 0;
+            for (const char* word :
+                 {"Time", "Per Mi", "Per km", "Per 400", "Record", "%Spd", "P.Level"}) {
+                const std::size_t at = heading.find(word);
+                const std::string_view name(word);
+                const bool blank = c.level == 0.0 && (name == "Record" || name == "%Spd");
+                if (at == std::string::npos || blank) {
+                    continue;
+                }
+                ++words;
+                const std::size_t end = at + name.size() - 1;
+                ASSERT_LT(end, line.size()) << word;
+                EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(line[end]))) << word;
+                EXPECT_TRUE(end + 1 == line.size() || line[end + 1] == ' ') << word;
+            }
+            EXPECT_GE(words, 3u);
+        }
+    }
 }
 
 // Inputs that cannot be computed are refused with a message and change nothing; a slope the

@@ -161,13 +161,42 @@ TEST(SlopeTable, ExamplePacesInBothUnitsAndGradeDefinitions) {
 }
 
 // Range 4 goes beyond the descent where the climbing term turns positive again (-0.25); its
-// cells keep what the formulas give, and an hour or more shows as its last 7 characters.
-TEST(SlopeTable, SteepestRangeKeepsTheFormulasNumbers) {
+// cells keep what the formulas give. A pace of an hour or more is shown whole, reaching into the
+// blanks before its cell, or moving the columns after it when those are too few.
+TEST(SlopeTable, SteepestRangeShowsHoursWhole) {
     const auto lines = SlopeLines(4, 1, PaceUnit::Mile);
+    EXPECT_EQ(lines[3],
+              "   -0.36   -0.30   -0.24   -0.18   -0.12   -0.06    0.00    0.06    0.12    0.18"
+              "    0.24    0.30    0.36");
     EXPECT_EQ(lines[5],
               "    3:20    3:07    2:56    2:38    2:33    2:40    3:00    3:36    4:33"
               "    5:53    7:36    9:43   12:12  ");
-    EXPECT_EQ(Cell(lines[23], 12), "42:32  ");  // 1:42:32 per mile at 0.36
+    EXPECT_EQ(lines[16],
+              "   10:27    9:08    8:07    6:36    6:12    6:46    8:30   11:42   16:35"
+              "   23:16   31:44   42:00   54:01  ");
+    EXPECT_EQ(lines[18],
+              "   11:49   10:15    9:03    7:16    6:48    7:28    9:30   13:15   19:01"
+              "   26:52   36:49   48:47 1:07:52  ");
+    EXPECT_EQ(lines[23],
+              "   15:20   13:04   11:22    8:54    8:14    9:10   12:00   17:16   25:19"
+              "   36:18   50:09 1:07:02 1:42:32  ");
+    EXPECT_EQ(SlopeLines(4, 1, PaceUnit::Kilometer)[23].substr(97), "1:10:04  ");
+
+    // Cells under an hour stay as they were; the hour cells keep their ends in line.
+    std::vector<std::vector<std::string>> cells = {{"   --  ", "1:07:52  "},
+                                                   {"12:00  ", " 7:00  "}};
+    std::vector<std::string> laid;
+    EXPECT_EQ(LayOutSlopeRows(cells, laid)[1], 0);
+    EXPECT_EQ(laid[0], "      -- 1:07:52  ");
+    EXPECT_EQ(laid[1], "   12:00    7:00  ");
+    // Ten hours and more, or a cell before it that leaves too few blanks, widen the table.
+    cells = {{"   45.3", "12:07:52  ", " 3:00  "}, {" 2:00  ", " 7:00  ", " 3:00  "}};
+    const auto shifts = LayOutSlopeRows(cells, laid);
+    EXPECT_EQ(shifts[0], 0);
+    EXPECT_EQ(shifts[1], 3);
+    EXPECT_EQ(shifts[2], 3);
+    EXPECT_EQ(laid[0], "      45.3 12:07:52    3:00  ");
+    EXPECT_EQ(laid[1], "    2:00       7:00    3:00  ");
     const auto rows = ComputeSlopeTable({4, 2, PaceUnit::Kilometer});
     for (const SlopeTableRow& row : rows) {
         for (const SlopeTableCell& cell : row.cells) {

@@ -67,7 +67,13 @@ TEST_F(ActivityWindowTest, FillsAFreeRowWithoutAsking) {
     EXPECT_EQ(context_.RowsSet()[0].second, ActivityRaceRow(5000, 1250));
 }
 
-TEST_F(ActivityWindowTest, AsksBeforeReplacingARowThatHoldsARace) {
+TEST_F(ActivityWindowTest, AsksBeforeReplacingATypedRaceOnly) {
+    RaceRowInputs& typed = context_.Form().rows[3];
+    typed.Text1 = "";
+    typed.Text2 = "40";
+    typed.Text3 = "00";
+    typed.Text4 = "10";
+    typed.SelectUnit(DistanceUnit::Kilometers);
     ActivityWindow* window = Open("run.fit");
     ASSERT_NE(window, nullptr);
     window->Row().setCurrentIndex(3);
@@ -76,7 +82,7 @@ TEST_F(ActivityWindowTest, AsksBeforeReplacingARowThatHoldsARace) {
     window->FillRow();
     ASSERT_EQ(context_.Notifier().Questions().size(), 1u);
     EXPECT_EQ(context_.Notifier().Questions()[0],
-              (Question{"Race row 4 already holds a race. Replace it with the whole activity?",
+              (Question{"Row 4 holds 10 km in 40:00. Replace it with the whole activity?",
                         "Import race", "Replace", "Cancel"}));
     EXPECT_TRUE(context_.RowsSet().empty());
     context_.Notifier().AnswerWith(true);
@@ -84,6 +90,11 @@ TEST_F(ActivityWindowTest, AsksBeforeReplacingARowThatHoldsARace) {
     ASSERT_EQ(context_.RowsSet().size(), 1u);
     EXPECT_EQ(context_.RowsSet()[0].first, 3);
     EXPECT_EQ(context_.RowsSet()[0].second.Text4, "5.20");
+    // The imported race is not one the user typed: replacing it again asks nothing.
+    window->Row().setCurrentIndex(3);
+    window->FillRow();
+    EXPECT_EQ(context_.Notifier().Questions().size(), 2u);
+    EXPECT_EQ(context_.RowsSet().size(), 2u);
 }
 
 TEST_F(ActivityWindowTest, RefusesABadFileAndChangesNothing) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +14,7 @@
 
 #include "analyses/any_distance.hpp"
 #include "app/any_distance_window.hpp"
+#include "app/slip_marks.hpp"
 #include "app/text_canvas.hpp"
 #include "window_context_fixture.hpp"
 
@@ -31,7 +36,14 @@ class AnyDistanceWindowTest : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QString Text(const char* box) { return Find<QLineEdit>(box)->text(); }
+    // The text of a box: a text box, or one of the result lines Text4 and Text5.
+    QString Text(const char* box) {
+        const QString name = QLatin1String(box);
+        if (name == "Text4" || name == "Text5") {
+            return Find<QLabel>(box)->text();
+        }
+        return Find<QLineEdit>(box)->text();
+    }
     void SetText(const char* box, const char* text) { Find<QLineEdit>(box)->setText(text); }
     void Click(const char* button) { Find<QAbstractButton>(button)->click(); }
     bool Enabled(const char* button) { return Find<QPushButton>(button)->isEnabled(); }
@@ -68,12 +80,19 @@ TEST_F(AnyDistanceWindowTest, StartsWithItsStartingContents) {
 
     SetText("Text3", "-0.3");
     EXPECT_EQ(Text("Text2"), "-0.3145");
+    EXPECT_FALSE(HasReadingMark(Find<QLineEdit>("Text3")));
+    SetText("Text3", "abc");  // a slip is marked, and read as it always was
+    EXPECT_TRUE(HasReadingMark(Find<QLineEdit>("Text3")));
+    EXPECT_EQ(Find<QLineEdit>("Text3")->toolTip(), "read as 0");
+    EXPECT_EQ(Text("Text2"), "0.0000");
+    SetText("Text1", "5k");
+    EXPECT_EQ(Find<QLineEdit>("Text1")->toolTip(), "read as 5");
     SetText("Text3", "1.5");
     EXPECT_EQ(Text("Text2"), "");
 }
 
-// The pace unit switch and its note come with the two tables only; Text5 is written only by the
-// constant slope.
+// The pace unit switch and its note come with the two tables only; Text5 shows the constant
+// slope's line and is cleared by every other analysis.
 TEST_F(AnyDistanceWindowTest, AnalysesTablesAndThePaceUnit) {
     window_ = Open();
     SetText("Text1", "10");
@@ -101,8 +120,44 @@ TEST_F(AnyDistanceWindowTest, AnalysesTablesAndThePaceUnit) {
     Click("Option5");
     SetText("Text1", "5");
     Click("Command1");
+    EXPECT_EQ(Text("Text5"), "");
+    Click("Option2");
+    SetText("Text1", "10");
+    Click("Command1");
     EXPECT_EQ(Text("Text5"), hill);
+    Click("Option1");
+    Click("Command1");
+    EXPECT_EQ(Text("Text5"), "");
     EXPECT_TRUE(context_.Notifier().Messages().empty());
+}
+
+// Each result line has a caption and a column heading in the line's own fixed-pitch font, whose
+// text starts at the same x as the line's, so that each word stands over its figure.
+TEST_F(AnyDistanceWindowTest, HeadingsLineUpWithTheResultLines) {
+    window_ = Open();
+    window_->show();
+    Click("Option2");
+    Click("Command1");
+    EXPECT_EQ(Find<QLabel>("Label9")->text(), "Predicted time on the slope:");
+    const std::pair<const char*, const char*> pairs[] = {{"Label5", "Text4"}, {"Label10", "Text5"}};
+    for (const auto& [headingName, lineName] : pairs) {
+        SCOPED_TRACE(headingName);
+        const QLabel* heading = Find<QLabel>(headingName);
+        const QLabel* line = Find<QLabel>(lineName);
+        EXPECT_FALSE(line->text().isEmpty());
+        EXPECT_EQ(heading->font(), line->font());
+        EXPECT_TRUE(QFontInfo(line->font()).fixedPitch());
+        EXPECT_EQ(heading->indent(), line->indent());
+        const auto textLeft = [this](const QLabel* label) {
+            return label->mapTo(window_, label->contentsRect().topLeft()).x() + label->margin();
+        };
+        EXPECT_EQ(textLeft(heading), textLeft(line));
+        // The whole line fits its box.
+        EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()),
+                  line->contentsRect().width());
+    }
+    EXPECT_EQ(Find<QLabel>("Label5")->text().toStdString(), SpecialHeadingText(SpecialLine::Level));
+    EXPECT_EQ(Find<QLabel>("Label10")->text().toStdString(), SpecialHeadingText(SpecialLine::Hill));
 }
 
 TEST_F(AnyDistanceWindowTest, ReopeningRestoresTheLastInputsAndComputesNothing) {

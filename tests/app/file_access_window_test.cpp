@@ -165,6 +165,25 @@ TEST_F(FileAccessWindowTest, SelectedRacesGoIntoTheMainWindowsRowsAtOnce) {
     EXPECT_EQ(ListLines()[1].left(2), "  ");
 }
 
+// The main window's row 1 holds a race the user typed: Select asks first, and Cancel leaves it.
+TEST_F(FileAccessWindowTest, SelectAsksBeforeReplacingATypedRaceInTheMainWindow) {
+    context_.Form().rows[0].Text1 = "1";
+    Open();
+    CreateFile("runs.kst");
+    AddRace("18.7", 3);
+    Find<QListWidget>("List1")->setCurrentRow(0);
+    Click("Command5");
+    ASSERT_EQ(context_.Notifier().Questions().size(), 1u);
+    EXPECT_EQ(context_.Notifier().Questions()[0].text,
+              "Row 1 holds 400 m in 1:00:58. Replace it with race 1?");
+    EXPECT_TRUE(context_.RowsSet().empty());
+    EXPECT_FALSE(Find<QPushButton>("Command7")->isEnabled());
+    context_.Notifier().AnswerWith(true);
+    Click("Command5");
+    EXPECT_EQ(context_.Form().rows[0].Text3, "18.7");
+    EXPECT_EQ(ListLines()[0].left(2), " 1");
+}
+
 TEST_F(FileAccessWindowTest, ClosingKeepsTheFileOpenAndItsList) {
     Open();
     CreateFile("runs");

@@ -4,11 +4,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QFile>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "app/graph_printing.hpp"
 #include "output/pace_graph.hpp"
 #include "window_context_fixture.hpp"
 
@@ -55,19 +58,27 @@ double MeanDifference(const QImage& image, const QImage& reference) {
     return sum / (3.0 * b.width() * b.height());
 }
 
-TEST_F(GraphWindowTest, DrawsTheGraphWithPrintAndCloseInTheirPlaces) {
+TEST_F(GraphWindowTest, DrawsTheGraphWithPrintAndCloseUnderIt) {
     GraphWindow* window = ShowGraphWindow(context_.Context());
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isWindow());
     EXPECT_EQ(window->View().Drawing().Items(), Drawing().Items());
     const int dpi = window->logicalDpiX();
-    EXPECT_EQ(window->size(), QSize(9090 * dpi / 1440, 5760 * window->logicalDpiY() / 1440));
+    const QSize drawing(9090 * dpi / 1440, 5760 * window->logicalDpiY() / 1440);
+    EXPECT_EQ(window->View().geometry().topLeft(), QPoint(0, 0));
+    EXPECT_GE(window->View().width(), drawing.width());
+    EXPECT_GE(window->View().height(), drawing.height());
     auto* print = window->findChild<QPushButton*>("Command2");
     auto* close = window->findChild<QPushButton*>("Command1");
     ASSERT_NE(print, nullptr);
     ASSERT_NE(close, nullptr);
-    EXPECT_EQ(print->geometry().left(), 6960 * dpi / 1440);
-    EXPECT_EQ(close->geometry().left(), 8040 * dpi / 1440);
+    // The buttons stand under the drawing, at the right, Print before Close, none over another.
+    for (const QPushButton* button : {print, close}) {
+        EXPECT_GE(button->geometry().top(), window->View().geometry().bottom());
+        EXPECT_TRUE(window->rect().contains(button->geometry()));
+    }
+    EXPECT_LT(print->geometry().right(), close->geometry().left());
+    EXPECT_GT(print->geometry().left(), window->width() / 2);
     // What the window shows is the drawing painted on white, repainted from what it keeps.
     const QImage shown = window->View().grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage painted = CanvasImage(Drawing(), 1.0).convertToFormat(QImage::Format_RGB32);
@@ -100,6 +111,48 @@ TEST_F(GraphWindowTest, AGraphThatCannotBeDrawnOpensNoWindow) {
     EXPECT_EQ(ShowGraphWindow(context_.Context()), nullptr);
     EXPECT_TRUE(context_.Owner()->findChildren<GraphWindow*>().empty());
     ASSERT_EQ(context_.Notifier().Messages().size(), 1u);
+}
+
+// The printed graph is the drawing alone, under a title line with the runner's name and the
+// date: the drawing's pixels are those of the drawing, and nothing else is on the page.
+TEST_F(GraphWindowTest, PrintsTheDrawingUnderATitleLine) {
+    context_.Form().txtname = "Ann Runner";
+    GraphWindow* window = ShowGraphWindow(context_.Context());
+    const QString title = window->PrintTitle();
+    EXPECT_EQ(title.toStdString(), "Pace versus distance: Ann Runner, " +
+                                       QDate::currentDate().toString(Qt::ISODate).toStdString());
+
+    const QImage drawing = CanvasImage(Drawing(), 1.0).convertToFormat(QImage::Format_RGB32);
+    QImage page(drawing.width() + 100, drawing.height() + 200, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    page.setDotsPerMeterX(drawing.dotsPerMeterX());
+    page.setDotsPerMeterY(drawing.dotsPerMeterY());
+    {
+        QPainter painter(&page);
+        PaintGraphPage(painter, QSizeF(page.size()), Drawing(), title);
+    }
+    // The drawing starts under the title: find its top by its first grid line's row.
+    int top = -1;
+    for (int y = 0; y < page.height() - drawing.height() && top < 0; ++y) {
+        if (page.copy(0, y, drawing.width(), drawing.height()) == drawing) {
+            top = y;
+        }
+    }
+    ASSERT_GT(top, 0);
+    const auto inked = [&page](QRect area) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (page.pixel(x, y) != qRgb(255, 255, 255)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(inked(QRect(0, 0, page.width(), top)));  // the title line
+    EXPECT_FALSE(inked(QRect(0, top + drawing.height(), page.width(),
+                             page.height() - top - drawing.height())));  // no buttons
+    EXPECT_FALSE(inked(QRect(drawing.width(), top, 100, drawing.height())));
 }
 
 TEST_F(GraphWindowTest, PrintAsksForAPrinter) {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -58,10 +59,11 @@ class HelpWindowsTest : public MainWindowTest {
         EXPECT_EQ(help.windowTitle(), "Help");
         EXPECT_TRUE(help.isVisible());
         EXPECT_EQ(help.Page().PrintedLines(), Written(topic));
-        const QPoint size = Pixels(help, info.helpWidth, info.helpHeight);
+        // The window is one line higher than its topic's size: the text's top margin.
+        const int height = info.helpHeight + kHelpTextTop;
+        const QPoint size = Pixels(help, info.helpWidth, height);
         EXPECT_EQ(help.size(), QSize(size.x(), size.y()));
-        EXPECT_EQ(help.CloseButton()->pos(),
-                  Pixels(help, info.helpWidth - 890, info.helpHeight - 920));
+        EXPECT_EQ(help.CloseButton()->pos(), Pixels(help, info.helpWidth - 890, height - 920));
         EXPECT_EQ(help.Page().palette().color(QPalette::Window), QColor(255, 255, 192));
     }
 
@@ -71,29 +73,84 @@ class HelpWindowsTest : public MainWindowTest {
 TEST_F(HelpWindowsTest, MainHelpReplacesAnOpenTextWithDataEntry) {
     Find<QAction>("ppinfo")->trigger();
     ExpectShows(HelpTopic::Printing);
-    EXPECT_EQ(OnlyHelp().Link()->pos(), Pixels(OnlyHelp(), 4700, 2370));
+    EXPECT_FALSE(OnlyHelp().Link()->isVisible());
     Click("Command5");
     ExpectShows(HelpTopic::DataEntry);
-    EXPECT_EQ(OnlyHelp().CloseButton()->pos(), Pixels(OnlyHelp(), 8780, 5280));
+    EXPECT_EQ(OnlyHelp().CloseButton()->pos(), Pixels(OnlyHelp(), 8780, 5280 + kHelpTextTop));
     Click("Command8");
     ExpectShows(HelpTopic::ComparisonLevels);
     OnlyHelp().CloseButton()->click();
     EXPECT_TRUE(OpenHelp().isEmpty());
 }
 
-TEST_F(HelpWindowsTest, TheLinkShowsOnlyInEffectsOfAgeAndPrintingAndOpensTheLevels) {
+TEST_F(HelpWindowsTest, TheLinkShowsOnlyInEffectsOfAgeAndOpensTheLevels) {
     for (const HelpTopicInfo& info : HelpTopics()) {
         HelpWindow* help = OpenHelpTopic(Window().Context(), info.topic);
-        const bool shown = info.topic == HelpTopic::AgeEffects || info.topic == HelpTopic::Printing;
+        const bool shown = info.topic == HelpTopic::AgeEffects;
         EXPECT_EQ(help->Link()->isVisible(), shown) << info.title;
         EXPECT_EQ(help->Page().rect().intersects(help->Link()->geometry()), shown) << info.title;
     }
     OpenHelpTopic(Window().Context(), HelpTopic::AgeEffects);
     HelpWindow& age = OnlyHelp();
-    EXPECT_EQ(age.Link()->pos(), Pixels(age, 6320, 1750));
+    EXPECT_EQ(age.Link()->pos(), Pixels(age, 6320, 1750 + kHelpTextTop));
     EXPECT_EQ(age.Link()->text(), "here");
     age.Link()->click();
     ExpectShows(HelpTopic::ComparisonLevels);
+}
+
+// A replaced help text keeps its window's place, however often it is replaced; and the window
+// (frame and all) stays on the screen, also when the main window stands at the screen's corner.
+TEST_F(HelpWindowsTest, ReplacedTextsKeepTheirPlaceOnTheScreen) {
+    Window().show();
+    const QRect room = Window().screen()->availableGeometry();
+    Window().move(room.topLeft());
+    Click("Command5");
+    const QPoint start = OnlyHelp().pos();
+    for (int i = 0; i < 20; ++i) {
+        const HelpTopicInfo& info = HelpTopics()[static_cast<std::size_t>(i) % kHelpTopicCount];
+        SCOPED_TRACE(std::string(info.title));
+        OpenHelpTopic(Window().Context(), info.topic);
+        Click(i % 2 == 0 ? "Command8" : "Command5");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(OnlyHelp().pos(), start);
+    }
+    OnlyHelp().close();
+    Window().move(room.right() - 100, room.bottom() - 100);
+    for (const HelpTopicInfo& info : HelpTopics()) {
+        SCOPED_TRACE(std::string(info.title));
+        OpenHelpTopic(Window().Context(), info.topic);
+        QCoreApplication::processEvents();
+        const QRect frame = OnlyHelp().frameGeometry();
+        EXPECT_TRUE(room.contains(frame))
+            << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height()
+            << " in " << room.width() << "x" << room.height();
+    }
+}
+
+// Every help text starts one line below the window's top edge: the first line's height of the
+// page is bare, the second line holds text.
+TEST_F(HelpWindowsTest, TextsStartOneLineBelowTheTop) {
+    for (const HelpTopicInfo& info : HelpTopics()) {
+        SCOPED_TRACE(std::string(info.title));
+        HelpWindow* help = OpenHelpTopic(Window().Context(), info.topic);
+        help->CloseButton()->hide();
+        help->Link()->hide();
+        const QImage page = help->Page().grab().toImage();
+        const QRgb background = QColor(255, 255, 192).rgb();
+        const int margin = help->Page().Pixels(kHelpTextTop, Qt::Vertical);
+        const auto inked = [&page, background](int top, int bottom) {
+            for (int y = top; y < bottom; ++y) {
+                for (int x = 0; x < page.width(); ++x) {
+                    if (page.pixel(x, y) != background) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        EXPECT_FALSE(inked(0, margin - 1));
+        EXPECT_TRUE(inked(margin, 2 * margin));
+    }
 }
 
 TEST_F(HelpWindowsTest, EveryHelpButtonOpensItsText) {

@@ -19,6 +19,8 @@
 #include <QScrollBar>
 
 #include "app/race_rows_panel.hpp"
+#include "app/slip_marks.hpp"
+#include "app/text_canvas.hpp"
 #include "main_window_fixture.hpp"
 
 namespace kestrova {
@@ -224,6 +226,51 @@ QWidget* NextTabStop(QWidget* widget) {
         next = next->nextInFocusChain();
     }
     return next;
+}
+
+// A number box with characters after its number is marked with what it is read as, and the mark
+// goes when the text is a clean number or empty again; nothing pops up and Calculate reads the
+// box as before.
+TEST_F(MainWindowTest, TypingSlipsAreMarkedWithWhatTheyAreReadAs) {
+    QLineEdit* minutes = Find<QLineEdit>("Text2_1");
+    const QColor plain = minutes->palette().color(QPalette::Base);
+    struct Case {
+        const char* box;
+        const char* text;
+        const char* tip;  // empty: no mark
+    };
+    const Case cases[] = {
+        {"Text2_1", "2O", "read as 2"},
+        {"Text2_1", "2", ""},
+        {"Text3_1", "18.7s", "read as 18.7"},
+        {"Text4_0", "4OO", "read as 4"},
+        {"Text4_0", "", ""},
+        {"txtage", "3S", "read as 3"},
+        {"Text1_2", "abc", "read as 0"},
+        {"Text1_2", " 0 ", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " \"" + c.text + "\"");
+        QLineEdit* box = Find<QLineEdit>(c.box);
+        box->setText(c.text);
+        const bool marked = *c.tip != '\0';
+        EXPECT_EQ(HasReadingMark(box), marked);
+        EXPECT_EQ(box->toolTip(), c.tip);
+        EXPECT_EQ(box->palette().color(QPalette::Base) != plain, marked);
+    }
+    // The same race as with the clean number: "2O" minutes are 2 minutes.
+    Find<QLineEdit>("txtage")->setText("35");
+    Find<QLineEdit>("Text4_0")->setText("400");
+    Find<QLineEdit>("Text2_1")->setText("2");
+    Find<QAbstractButton>("Command1")->click();
+    const std::vector<std::string> clean = Find<TextCanvas>("Picture1")->Buffer().Lines();
+    Find<QLineEdit>("Text2_1")->setText("2O");
+    Find<QAbstractButton>("Command1")->click();
+    EXPECT_EQ(Find<TextCanvas>("Picture1")->Buffer().Lines(), clean);
+    EXPECT_TRUE(notifier_.Messages().empty());
+    // Clear empties the rows, and the marks go with their texts.
+    Find<QAbstractButton>("Command7")->click();
+    EXPECT_FALSE(HasReadingMark(Find<QLineEdit>("Text2_1")));
 }
 
 TEST_F(MainWindowTest, TabRunsThroughTheRowsInOrder) {

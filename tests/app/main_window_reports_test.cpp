@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -19,6 +20,7 @@
 #include "app/graph_window.hpp"
 #include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
+#include "app/program_font.hpp"
 #include "app/program_lifetime.hpp"
 #include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
@@ -40,6 +42,9 @@ class MainWindowReportsTest : public MainWindowTest {
     // Opens every secondary window the main window's buttons and menus open; returns those
     // open.
     std::vector<QWidget*> OpenEverySecondaryWindow();
+    // Opens every window and checks that each control lies inside its window, apart from the
+    // others.
+    void ExpectControlsInsideTheirWindows();
 };
 
 TEST_F(MainWindowReportsTest, AnalyzeOpensOneAnalysisWindowWithTheAnalysis) {
@@ -68,7 +73,7 @@ TEST_F(MainWindowReportsTest, SpecialOpensOneWindowThatKeepsItsInputsForTheRun) 
     windows.front()->findChild<QLineEdit*>("Text1")->setText("8");
     windows.front()->findChild<QAbstractButton*>("Command1")->click();
     // No comparison at level 0: the line ends in the performance level alone.
-    const QString line = windows.front()->findChild<QLineEdit*>("Text4")->text();
+    const QString line = windows.front()->findChild<QLabel*>("Text4")->text();
     EXPECT_TRUE(line.contains(QString(20, QChar(' ')) + "      ")) << line.toStdString();
     windows.front()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -113,7 +118,7 @@ TEST_F(MainWindowReportsTest, OpenSpecialInformationFollowsEveryCalculate) {
     Find<QLineEdit>("Text4_3")->setText("");
     Calculate();
     EXPECT_EQ(special.Canvas().Buffer().Lines(), std::vector<std::string>{kOutOfDateText});
-    EXPECT_TRUE(special.findChild<QLineEdit*>("Text4")->text().isEmpty());
+    EXPECT_TRUE(special.findChild<QLabel*>("Text4")->text().isEmpty());
     special.findChild<QAbstractButton*>("Command1")->click();
     EXPECT_EQ(special.Canvas().Buffer().Lines(), std::vector<std::string>{kOutOfDateText});
 }
@@ -332,9 +337,9 @@ std::vector<QWidget*> MainWindowReportsTest::OpenEverySecondaryWindow() {
     return OpenSecondaryWindows(Window());
 }
 
-// In every window as it opens, the controls lie inside the window and none covers another. (The
-// graph's buttons stand on its drawing area, at their places on it.)
-TEST_F(MainWindowReportsTest, NoWindowHasOverlappingControls) {
+// In every window as it opens, the controls lie inside the window and none covers another (the
+// graph's buttons stand under its drawing, not on it).
+void MainWindowReportsTest::ExpectControlsInsideTheirWindows() {
     Window().show();
     Calculate();
     std::vector<QWidget*> windows = OpenEverySecondaryWindow();
@@ -348,17 +353,37 @@ TEST_F(MainWindowReportsTest, NoWindowHasOverlappingControls) {
                 controls.push_back(child);
             }
         }
-        const bool drawing = window->objectName() == "graphform";
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const QRect place = controls[i]->geometry();
             EXPECT_TRUE(window->rect().contains(place)) << controls[i]->objectName().toStdString();
-            for (std::size_t j = i + 1; j < controls.size() && !drawing; ++j) {
+            for (std::size_t j = i + 1; j < controls.size(); ++j) {
                 EXPECT_FALSE(place.intersects(controls[j]->geometry()))
                     << controls[i]->objectName().toStdString() << " and "
                     << controls[j]->objectName().toStdString();
             }
         }
     }
+}
+
+TEST_F(MainWindowReportsTest, NoWindowHasOverlappingControls) {
+    ExpectControlsInsideTheirWindows();
+}
+
+// The windows do not depend on the desktop's font: a desktop font much wider than the program's
+// (a fixed-pitch one, as a bare system without sans-serif fonts resolves "sans-serif" to, or a
+// wide sans-serif at a larger size) changes nothing of the above once the program has started.
+TEST_F(MainWindowReportsTest, WideDesktopFontKeepsControlsInsideTheirWindows) {
+    const QFont before = QApplication::font();
+    for (const char* family : {"Liberation Mono", "DejaVu Sans"}) {
+        SCOPED_TRACE(family);
+        QFont desktop(QString::fromLatin1(family));
+        desktop.setPointSizeF(before.pointSizeF() * 1.25);
+        QApplication::setFont(desktop);
+        UseProgramFont();  // as the program's start does
+        ExpectControlsInsideTheirWindows();
+        window_.reset();
+    }
+    QApplication::setFont(before);
 }
 
 // Escape closes every secondary window, whichever way it was opened.

@@ -34,7 +34,9 @@ class TestWindowContext {
             },
             [this](int row, const RaceRowInputs& contents) {
                 rowsSet_.emplace_back(row, contents);
+                form_.rows.at(static_cast<std::size_t>(row)) = contents;
             },
+            copiedRows_,
             &changes_,
             &dialogs_,
         };
@@ -67,6 +69,7 @@ class TestWindowContext {
     RecordingNotifier notifier_;
     RecordingDialogs dialogs_;
     std::unique_ptr<QWidget> owner_ = std::make_unique<QWidget>();
+    CopiedRaceRows copiedRows_;
     int reruns_ = 0;
     std::vector<std::pair<int, RaceRowInputs>> rowsSet_;
 };

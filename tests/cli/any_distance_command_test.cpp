@@ -15,8 +15,8 @@ namespace {
 using test_support::CallCli;
 using test_support::ScratchDirectory;
 
-// What the window shows for these inputs after "Calculate" on the start-up runner: Text4, Text5
-// when written, then the table.
+// What the window shows for these inputs after "Calculate" on the start-up runner: Text4 and
+// Text5 (when written) under their headings, then the table.
 std::string WindowText(const SpecialFormInputs& inputs) {
     MainFormInputs form;
     ModelState state = test_support::CalculatedState(form);
@@ -25,7 +25,10 @@ std::string WindowText(const SpecialFormInputs& inputs) {
     RecordingNotifier notifier;
     const SpecialResult result =
         CalculateSpecial(state, inputs, form.HScroll2 / 1000.0, memory, canvas, notifier);
-    return result.Text4 + "\n" + (result.Text5 ? *result.Text5 + "\n" : "") + canvas.Text();
+    const std::string hill =
+        result.Text5 ? SpecialHeadingText(SpecialLine::Hill) + "\n" + *result.Text5 + "\n" : "";
+    return SpecialHeadingText(SpecialLine::Level) + "\n" + result.Text4 + "\n" + hill +
+           canvas.Text();
 }
 
 TEST(SpecialCommand, PrintsWhatTheWindowShows) {
@@ -33,7 +36,8 @@ TEST(SpecialCommand, PrintsWhatTheWindowShows) {
     // The window's starting values: 5 km on the level, the prediction table's 5000 m time.
     auto call = CallCli({"special"}, directory.Path());
     EXPECT_EQ(call.status, kExitPrinted);
-    EXPECT_EQ(call.out.rfind("     18:07  ", 0), 0u);
+    EXPECT_EQ(call.out.rfind("      Time     Per Mi", 0), 0u);
+    EXPECT_NE(call.out.find("\n     18:07  "), std::string::npos);
     EXPECT_EQ(call.out, WindowText(SpecialFormInputs{}));
     EXPECT_EQ(call.err, "");
 
@@ -53,7 +57,7 @@ TEST(SpecialCommand, PrintsWhatTheWindowShows) {
     hill.Text3 = "-0.03";
     call = CallCli({"special", "--analysis", "slope", "--slope", "-0.03"}, directory.Path());
     EXPECT_EQ(call.out, WindowText(hill));
-    EXPECT_EQ(std::count(call.out.begin(), call.out.end(), '\n'), 2);
+    EXPECT_EQ(std::count(call.out.begin(), call.out.end(), '\n'), 4);
 
     // The marathon ignores the number.
     EXPECT_EQ(CallCli({"special", "--unit", "mara", "--distance", "3"}, directory.Path()).out,

@@ -85,6 +85,11 @@ TEST(SlopesCommand, RangeGradeDefinitionAndUnit) {
         EXPECT_EQ(call.status, kExitPrinted);
         EXPECT_EQ(call.out, Text(sink));
     }
+    // Paces of an hour or more are printed whole.
+    const auto steep = CallCli({"slopes", "--range", "4"}, directory.Path());
+    EXPECT_NE(steep.out.find("   48:47 1:07:52  \n"), std::string::npos);
+    EXPECT_NE(steep.out.find(" 1:07:02 1:42:32  \n"), std::string::npos);
+    EXPECT_EQ(steep.out.find(" 07:52"), std::string::npos);
     for (const char* range : {"0", "5", "two", "22", ""}) {
         const auto call = CallCli({"slopes", "--range", range}, directory.Path());
         EXPECT_EQ(call.status, kExitUsageOrFile);

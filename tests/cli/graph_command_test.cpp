@@ -59,6 +59,13 @@ TEST(GraphCommand, PrintsTheDrawingAsJsonInDrawingOrder) {
     EXPECT_EQ(CountOf(call.out, "{\"kind\": "), canvas.Items().size());
     EXPECT_EQ(CountOf(call.out, "\"text\": \"seconds"), 0u);  // one character per text
     EXPECT_EQ(CountOf(call.out, "\"text\": \"y\""), 1u);      // "440 yd"
+
+    // On the road scale the 5 km mark stands on the plot's left edge: clipped to the plot.
+    const auto road = CallCli({"graph", "--json", "--scale", "3"}, directory.Path());
+    EXPECT_EQ(CountOf(road.out,
+                      "\"clip\": {\"left\": 392, \"top\": 85, \"right\": 8624, "
+                      "\"bottom\": 5185}"),
+              2u);
 }
 
 TEST(GraphCommand, SavesPngAndSvgImages) {

@@ -86,5 +86,31 @@ TEST(RacesCommand, ReportsOddFilesAndNeverWrites) {
     EXPECT_EQ(CallCli({"races", "a.kst", "b.kst"}, directory.Path()).status, kExitUsageOrFile);
 }
 
+TEST(RacesCommand, RefusesAFileThatIsNoRaceFileAndMarksDamagedRecords) {
+    ScratchDirectory directory;
+    const std::string noise(3 * kRecordBytes, '\x01');
+    const auto path = directory.Write("noise.kst", noise);
+    const auto call = CallCli({"races", "noise.kst", "--json"}, directory.Path());
+    EXPECT_EQ(call.status, kExitUsageOrFile);
+    EXPECT_EQ(call.out, "");
+    EXPECT_EQ(call.err, "The file \"" + path.string() +
+                            "\" does not look like a saved race file (record 1: it holds race "
+                            "number 257 in place of 1).\n");
+    EXPECT_EQ(FileBytes(path), noise);
+
+    std::string damaged = TwoRaces();
+    damaged[84 + 8] = '\xff';  // race 2's minutes: a float that is not a number
+    damaged[84 + 9] = '\xff';
+    directory.Write("runs.kst", damaged);
+    const auto text = CallCli({"races", "runs.kst"}, directory.Path());
+    EXPECT_EQ(text.status, kExitPrinted);
+    EXPECT_NE(text.out.find("\n    2  damaged: minutes is not a finite number\n"),
+              std::string::npos);
+    const auto json = CallCli({"races", "runs.kst", "--json"}, directory.Path());
+    EXPECT_NE(
+        json.out.find(R"("distanceMeters": null, "damaged": "minutes is not a finite number"})"),
+        std::string::npos);
+}
+
 }  // namespace
 }  // namespace kestrova

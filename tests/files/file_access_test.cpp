@@ -3,79 +3,24 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <string>
 
+#include "file_access_fixture.hpp"
 #include "files/race_file.hpp"
 #include "files/race_list.hpp"
-#include "support/scratch_directory.hpp"
 #include "support/special_files.hpp"
 
 namespace kestrova {
 namespace {
 
+using test_support::Entry;
+using test_support::FileAccessTest;
 using test_support::FileBytes;
-using test_support::ScratchDirectory;
-
-SavedRaceRecord Race(int number, float seconds, const char* comment = "") {
-    SavedRaceRecord record;
-    record.raceNumber = static_cast<std::int16_t>(number);
-    record.minutes = 2.0F;
-    record.seconds = seconds;
-    record.number = 800.0F;
-    record.units[3] = kUnitMark;
-    SetComment(record, comment);
-    return record;
-}
-
-// A file of races 1 ... count, race n run in 100 + n seconds.
-std::string FileOf(int count) {
-    std::string bytes;
-    for (int n = 1; n <= count; ++n) {
-        const RecordBytes record = EncodeRecord(Race(n, 100.0F + static_cast<float>(n)));
-        bytes.append(record.begin(), record.end());
-    }
-    return bytes;
-}
-
-RaceEntryRow Entry(const std::string& raceNumber, const std::string& seconds) {
-    RaceEntryRow entry;
-    entry.Text2 = "2";
-    entry.Text3 = seconds;
-    entry.Text4 = "800";
-    entry.unitOption[3] = true;
-    entry.Text9 = raceNumber;
-    return entry;
-}
-
-class FileAccessTest : public ::testing::Test {
-  protected:
-    std::string PathOf(const char* name) const { return (directory_.Path() / name).string(); }
-    // A file holding races 1 ... count, opened with "Open Existing".
-    std::string OpenFileOf(int count, const char* name = "runs.kst") {
-        const std::string path = directory_.Write(name, FileOf(count)).string();
-        OpenExisting(state_, path, notifier_);
-        return path;
-    }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const Message& message : notifier_.Messages()) {
-            texts.push_back(message.text);
-        }
-        return texts;
-    }
-    void Click(int line) { state_.selectedRow = line; }
-    std::optional<int> SelectLine(int line) {
-        Click(line);
-        return SelectRace(state_, form_, notifier_);
-    }
-
-    ScratchDirectory directory_;
-    FileAccessState state_;
-    MainFormInputs form_;
-    RecordingNotifier notifier_;
-};
+using test_support::FileOf;
+using test_support::Race;
 
 TEST_F(FileAccessTest, OpenNewAppendsTheExtensionUnlessTheNameEndsInExactlyKst) {
     const struct {
@@ -130,7 +75,7 @@ TEST_F(FileAccessTest, AddingRaceOneToANewFileGivesEightyFourBytes) {
                                         std::string(60, 'c') + " "}));
 }
 
-TEST_F(FileAccessTest, ReplacingARaceAppendsASecondLineAndKeepsTheNextNumber) {
+TEST_F(FileAccessTest, ReplacingARaceListsItOnceAndKeepsTheNextNumber) {
     const std::string path = OpenFileOf(3);
     const std::string before = FileBytes(path);
     AddToFile(state_, Entry("2", "99"), notifier_);
@@ -139,12 +84,16 @@ TEST_F(FileAccessTest, ReplacingARaceAppendsASecondLineAndKeepsTheNextNumber) {
     EXPECT_EQ(after.substr(0, 84), before.substr(0, 84));
     EXPECT_EQ(after.substr(168), before.substr(168));
     EXPECT_EQ(DecodeRecord(*reinterpret_cast<const RecordBytes*>(after.data() + 84)).seconds, 99.F);
-    EXPECT_EQ(state_.listLines.size(), 4u);
-    EXPECT_EQ(state_.listLines[3], RaceListLine(Race(2, 99.0F), 0));
+    EXPECT_EQ(state_.listLines.size(), 3u);
+    EXPECT_EQ(state_.listLines[1], RaceListLine(Race(2, 99.0F), 0));
     EXPECT_EQ(state_.Text9, "4");
-    // The appended line shows race 2, and selecting it copies race 2.
-    ASSERT_EQ(SelectLine(4), 0);
+    // Line 2 shows the new race 2, and selecting it copies it; replacing it again keeps its mark.
+    ASSERT_EQ(SelectLine(2), 0);
     EXPECT_EQ(form_.rows[0].Text3, "99");
+    AddToFile(state_, Entry("2", "98"), notifier_);
+    EXPECT_EQ(state_.listLines, (std::vector<std::string>{RaceListLine(Race(1, 101.0F), 0),
+                                                          RaceListLine(Race(2, 98.0F), 1),
+                                                          RaceListLine(Race(3, 103.0F), 0)}));
 }
 
 TEST_F(FileAccessTest, FiveSelectionsFillRowsZeroToFourThenASixthIsRefused) {
@@ -203,7 +152,9 @@ TEST_F(FileAccessTest, StoredFloatsShowInTheirShortestFormInTheRaceRow) {
     OpenNew(state_, PathOf("new"), notifier_);
     AddToFile(state_, Entry("1", "18.7"), notifier_);
     form_.rows[0].SelectUnit(DistanceUnit::Miles);
+    notifier_.AnswerWith(true);
     SelectLine(1);
+    EXPECT_EQ(notifier_.Questions().size(), 1u);
     EXPECT_EQ(form_.rows[0].Text2, "2");
     EXPECT_EQ(form_.rows[0].Text3, "18.7");
     EXPECT_EQ(form_.rows[0].SelectedUnit(), DistanceUnit::Meters);
@@ -245,7 +196,9 @@ TEST_F(FileAccessTest, AFileEndingInAnIncompleteRecordIsListedButNotWritten) {
     EXPECT_TRUE(state_.fileOpen);
     EXPECT_FALSE(state_.CanAdd());
     AddToFile(state_, Entry("3", "1"), notifier_);
-    EXPECT_EQ(WriteRaceRecord(path, Race(1, 1.0F)), "the file ends with an incomplete record");
+    const RaceWrite write = WriteRaceRecord(path, Race(3, 1.0F), {2 * kRecordBytes, {}});
+    EXPECT_EQ(write.status, RaceWriteStatus::Failed);
+    EXPECT_EQ(write.reason, "the file ends with an incomplete record");
     EXPECT_EQ(FileBytes(path), bytes);
 }
 
@@ -307,7 +260,7 @@ TEST_F(FileAccessTest, AFullDiskGivesTheReason) {
     if (const auto skip = test_support::NotTheDevice("/dev/full", 1, 7)) {
         GTEST_SKIP() << *skip;
     }
-    EXPECT_EQ(WriteRaceRecord("/dev/full", Race(1, 1.0F)), "No space left on device");
+    EXPECT_EQ(WriteRaceRecord("/dev/full", Race(1, 1.0F), {}).reason, "No space left on device");
 }
 
 TEST_F(FileAccessTest, AReadOnlyFileIsLeftAsItWas) {
@@ -322,18 +275,113 @@ TEST_F(FileAccessTest, AReadOnlyFileIsLeftAsItWas) {
     EXPECT_EQ(FileBytes(path), FileOf(2));
 }
 
-TEST_F(FileAccessTest, RacesHoldingNoNumberAreListedButNotCopied) {
-    SavedRaceRecord race = Race(1, std::nanf(""));
-    race.number = 3.4028235e38F;
-    const RecordBytes bytes = EncodeRecord(race);
-    directory_.Write("odd.kst", std::string(bytes.begin(), bytes.end()));
-    OpenExisting(state_, PathOf("odd.kst"), notifier_);
-    EXPECT_EQ(state_.listLines[0].substr(14, 21), "    NaN 3.4028235E+38");
-    const MainFormInputs before = form_;
-    EXPECT_EQ(SelectLine(1), std::nullopt);
-    EXPECT_EQ(Messages(), std::vector<std::string>{
-                              "Race 1 holds a value that is not a number, so it cannot be used."});
-    EXPECT_EQ(form_, before);
+TEST_F(FileAccessTest, OpenExistingTriesTheNameThenTheNameWithItsExtension) {
+    const std::string path = directory_.Write("runs.kst", FileOf(2)).string();
+    OpenExisting(state_, PathOf("runs"), notifier_);
+    EXPECT_TRUE(notifier_.Messages().empty());
+    EXPECT_EQ(state_.openFile, path);
+    EXPECT_EQ(state_.listLines.size(), 2u);
+    // A file of the very name typed comes first.
+    directory_.Write("runs", FileOf(1));
+    OpenExisting(state_, PathOf("runs"), notifier_);
+    EXPECT_EQ(state_.openFile, PathOf("runs"));
+    EXPECT_EQ(state_.listLines.size(), 1u);
+    OpenExisting(state_, PathOf("none"), notifier_);
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"The file \"" + PathOf("none") + "\" does not exist."});
+    EXPECT_FALSE(std::filesystem::exists(PathOf("none.kst")));
+}
+
+TEST_F(FileAccessTest, ARaceWithoutTimeDistanceOrUnitIsNotAdded) {
+    const std::string path = OpenFileOf(2);
+    RaceEntryRow empty;
+    empty.Text9 = "3";
+    RaceEntryRow noUnit = Entry("3", "1");
+    noUnit.unitOption = {};
+    RaceEntryRow noTime = Entry("3", "");
+    noTime.Text2 = " ";
+    RaceEntryRow noNumber = Entry("1", "1");
+    noNumber.Text4 = "abc";
+    RaceEntryRow tooLong = Entry("3", "1");
+    tooLong.Text2 = "75.5";
+    const struct {
+        RaceEntryRow entry;
+        const char* message;
+    } cases[] = {
+        {empty, "The race cannot be added without a time, a distance number and a unit."},
+        {noUnit, "The race cannot be added without a unit."},
+        {noTime, "The race cannot be added without a time."},
+        {noNumber, "The race cannot be added without a distance number."},
+        {tooLong, "The race cannot be added: minutes 75.5 is neither under 60 nor a whole number."},
+    };
+    for (const auto& c : cases) {
+        notifier_.Clear();
+        AddToFile(state_, c.entry, notifier_);
+        EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
+    }
+    EXPECT_EQ(FileBytes(path), FileOf(2));
+    EXPECT_EQ(state_.listLines.size(), 2u);
+    EXPECT_EQ(state_.Text9, "3");
+    // A marathon needs no number, and a comment's control characters are stored as blanks.
+    RaceEntryRow marathon;
+    marathon.Text1 = "3";
+    marathon.unitOption[4] = true;
+    marathon.Text5 = "a\tb";
+    marathon.Text9 = "3";
+    notifier_.Clear();
+    AddToFile(state_, marathon, notifier_);
+    EXPECT_TRUE(notifier_.Messages().empty());
+    EXPECT_EQ(CommentText(state_.raceTable[3]).substr(0, 4), "a b ");
+    EXPECT_EQ(FileBytes(path).size(), 3 * kRecordBytes);
+}
+
+// Start-up sample races: row 1 holds 400 m in 58.3 s, row 2 800 m in 2:18.7.
+TEST_F(FileAccessTest, SelectAsksBeforeReplacingATypedRace) {
+    OpenFileOf(3);
+    form_.rows[1].Text4 = "1000";  // the user typed 1000 m into row 2
+    EXPECT_EQ(SelectLine(1), 0);   // row 1 holds the sample race: no question
+    EXPECT_TRUE(notifier_.Questions().empty());
+    const FileAccessState before = state_;
+    const MainFormInputs formBefore = form_;
+    EXPECT_EQ(SelectLine(2), std::nullopt);  // cancelled
+    ASSERT_EQ(notifier_.Questions().size(), 1u);
+    EXPECT_EQ(notifier_.Questions()[0], (Question{"Row 2 holds 1000 m in 2:19. Replace it "
+                                                  "with race 2?",
+                                                  "", "Replace", "Cancel"}));
+    EXPECT_EQ(form_, formBefore);
+    EXPECT_EQ(state_.listLines, before.listLines);
+    EXPECT_EQ(state_.nextFormRow, 1);
+    EXPECT_EQ(state_.pickedCount, 1);
+    notifier_.AnswerWith(true);
+    EXPECT_EQ(SelectLine(2), 1);
+    EXPECT_EQ(form_.rows[1].Text3 + form_.rows[1].Text4, "102800");
+}
+
+TEST(CopiedRaceRows, TellsTypedRacesFromCopiedSampleAndEmptyRows) {
+    CopiedRaceRows copied;
+    const std::array<RaceRowInputs, kRaceRowCount> samples = MainFormInputs::StartUpRows();
+    RaceRowInputs half;
+    half.Text1 = "1";
+    half.Text2 = "29";
+    half.Text3 = "58";
+    half.SelectUnit(DistanceUnit::HalfMarathon);
+    RaceRowInputs blank;
+    blank.Text1 = "  ";
+    blank.Check1 = 1;
+    EXPECT_TRUE(copied.HoldsTypedRace(0, half));
+    EXPECT_FALSE(copied.HoldsTypedRace(0, blank));
+    EXPECT_FALSE(copied.HoldsTypedRace(3, samples[3]));
+    EXPECT_TRUE(copied.HoldsTypedRace(2, samples[3]));  // a sample race in another row
+    copied.Remember(0, half);
+    half.Check1 = 1;
+    EXPECT_FALSE(copied.HoldsTypedRace(0, half));
+    EXPECT_TRUE(copied.HoldsTypedRace(1, half));
+    half.Text3 = "59";
+    EXPECT_TRUE(copied.HoldsTypedRace(0, half));
+    EXPECT_FALSE(copied.HoldsTypedRace(5, half));
+    EXPECT_EQ(RaceRowSummary(half), "half marathon in 1:29:59");
+    EXPECT_EQ(RaceRowSummary(samples[3]), "5 km in 18:07");
+    EXPECT_EQ(RaceRowSummary(blank), "no distance in no time");
 }
 
 }  // namespace

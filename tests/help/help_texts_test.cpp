@@ -33,11 +33,13 @@ bool IsBlank(const std::string& line) {
     return line.find_first_not_of(' ') == std::string::npos;
 }
 
-// Whether the text leaves the area left..right (twips) of every line it crosses between top and
-// bottom empty, so that nothing printed runs under a button or link placed there.
-bool LeavesEmpty(const std::vector<std::string>& lines, int left, int top, int right, int bottom) {
+// Whether the text, printed from textTop down, leaves the area left..right (twips) of every line
+// it crosses between top and bottom empty, so that nothing printed runs under a button or link
+// placed there.
+bool LeavesEmpty(const std::vector<std::string>& lines, int textTop, int left, int top, int right,
+                 int bottom) {
     for (std::size_t row = 0; row < lines.size(); ++row) {
-        const int rowTop = static_cast<int>(row) * kHelpLinePitch;
+        const int rowTop = textTop + static_cast<int>(row) * kHelpLinePitch;
         if (rowTop >= bottom || rowTop + kHelpLinePitch <= top) {
             continue;
         }
@@ -53,15 +55,16 @@ bool LeavesEmpty(const std::vector<std::string>& lines, int left, int top, int r
 }
 
 // Every line fits the window's width, with a margin at the right, and the "Close" button at the
-// bottom right covers no text.
-void ExpectFitsWindow(const std::vector<std::string>& lines, int width, int height) {
+// bottom right covers no text printed from textTop down.
+void ExpectFitsWindow(const std::vector<std::string>& lines, int width, int height,
+                      int textTop = 0) {
     const std::size_t columns = static_cast<std::size_t>((width - 240) / kHelpCharacterPitch);
     for (const std::string& line : lines) {
         EXPECT_LE(Length(line), columns) << line;
     }
     const int closeLeft = width - kHelpCloseFromRight;
     const int closeTop = height - kHelpCloseFromBottom;
-    EXPECT_TRUE(LeavesEmpty(lines, closeLeft, closeTop, closeLeft + kHelpCloseWidth,
+    EXPECT_TRUE(LeavesEmpty(lines, textTop, closeLeft, closeTop, closeLeft + kHelpCloseWidth,
                             closeTop + kHelpCloseHeight));
 }
 
@@ -105,19 +108,41 @@ TEST(HelpTexts, EachTextHasItsLinesAndParagraphsAndFitsItsWindow) {
         }
         EXPECT_EQ(text, c.lines);
         EXPECT_EQ(paragraphs, c.paragraphs);
+        // The window is kHelpTextTop higher than its topic says, and its text and buttons
+        // stand that much lower: the same as the text from the top at the topic's size.
         ExpectFitsWindow(lines, info.helpWidth, info.helpHeight);
     }
 }
 
-// The link "here" lies outside the window in every text but two. In "Effects of Age" it fills
-// the gap after "click" that ends the first line of the third paragraph.
+// The analysis says a runner who trains less than is typical for the curve has endurance beyond
+// what it shows (the best distance is probably longer), and more training the opposite.
+TEST(HelpTexts, AnalysisHelpAgreesWithTheVolumeVerdicts) {
+    std::string text;
+    for (const std::string& line : TopicLines(HelpTopic::Analysis)) {
+        text += line;
+    }
+    const std::size_t less = text.find("If you train less than that");
+    const std::size_t longer = text.find("probably longer");
+    const std::size_t more = text.find("if you train more");
+    const std::size_t shorter = text.find("probably shorter");
+    ASSERT_NE(less, std::string::npos);
+    ASSERT_NE(more, std::string::npos);
+    EXPECT_LT(less, longer);
+    EXPECT_LT(longer, more);
+    EXPECT_LT(more, shorter);
+    EXPECT_NE(shorter, std::string::npos);
+}
+
+// The link "here" lies outside the window in every text but "Effects of Age", where it fills the
+// gap after "click" that ends the first line of the third paragraph.
 TEST(HelpTexts, TheLinkFillsTheGapAfterClickInEffectsOfAgeOnly) {
     for (const HelpTopicInfo& info : HelpTopics()) {
-        const bool shown = info.topic == HelpTopic::AgeEffects || info.topic == HelpTopic::Printing;
+        const bool shown = info.topic == HelpTopic::AgeEffects;
         EXPECT_EQ(info.helpLinkLeft >= info.helpWidth, !shown) << info.title;
+        EXPECT_EQ(info.helpLinkTop >= info.helpHeight, !shown) << info.title;
         const std::vector<std::string> lines = TopicLines(info.topic);
         const int rowTop = LinkRow(info.helpLinkTop) * kHelpLinePitch;
-        EXPECT_TRUE(LeavesEmpty(lines, info.helpLinkLeft, rowTop,
+        EXPECT_TRUE(LeavesEmpty(lines, 0, info.helpLinkLeft, rowTop,
                                 info.helpLinkLeft + kHelpLinkWidth, rowTop + 1))
             << info.title;
     }

@@ -117,6 +117,22 @@ TEST(ReadAsNumber, TakesTheLongestNumericPrefix) {
     EXPECT_FALSE(ReadWholeNumber("").has_value());
 }
 
+// A text with characters after its number (or none at all) is noted with what it was read as;
+// a clean number, with blanks around it or not, and an empty box are not.
+TEST(SlipReadingNote, NotesWhatASlipWasReadAs) {
+    const std::vector<std::pair<const char*, const char*>> slips = {
+        {"2O", "read as 2"},      {"abc", "read as 0"},       {"1:30", "read as 1"},
+        {"-.5x", "read as -0.5"}, {"1e", "read as 1"},        {"0x10", "read as 0"},
+        {"5 km", "read as 5"},    {"58.3.1", "read as 58.3"}, {".", "read as 0"},
+    };
+    for (const auto& [text, note] : slips) {
+        EXPECT_EQ(SlipReadingNote(text), note) << text;
+    }
+    for (const char* clean : {"2", " 18.07 ", "-0.05", "1e3", "", "   ", "02", "+4"}) {
+        EXPECT_EQ(SlipReadingNote(clean), std::nullopt) << clean;
+    }
+}
+
 TEST(ReadAsNumber, NumbersBeyondTheDoubleRangeAreClampedOrZero) {
     constexpr double kLargest = std::numeric_limits<double>::max();
     const std::vector<std::pair<const char*, double>> cases = {

@@ -1,5 +1,7 @@
 #include "files/activity/activity_race_row.hpp"
 
+#include "model/copied_race_rows.hpp"
+
 #include <cmath>
 #include <cstdio>
 
@@ -92,9 +94,9 @@ bool RowHoldsRace(const RaceRowInputs& row) {
     return time != 0.0 || ReadAsNumber(row.Text4) != 0.0;
 }
 
-Question ReplaceRowQuestion(int row, const std::string& what) {
-    return Question{"Race row " + std::to_string(row + 1) +
-                        " already holds a race. Replace it with the " + what + "?",
+Question ReplaceRowQuestion(int row, const RaceRowInputs& current, const std::string& what) {
+    return Question{"Row " + std::to_string(row + 1) + " holds " + RaceRowSummary(current) +
+                        ". Replace it with the " + what + "?",
                     "Import race", "Replace", "Cancel"};
 }
 

@@ -27,8 +27,9 @@ RaceRowInputs ActivityRaceRow(double meters, double seconds);
 // Whether a row holds a race: a time or a distance number.
 bool RowHoldsRace(const RaceRowInputs& row);
 
-// What the user is asked before a row (0-4) that holds a race is replaced by `what`.
-Question ReplaceRowQuestion(int row, const std::string& what);
+// What the user is asked before row `row` (0-4), holding the race `current`, is replaced by
+// `what`: "Row 4 holds 10 km in 40:00. Replace it with the whole activity?".
+Question ReplaceRowQuestion(int row, const RaceRowInputs& current, const std::string& what);
 
 // The first row that holds no race, if any.
 std::optional<int> FirstFreeRow(const MainFormInputs& form);
