@@ -3,7 +3,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run test bench package fuzz clean
+.PHONY: all deps configure build run test lint bench package fuzz clean
 
 all: build
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	ctest --preset $(PRESET)
+
+# Formatting of every C++ file and clang-tidy's checks (.clang-tidy) on the plain C++ libraries.
+lint: configure
+	./scripts/lint.sh $(BUILD_DIR)
 
 bench: build
 	./$(BUILD_DIR)/bench/kestrova_bench

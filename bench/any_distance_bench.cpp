@@ -7,7 +7,7 @@
 namespace kestrova {
 namespace {
 
-// The curve of the pacing strategies' worked example.
+// The age-35 men's curve the pacing strategy tests use.
 ModelState ExampleCurve() {
     ModelState state;
     state.anaerobicEnergy = 230000;

@@ -3,10 +3,10 @@
 #include <QGuiApplication>
 #include <array>
 
-#include "app/canvas_image.hpp"
 #include "model/calculate.hpp"
 #include "model/start_up_state.hpp"
 #include "output/pace_graph.hpp"
+#include "painting/canvas_image.hpp"
 
 namespace kestrova {
 namespace {

@@ -26,6 +26,8 @@ packages=(
     file
     clang-14
     libclang-rt-14-dev
+    clang-format
+    clang-tidy
 )
 
 missing=()

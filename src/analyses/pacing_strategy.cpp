@@ -8,13 +8,14 @@
 #include "model/distance_unit.hpp"
 #include "model/endurance_factor.hpp"
 #include "model/pace_model.hpp"
+#include "model/time_adjustment.hpp"
 #include "model/time_format.hpp"
 
 namespace kestrova {
 namespace {
 
-constexpr double kFadeStart = 9000.0;  // the runner's own fade applies beyond this distance
-constexpr double kRowStep = 3.0;       // seconds per mile between rows
+constexpr double kFadeStart = kFadeStartDistance;  // the runner's own fade applies beyond this
+constexpr double kRowStep = 3.0;                   // seconds per mile between rows
 constexpr std::size_t kShortTimeWidth = 8;
 
 // The time the runner's fade adds to a predicted time T at distance x.
@@ -48,8 +49,7 @@ bool RowIsFinite(const PacingRow& row) {
 
 // The last 8 characters of FormatTime.
 std::string ShortTime(double seconds) {
-    const std::string text = FormatTime(seconds);
-    return text.size() <= kShortTimeWidth ? text : text.substr(text.size() - kShortTimeWidth);
+    return LastCharacters(FormatTime(seconds), kShortTimeWidth);
 }
 
 std::string RowText(const PacingRow& row, PacingCourse course, double k) {

@@ -27,8 +27,7 @@ std::optional<double> PaceSecondsAt(std::optional<double> speed, PaceUnit unit) 
 }
 
 std::string PaceCellText(double seconds) {
-    const std::string text = FormatTime(seconds);
-    return text.size() <= kPaceCellWidth ? text : text.substr(text.size() - kPaceCellWidth);
+    return LastCharacters(FormatTime(seconds), kPaceCellWidth);
 }
 
 std::string SpeedPaceCell(std::optional<double> speed, PaceUnit unit) {

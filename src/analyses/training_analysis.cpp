@@ -11,6 +11,11 @@
 namespace kestrova {
 namespace {
 
+// The mile speed's share in the aerobic training speed. The literal is the double nearest the
+// value the analysis has always used (one unit in the last place below 0.07), kept so that the
+// paces print exactly as they did.
+constexpr double kMileSpeedShare = 0.06999999999999999;
+
 // The VO2 max estimates of the curve, and the search times the speed estimates continue from.
 struct OxygenEstimates {
     double tenKmEstimate = 0.0;  // from the 10 km time, also the base of the speed at VO2 max
@@ -52,7 +57,7 @@ void EstimateTrainingSpeeds(ModelState& state, const OxygenEstimates& oxygen,
     const double w = 3.0 * std::log(threshold / foreverSpeed) / std::log(2.0);
     const double aerobicBase = (foreverSpeed + 0.83 * threshold * w) / (1.0 + w);
     analysis.aerobicSpeed = 0.5 * (0.5 * aerobicBase + 0.17 * threshold + 0.13 * vo2MaxSpeed +
-                                   0.06999999999999999 * mileSpeed) +
+                                   kMileSpeedShare * mileSpeed) +
                             0.3995 * hourSpeed;
     analysis.thresholdSpeed = 0.65 * threshold + 0.34755 * hourSpeed;
     analysis.vo2MaxSpeed = 0.8 * vo2MaxSpeed + 0.2226 * hourSpeed;

@@ -6,8 +6,8 @@
 
 #include <QLabel>
 
-#include "app/help/help_texts.hpp"
 #include "app/open_or_raise.hpp"
+#include "help/help_texts.hpp"
 
 namespace kestrova {
 namespace {

@@ -6,10 +6,12 @@
 #include <QVBoxLayout>
 
 #include "analyses/training_analysis.hpp"
+#include "app/follow_session.hpp"
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/text_canvas.hpp"
 #include "model/model_state.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 namespace {
@@ -55,11 +57,25 @@ void AnalysisWindow::ShowAnalysis(ModelState& state) {
     canvas_->Flush();
 }
 
+void AnalysisWindow::ShowFrom(const WindowContext& context) {
+    if (!FitIsOutOfDate(context)) {
+        ShowAnalysis(context.state);
+        return;
+    }
+    canvas_->Clear();
+    WriteOutOfDate(*canvas_);
+    canvas_->Flush();
+}
+
 AnalysisWindow* ShowAnalysisWindow(const WindowContext& context) {
     QWidget* owner = context.owner;
-    AnalysisWindow* window =
-        OpenOrRaise<AnalysisWindow>(owner, [owner] { return new AnalysisWindow(owner); });
-    window->ShowAnalysis(context.state);
+    AnalysisWindow* window = OpenOrRaise<AnalysisWindow>(owner, [&context, owner] {
+        auto* created = new AnalysisWindow(owner);
+        FollowSession(*created, context, Follow::Fit,
+                      [created, context] { created->ShowFrom(context); });
+        return created;
+    });
+    window->ShowFrom(context);
     return window;
 }
 

@@ -21,6 +21,9 @@ class AnalysisWindow : public QWidget {
 
     // Clears the canvas and writes the analysis of the state's curve on it.
     void ShowAnalysis(ModelState& state);
+    // Clears the canvas and writes the analysis of the context's curve, or the out-of-date text
+    // when the last Calculate stopped.
+    void ShowFrom(const WindowContext& context);
 
     TextCanvas& Canvas() { return *canvas_; }
 
@@ -31,8 +34,8 @@ class AnalysisWindow : public QWidget {
 };
 
 // The main window's "Analyze": opens the analysis window (one at most, a top-level window that is
-// deleted when closed), brings it to the front, clears it and writes the analysis on it. Returns
-// the window.
+// deleted when closed), brings it to the front, clears it and writes the analysis on it; from
+// then on it follows every Calculate. Returns the window.
 AnalysisWindow* ShowAnalysisWindow(const WindowContext& context);
 
 }  // namespace kestrova

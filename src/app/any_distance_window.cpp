@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "analyses/any_distance.hpp"
+#include "app/dialogs.hpp"
+#include "app/follow_session.hpp"
 #include "app/form_controls.hpp"
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
@@ -17,6 +19,7 @@
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
 #include "app/window_printing.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 namespace {
@@ -101,7 +104,6 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
     setObjectName("specinfo");
     setWindowTitle("Special Information");
     setAttribute(Qt::WA_DeleteOnClose);
-    context_.state.perfTableRequest = 0;
     canvas_->setObjectName("canvas");
     SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
     MarkReadingSlips(distance_);
@@ -235,12 +237,17 @@ void AnyDistanceWindow::ShowInputs(const SpecialFormInputs& inputs) {
 void AnyDistanceWindow::ShowOpening() {
     canvas_->Clear();
     canvas_->Flush();
+    shown_ = false;
     if (memory_.used == 1) {
         ShowInputs(OpeningSpecialInputs(memory_));
     }
 }
 
 void AnyDistanceWindow::Calculate() {
+    if (FitIsOutOfDate(context_)) {
+        ShowOutOfDate();
+        return;
+    }
     const double level = context_.formInputs().HScroll2 / 1000.0;
     const SpecialResult result =
         CalculateSpecial(context_.state, Inputs(), level, memory_, *canvas_, context_.notifier);
@@ -248,11 +255,28 @@ void AnyDistanceWindow::Calculate() {
     if (!result.computed) {
         return;
     }
+    shown_ = true;
     paceSwitch_->setEnabled(result.paceSwitchShown);
     paceNote_->setVisible(result.paceSwitchShown);
     levelLine_->setText(QString::fromStdString(result.Text4));
     // The hill line shows only what the analysis just computed: no slope analysis, no hill line.
     hillLine_->setText(QString::fromStdString(result.Text5.value_or(std::string())));
+}
+
+void AnyDistanceWindow::ShowOutOfDate() {
+    canvas_->Clear();
+    WriteOutOfDate(*canvas_);
+    canvas_->Flush();
+    levelLine_->clear();
+    hillLine_->clear();
+}
+
+void AnyDistanceWindow::FollowFit() {
+    if (FitIsOutOfDate(context_)) {
+        ShowOutOfDate();
+    } else if (shown_) {
+        Calculate();
+    }
 }
 
 void AnyDistanceWindow::SwitchPaceUnit() {
@@ -269,21 +293,16 @@ void AnyDistanceWindow::SwitchPaceUnit() {
 // disabled).
 void AnyDistanceWindow::Print() {
     Calculate();
-    const std::array<QPushButton*, 5> buttons = {calculate_, help_, close_, paceSwitch_, print_};
-    std::array<bool, 5> enabled{};
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        enabled[i] = buttons[i]->isEnabled();
-        buttons[i]->setEnabled(false);
-    }
-    PrintWindowImage(*this, context_.notifier);
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        buttons[i]->setEnabled(enabled[i]);
-    }
+    PrintWithButtonsDisabled(*this, {calculate_, help_, close_, paceSwitch_, print_},
+                             DialogsOf(context_), context_.notifier);
 }
 
 AnyDistanceWindow* OpenAnyDistanceWindow(const WindowContext& context, SpecialFormMemory& memory) {
-    AnyDistanceWindow* window = OpenOrRaise<AnyDistanceWindow>(
-        context.owner, [&] { return new AnyDistanceWindow(context, memory); });
+    AnyDistanceWindow* window = OpenOrRaise<AnyDistanceWindow>(context.owner, [&] {
+        auto* created = new AnyDistanceWindow(context, memory);
+        FollowSession(*created, context, Follow::Fit, [created] { created->FollowFit(); });
+        return created;
+    });
     window->ShowOpening();
     return window;
 }

@@ -35,8 +35,12 @@ class AnyDistanceWindow : public QWidget {
     // What opening the window does: the table is cleared and, once a calculation has run in this
     // run of the program, the last inputs come back. Nothing is computed.
     void ShowOpening();
-    // "Calculate".
+    // "Calculate" (the out-of-date text instead when the last Calculate of the main window
+    // stopped on a message).
     void Calculate();
+    // After the main window's Calculate: the out-of-date text when it stopped, else the window's
+    // calculation again on the new curve if it showed one.
+    void FollowFit();
 
     // The controls' contents as plain data.
     SpecialFormInputs Inputs() const;
@@ -46,11 +50,13 @@ class AnyDistanceWindow : public QWidget {
     void BuildLayout();
     void ShowInputs(const SpecialFormInputs& inputs);
     void SwitchPaceUnit();
+    void ShowOutOfDate();
     void Print();
 
     WindowContext context_;
     SpecialFormMemory& memory_;
     PaceUnit paceUnit_ = PaceUnit::Mile;
+    bool shown_ = false;  // the canvas shows a calculation
     TextCanvas* canvas_;
     QLineEdit* distance_;  // Text1
     std::array<QRadioButton*, kDistanceUnitCount> units_{};

@@ -97,10 +97,9 @@ void FileAccessWindow::Browse() {
     if (chosen.isEmpty()) {
         return;
     }
+    // Only the file's name changes; the program's current directory (and with it where the
+    // settings file is written) stays where it was.
     const QFileInfo file(chosen);
-    // The chosen directory becomes the program's current directory, where the settings file is
-    // then written too.
-    QDir::setCurrent(file.absolutePath());
     controls_.Text6->setText(QDir::toNativeSeparators(file.absoluteFilePath()));
 }
 

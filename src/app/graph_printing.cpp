@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/canvas_painter.hpp"
 #include "app/program_font.hpp"
 #include "output/canvas.hpp"
+#include "painting/canvas_painter.hpp"
 
 namespace kestrova {
 namespace {

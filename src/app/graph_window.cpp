@@ -2,20 +2,24 @@
 
 #include <QAction>
 #include <QDate>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <optional>
 #include <utility>
 
-#include "app/canvas_painter.hpp"
+#include "app/dialogs.hpp"
+#include "app/follow_session.hpp"
 #include "app/graph_printing.hpp"
 #include "app/open_or_raise.hpp"
+#include "app/window_printing.hpp"
 #include "output/pace_graph.hpp"
+#include "output/pace_graph_frame.hpp"
+#include "painting/canvas_painter.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 namespace {
@@ -23,6 +27,11 @@ namespace {
 // The buttons' size in twips.
 constexpr double kButtonWidth = 855.0;
 constexpr double kButtonHeight = 375.0;
+
+// Where the out-of-date text stands on the graph (twips), in black.
+constexpr double kOutOfDateLeft = 1440.0;
+constexpr double kOutOfDateTop = 1440.0;
+constexpr int kOutOfDateColour = pace_graph::kBlack;
 
 const QString kPngFilter = QStringLiteral("PNG image (*.png)");
 const QString kSvgFilter = QStringLiteral("SVG image (*.svg)");
@@ -56,8 +65,8 @@ GraphView::GraphView(QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
-void GraphView::Add(const Canvas& drawing) {
-    drawing_.Append(drawing);
+void GraphView::Show(const Canvas& drawing) {
+    drawing_ = drawing;
     update();
 }
 
@@ -66,9 +75,10 @@ void GraphView::paintEvent(QPaintEvent* /*event*/) {
     PaintCanvas(painter, drawing_);
 }
 
-GraphWindow::GraphWindow(QWidget* owner, Notifier& notifier,
+GraphWindow::GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier,
                          std::function<std::string()> runnerName)
     : QWidget(owner, Qt::Window),
+      dialogs_(dialogs),
       notifier_(notifier),
       runnerName_(std::move(runnerName)),
       view_(new GraphView(this)),
@@ -123,15 +133,18 @@ QString GraphWindow::PrintTitle() const {
 
 // The print dialog, then the drawing alone under its title line.
 void GraphWindow::Print() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    if (!PrintGraphOn(printer, view_->Drawing(), PrintTitle())) {
-        notifier_.Show("The graph could not be printed on the printer chosen.");
-    }
+    WithButtonsDisabled({printButton_, closeButton_}, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(windowTitle());
+        if (!dialogs_.ChoosePrinter(printer, this)) {
+            return false;
+        }
+        if (!PrintGraphOn(printer, view_->Drawing(), PrintTitle())) {
+            notifier_.Show("The graph could not be printed on the printer chosen.");
+            return false;
+        }
+        return true;
+    });
 }
 
 bool GraphWindow::SaveImage(const QString& path, CanvasImageFormat format) {
@@ -147,14 +160,13 @@ bool GraphWindow::SaveImage(const QString& path, CanvasImageFormat format) {
 // The file dialog; its filter decides the kind of image, and a name without that kind's ending
 // gets it.
 void GraphWindow::AskAndSaveImage() {
-    QString filter = kPngFilter;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Image"),
-                                                QStringLiteral("graph.png"),
-                                                kPngFilter + ";;" + kSvgFilter, &filter);
+    const Dialogs::SaveChoice choice = dialogs_.ChooseSaveFile(
+        this, QStringLiteral("Save Image"), QStringLiteral("graph.png"), {kPngFilter, kSvgFilter});
+    QString path = choice.path;
     if (path.isEmpty()) {
         return;
     }
-    const bool svg = filter == kSvgFilter;
+    const bool svg = choice.filter == kSvgFilter;
     const QString ending = svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     if (!path.endsWith(ending, Qt::CaseInsensitive)) {
         path += ending;
@@ -162,18 +174,42 @@ void GraphWindow::AskAndSaveImage() {
     SaveImage(path, svg ? CanvasImageFormat::Svg : CanvasImageFormat::Png);
 }
 
-GraphWindow* ShowGraphWindow(const WindowContext& context) {
+namespace {
+
+// The graph of the context's curve, or the out-of-date text when the last Calculate stopped;
+// nothing when the graph cannot be drawn (the notifier says why).
+std::optional<Canvas> GraphDrawing(const WindowContext& context) {
     Canvas drawing(kGraphWidth, kGraphHeight);
+    if (FitIsOutOfDate(context)) {
+        drawing.Text(kOutOfDateLeft, kOutOfDateTop, kOutOfDateText, kOutOfDateColour);
+        return drawing;
+    }
     if (!DrawPaceGraph(context.state, context.formInputs().HScroll2, drawing, context.notifier)) {
+        return std::nullopt;
+    }
+    return drawing;
+}
+
+}  // namespace
+
+GraphWindow* ShowGraphWindow(const WindowContext& context) {
+    const std::optional<Canvas> drawing = GraphDrawing(context);
+    if (!drawing) {
         return nullptr;
     }
     QWidget* owner = context.owner;
-    Notifier& notifier = context.notifier;
     const std::function<MainFormInputs()> formInputs = context.formInputs;
-    GraphWindow* window = OpenOrRaise<GraphWindow>(owner, [owner, &notifier, formInputs] {
-        return new GraphWindow(owner, notifier, [formInputs] { return formInputs().txtname; });
+    GraphWindow* window = OpenOrRaise<GraphWindow>(owner, [&context, owner, formInputs] {
+        auto* created = new GraphWindow(owner, DialogsOf(context), context.notifier,
+                                        [formInputs] { return formInputs().txtname; });
+        FollowSession(*created, context, Follow::FitAndOptions, [created, context] {
+            if (const std::optional<Canvas> redrawn = GraphDrawing(context)) {
+                created->View().Show(*redrawn);
+            }
+        });
+        return created;
     });
-    window->View().Add(drawing);
+    window->View().Show(*drawing);
     return window;
 }
 

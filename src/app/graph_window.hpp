@@ -4,26 +4,28 @@
 #include <functional>
 #include <string>
 
-#include "app/canvas_image.hpp"
 #include "app/window_context.hpp"
 #include "output/canvas.hpp"
+#include "painting/canvas_image.hpp"
 
 class QAction;
 class QPushButton;
 
 namespace kestrova {
 
-// The drawing area of the graph window: white, with everything drawn on it since the window
-// opened, painted anew whenever it needs to be (uncovered, moved to another screen). Its context
-// menu (right click, or the menu key) offers "Save Image…".
+class Dialogs;
+
+// The drawing area of the graph window: white, with the drawing it was last given, painted anew
+// whenever it needs to be (uncovered, moved to another screen). Its context menu (right click,
+// or the menu key) offers "Save Image…".
 class GraphView : public QWidget {
     Q_OBJECT
 
   public:
     explicit GraphView(QWidget* parent = nullptr);
 
-    // Draws over what the view shows.
-    void Add(const Canvas& drawing);
+    // Shows this drawing instead of the one shown: a new drawing is never drawn over an older.
+    void Show(const Canvas& drawing);
     const Canvas& Drawing() const { return drawing_; }
     QAction* SaveImageAction() const { return saveImage_; }
 
@@ -44,7 +46,8 @@ class GraphWindow : public QWidget {
 
   public:
     // `runnerName` gives the main window's runner's name when the graph is printed.
-    GraphWindow(QWidget* owner, Notifier& notifier, std::function<std::string()> runnerName);
+    GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier,
+                std::function<std::string()> runnerName);
 
     GraphView& View() { return *view_; }
 
@@ -63,6 +66,7 @@ class GraphWindow : public QWidget {
     void AskAndSaveImage();
     void Print();
 
+    Dialogs& dialogs_;
     Notifier& notifier_;
     std::function<std::string()> runnerName_;
     GraphView* view_;
@@ -71,9 +75,10 @@ class GraphWindow : public QWidget {
 };
 
 // The main window's "Graph": draws the pace-versus-distance graph of the state's curve (scale
-// and units of the "Graph options" menus, the main window's comparison level) over the open
-// graph window, or a new one. When the graph cannot be drawn, the notifier says why and no
-// window opens (nothing is returned).
+// and units of the "Graph options" menus, the main window's comparison level) in the open graph
+// window, or a new one, which from then on draws it anew after every Calculate and every change
+// of the graph options (the out-of-date text after a Calculate that stopped). When the graph
+// cannot be drawn, the notifier says why and no window opens (nothing is returned).
 GraphWindow* ShowGraphWindow(const WindowContext& context);
 
 }  // namespace kestrova

@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
-#include "app/help/help_texts.hpp"
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
+#include "help/help_texts.hpp"
 
 namespace kestrova {
 

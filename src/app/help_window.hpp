@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/help/help_texts.hpp"
 #include "app/twips_page.hpp"
 #include "app/window_context.hpp"
+#include "help/help_texts.hpp"
 
 namespace kestrova {
 

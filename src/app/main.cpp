@@ -6,7 +6,8 @@
 #include "app/program_font.hpp"
 #include "app/program_lifetime.hpp"
 #include "app/termination_requests.hpp"
-#include "model/model_state.hpp"
+#include "session/session.hpp"
+#include "session/start_up_settings.hpp"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,9 +20,10 @@ int main(int argc, char** argv) {
     // Every window shows the program's icon: the installed theme's, or the one built in.
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral(KESTROVA_APP_ID), QIcon(QStringLiteral(":/icons/" KESTROVA_APP_ID ".svg"))));
-    kestrova::ModelState state;  // the window's start-up sets its start-up values
+    // The settings file of the directory current at start-up, wherever the program goes later.
+    kestrova::Session session(kestrova::CurrentSettingsPath());
     kestrova::MessageBoxNotifier notifier;
-    kestrova::MainWindow window(state, notifier);
+    kestrova::MainWindow window(session, notifier);
     notifier.SetParent(&window);
     window.show();
     const kestrova::ProgramLifetime lifetime;  // the program ends with its last window

@@ -21,7 +21,6 @@
 #include "app/file_access_window.hpp"
 #include "app/form_binding.hpp"
 #include "app/form_controls.hpp"
-#include "app/form_settings.hpp"
 #include "app/graph_window.hpp"
 #include "app/help_topics_window.hpp"
 #include "app/help_window.hpp"
@@ -29,10 +28,10 @@
 #include "app/power_window.hpp"
 #include "app/references_window.hpp"
 #include "app/report_printing.hpp"
+#include "app/session_signals.hpp"
 #include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
 #include "app/treadmill_window.hpp"
-#include "model/calculate.hpp"
 #include "model/start_up_state.hpp"
 
 namespace kestrova {
@@ -44,9 +43,11 @@ QString ToQString(const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(ModelState& state, Notifier& notifier, QWidget* parent)
+MainWindow::MainWindow(Session& session, Notifier& notifier, QWidget* parent)
     : QMainWindow(parent),
-      state_(state),
+      session_(session),
+      state_(session.State()),
+      changes_(new SessionSignals(session, this)),
       notifier_(notifier),
       endProgram_([] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("keststart"));
@@ -78,6 +79,8 @@ WindowContext MainWindow::Context() {
         [this] { RunCalculate(); },
         [this](int row, const RaceRowInputs& contents) { SetRaceRow(row, contents); },
         copiedRows_,
+        changes_,
+        dialogs_,
     };
 }
 
@@ -92,9 +95,9 @@ void MainWindow::SetRaceRow(int row, const RaceRowInputs& contents) {
 
 void MainWindow::StartUp() {
     MainFormInputs form;
-    LoadStartUpSettings(form, notifier_);
+    session_.ReadSettings(form, notifier_);
     ShowFormInputs(form, controls_.form);
-    state_ = StartUpState(form);
+    session_.Begin(form);
 }
 
 void MainWindow::ConnectControls() {
@@ -114,9 +117,10 @@ void MainWindow::ConnectControls() {
 void MainWindow::ConnectMenus() {
     connect(menus_.exit, &QAction::triggered, this, &MainWindow::EndProgram);
     connect(menus_.scale, &QActionGroup::triggered, this,
-            [this](QAction* item) { state_.graphScale = item->data().toInt(); });
-    connect(menus_.units, &QActionGroup::triggered, this,
-            [this](QAction* item) { state_.graphUnits = item->data().toString().toStdString(); });
+            [this](QAction* item) { session_.SetGraphScale(item->data().toInt()); });
+    connect(menus_.units, &QActionGroup::triggered, this, [this](QAction* item) {
+        session_.SetGraphUnits(item->data().toString().toStdString());
+    });
     connect(menus_.pfull, &QAction::triggered, this, &MainWindow::fullReportRequested);
     connect(menus_.tfile, &QAction::triggered, this, &MainWindow::textFileReportRequested);
 }
@@ -134,13 +138,13 @@ void MainWindow::ConnectReports() {
     connect(controls_.buttons.Command2, &QPushButton::clicked, this,
             [this] { ShowGraphWindow(Context()); });
     connect(controls_.buttons.Command4, &QPushButton::clicked, this,
-            [this] { OpenAnyDistanceWindow(Context(), specialMemory_); });
+            [this] { OpenAnyDistanceWindow(Context(), session_.special); });
     connect(menus_.datafiles, &QAction::triggered, this,
             [this] { OpenFileAccessWindow(Context()); });
     connect(menus_.importactivity, &QAction::triggered, this,
             [this] { ImportRaceFromActivity(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
-            [this] { PrintFullReport(state_, FormInputs(), this, notifier_); });
+            [this] { PrintFullReport(state_, FormInputs(), this, *dialogs_, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,
             [this] { SaveFullReportTextFile(state_, FormInputs(), notifier_); });
     connect(menus_.hillpaces, &QAction::triggered, this, [this] { OpenSlopeWindow(Context()); });
@@ -178,19 +182,17 @@ void MainWindow::ShowWeight(int pounds) {
     SetWeight(shown, pounds);
     controls_.form.txlb->setText(ToQString(shown.txlb));
     controls_.form.txkg->setText(ToQString(shown.txkg));
-    state_.weightKg = WeightKgShown(shown);
+    session_.SetWeightKg(WeightKgShown(shown));
 }
 
 void MainWindow::RunCalculate() {
     // A long run (races of hundreds of kilometres) takes a noticeable moment: say so.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    state_.perfTableRequest = 0;
     MainFormInputs form = FormInputs();
-    Calculate(state_, form, *controls_.picture1, notifier_);
+    session_.Calculate(form, *controls_.picture1, notifier_);
     controls_.picture1->Flush();
     ShowRunResults(form, controls_.form);
-    state_.calculated = 1;
 }
 
 void MainWindow::ClearRaceRowsAndCanvas() {
@@ -210,7 +212,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Every way of closing the window ends here once; "Close" and "Exit" end the program after.
     if (!settingsWritten_) {
         settingsWritten_ = true;
-        SaveSettingsAtClose(FormInputs(), notifier_);
+        session_.SaveSettings(FormInputs(), notifier_);
     }
     event->accept();
 }

@@ -5,14 +5,18 @@
 #include <QMainWindow>
 
 #include "analyses/any_distance_inputs.hpp"
+#include "app/dialogs.hpp"
 #include "app/main_window_layout.hpp"
 #include "app/main_window_menus.hpp"
 #include "app/window_context.hpp"
 #include "model/main_form_inputs.hpp"
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
+
+class SessionSignals;
 
 inline constexpr const char* kMainWindowTitle = "Kestrova Version " KESTROVA_VERSION;
 
@@ -25,19 +29,21 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // Starts the window as the program starts: the module values' start-up settings, the
+    // Starts the window as the program starts: the program's start-up values, the
     // controls' start-up contents, then the settings file of the current directory.
-    MainWindow(ModelState& state, Notifier& notifier, QWidget* parent = nullptr);
+    MainWindow(Session& session, Notifier& notifier, QWidget* parent = nullptr);
 
     ModelState& State() { return state_; }
     // The controls' contents as plain data.
     MainFormInputs FormInputs() const;
     // What a secondary window gets from this window.
+    // The dialogs the window and its secondary windows ask with (Qt's own unless set).
+    void SetDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
     WindowContext Context();
     // Fills race row `row` (0-4) with these contents, as the file access window does.
     void SetRaceRow(int row, const RaceRowInputs& contents);
 
-    // What "Calculate" does: perfTableRequest = 0, a Calculate run on the window's inputs
+    // What "Calculate" does: a Calculate run on the window's inputs
     // (messages to the notifier, the table on Picture1, run results back on the controls), then
     // calculated = 1, whether or not the run stopped on a message.
     void RunCalculate();
@@ -73,14 +79,16 @@ class MainWindow : public QMainWindow {
     void ClearRaceRowsAndCanvas();
     void SizeToScreen();
 
-    ModelState& state_;
+    Session& session_;
+    ModelState& state_;        // the session's
+    SessionSignals* changes_;  // the session's changes, for the windows to follow
+    ModalDialogs modalDialogs_;
+    Dialogs* dialogs_ = &modalDialogs_;
     Notifier& notifier_;
     MainWindowControls controls_;
     MainMenus menus_;
     std::function<void()> endProgram_;
     bool settingsWritten_ = false;  // by this closing of the window
-    // The "Special Information" window's last inputs, kept for the whole run.
-    SpecialFormMemory specialMemory_;
     CopiedRaceRows copiedRows_;
 };
 

@@ -1,7 +1,7 @@
 #include "app/references_window.hpp"
 
-#include "app/help/help_texts.hpp"
 #include "app/open_or_raise.hpp"
+#include "help/help_texts.hpp"
 
 namespace kestrova {
 

@@ -11,9 +11,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/help/help_texts.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/text_canvas.hpp"
+#include "help/help_texts.hpp"
 
 namespace kestrova {
 namespace {

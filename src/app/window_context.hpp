@@ -10,6 +10,11 @@
 class QWidget;
 
 namespace kestrova {
+class Dialogs;
+class SessionSignals;
+}  // namespace kestrova
+
+namespace kestrova {
 
 // What a secondary window gets from the main window instead of the main window itself: the
 // program's state, its message boxes, the main window's inputs and the two things a secondary
@@ -29,6 +34,10 @@ struct WindowContext {
     // Which race rows hold races copied in from a file this run; whatever fills a row through
     // setRaceRow remembers its copy here and asks before it replaces a typed race.
     CopiedRaceRows& copiedRows;
+    // The session's changes, which the output windows follow (redrawing from the session).
+    SessionSignals* changes = nullptr;
+    // The print dialog and file choosers (Qt's own when none is given).
+    Dialogs* dialogs = nullptr;
 };
 
 }  // namespace kestrova

@@ -5,9 +5,7 @@
 #include "cli/stream_notifier.hpp"
 #include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
-#include "model/calculate.hpp"
-#include "model/start_up_state.hpp"
-#include "model/text_sink.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 
@@ -37,13 +35,18 @@ std::string PaceUnitName(PaceUnit unit) {
     return unit == PaceUnit::Kilometer ? "kilometer" : "mile";
 }
 
+std::filesystem::path CliSettingsPath(const CliInvocation& invocation) {
+    const std::optional<std::string> named = invocation.Value("--settings");
+    return named ? std::filesystem::path(*named)
+                 : Session::SettingsFileIn(invocation.currentDirectory);
+}
+
 std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err) {
     MainFormInputs form;
     const std::optional<std::string> named = invocation.Value("--settings");
     const bool fromInput = named && *named == kStandardStreamName;
-    const std::filesystem::path path = fromInput ? std::filesystem::path("(standard input)")
-                                       : named   ? std::filesystem::path(*named)
-                                                 : invocation.currentDirectory / kSettingsFileName;
+    const std::filesystem::path path =
+        fromInput ? std::filesystem::path("(standard input)") : CliSettingsPath(invocation);
     if (fromInput && invocation.console.input == nullptr) {
         UsageError(err, "there is no standard input to read the settings from");
         return std::nullopt;
@@ -78,23 +81,23 @@ std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std
     return form;
 }
 
-bool CalculateFirst(ModelState& state, MainFormInputs& form, std::ostream& err) {
-    LineBuffer picture;
-    StreamNotifier notifier(err);
-    return Calculate(state, form, picture, notifier).outcome == CalculateOutcome::Completed;
-}
-
 int WithCalculatedRunner(const CliInvocation& invocation, std::ostream& err,
-                         const std::function<int(ModelState&, MainFormInputs&)>& then) {
+                         const CalculatedRunnerStep& then) {
     std::optional<MainFormInputs> form = LoadCliInputs(invocation, err);
     if (!form) {
         return kExitUsageOrFile;
     }
-    ModelState state = StartUpState(*form);
-    if (!CalculateFirst(state, *form, err)) {
-        return kExitRefused;
-    }
-    return then(state, *form);
+    return WithCalculatedRunner(invocation, std::move(*form), err, then);
+}
+
+int WithCalculatedRunner(const CliInvocation& invocation, MainFormInputs form, std::ostream& err,
+                         const CalculatedRunnerStep& then) {
+    Session session(CliSettingsPath(invocation));
+    session.Begin(form);
+    StreamNotifier notifier(err);
+    int status = kExitRefused;
+    session.CalculateThen(form, notifier, [&](ModelState& state) { status = then(state, form); });
+    return status;
 }
 
 void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {

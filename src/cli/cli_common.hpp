@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -29,17 +30,20 @@ std::string PaceUnitName(PaceUnit unit);
 // "kestrova-cli: ...") and gives nothing; the command then exits with kExitUsageOrFile.
 std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err);
 
-// "Calculate" on the inputs, as the main window's button runs it before any analysis can be
-// asked for, into a state as the main window holds it after start-up with these inputs. Its
-// messages go to err; false when a message stopped it (the command exits with kExitRefused).
-bool CalculateFirst(ModelState& state, MainFormInputs& form, std::ostream& err);
+// The settings file a command reads: --settings FILE, or kestini.txt in the current directory.
+std::filesystem::path CliSettingsPath(const CliInvocation& invocation);
+
+using CalculatedRunnerStep = std::function<int(ModelState&, MainFormInputs&)>;
 
 // What most commands do first: the inputs as LoadCliInputs gives them, then "Calculate" on
-// them as the table command runs it, then `then` with the calculated state and inputs. Returns
-// kExitUsageOrFile or kExitRefused when the inputs cannot be used or a message stopped the run,
-// else what `then` returns.
+// them through the runner's session as the main window's button runs it, then `then` with the
+// calculated state and inputs. Returns kExitUsageOrFile or kExitRefused when the inputs cannot
+// be used or a message stopped the run (its messages go to err), else what `then` returns.
 int WithCalculatedRunner(const CliInvocation& invocation, std::ostream& err,
-                         const std::function<int(ModelState&, MainFormInputs&)>& then);
+                         const CalculatedRunnerStep& then);
+// The same on inputs the command has read already.
+int WithCalculatedRunner(const CliInvocation& invocation, MainFormInputs form, std::ostream& err,
+                         const CalculatedRunnerStep& then);
 
 void PrintLines(const std::vector<std::string>& lines, std::ostream& out);
 

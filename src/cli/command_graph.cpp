@@ -1,13 +1,13 @@
 #include <filesystem>
 #include <string>
 
-#include "app/canvas_image_file.hpp"
 #include "cli/canvas_json.hpp"
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
 #include "cli/stream_notifier.hpp"
 #include "model/start_up_state.hpp"
 #include "output/pace_graph.hpp"
+#include "painting/canvas_image_file.hpp"
 
 namespace kestrova {
 namespace {

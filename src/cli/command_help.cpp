@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/help/help_texts.hpp"
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
 #include "cli/json_text.hpp"
+#include "help/help_texts.hpp"
 
 namespace kestrova {
 namespace {

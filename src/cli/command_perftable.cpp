@@ -8,6 +8,7 @@
 #include "cli/stream_notifier.hpp"
 #include "model/start_up_state.hpp"
 #include "model/text_sink.hpp"
+#include "model/time_format.hpp"
 
 namespace kestrova {
 namespace {
@@ -40,7 +41,7 @@ std::string PerformanceTableJson(const PerformanceTable& table) {
                        ",\n  \"rows\": [\n";
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const PerformanceTableRow& row = table.rows[r];
-        json += "    {" + JsonField("label", JsonString(Trimmed(row.label))) +
+        json += "    {" + JsonField("label", JsonString(TrimBlanks(row.label))) +
                 JsonField("meters", JsonNumber(row.distance)) +
                 JsonField("seconds", JsonNumbers(row.times), true) + "}" +
                 (r + 1 < table.rows.size() ? ",\n" : "\n");
@@ -72,6 +73,36 @@ std::optional<std::string> TableSex(const CliInvocation& invocation, Performance
     return chosen;
 }
 
+// The table on the calculated runner, with the sex and "Times by age for level" set as the
+// window's controls set them.
+int PrintPerformanceTable(const CliInvocation& invocation, PerformanceTableKind kind,
+                          const std::string& sex, ModelState& state, MainFormInputs& form,
+                          std::ostream& out, std::ostream& err) {
+    // What the window's controls do once it is open: the sex and "Times by age for level".
+    if (!sex.empty()) {
+        state.sex = sex;
+    }
+    state.timesByAgeSelected = kind == PerformanceTableKind::TimesByAge;
+    const PerformanceTableRequest request{kind, invocation.Value("--min").value_or("60"),
+                                          invocation.Value("--interval").value_or("5"),
+                                          invocation.Value("--level").value_or("100")};
+    StreamNotifier notifier(err);
+    const std::optional<PerformanceTable> table =
+        GeneratePerformanceTable(state, request, form, notifier);
+    if (!table) {
+        return kExitRefused;
+    }
+    if (invocation.Flag("--json")) {
+        out << PerformanceTableJson(*table);
+        return kExitPrinted;
+    }
+    LineBuffer window;
+    WritePerformanceTable(*table, window);
+    out << table->caption << '\n';
+    PrintLines(window.Lines(), out);
+    return kExitPrinted;
+}
+
 int RunPerfTable(const CliInvocation& invocation, std::ostream& out, std::ostream& err) {
     const std::optional<PerformanceTableKind> kind =
         KindNamed(invocation.Value("--kind").value_or(""));
@@ -86,34 +117,10 @@ int RunPerfTable(const CliInvocation& invocation, std::ostream& out, std::ostrea
     if (!sex) {
         return kExitUsageOrFile;
     }
-    ModelState state = StartUpState(*form);
-    if (!CalculateFirst(state, *form, err)) {
-        return kExitRefused;
-    }
-    state.calculated = 1;
-    // What the window's controls do once it is open: the sex and "Times by age for level".
-    if (!sex->empty()) {
-        state.sex = *sex;
-    }
-    state.timesByAgeSelected = *kind == PerformanceTableKind::TimesByAge;
-    const PerformanceTableRequest request{*kind, invocation.Value("--min").value_or("60"),
-                                          invocation.Value("--interval").value_or("5"),
-                                          invocation.Value("--level").value_or("100")};
-    StreamNotifier notifier(err);
-    const std::optional<PerformanceTable> table =
-        GeneratePerformanceTable(state, request, *form, notifier);
-    if (!table) {
-        return kExitRefused;
-    }
-    if (invocation.Flag("--json")) {
-        out << PerformanceTableJson(*table);
-        return kExitPrinted;
-    }
-    LineBuffer window;
-    WritePerformanceTable(*table, window);
-    out << table->caption << '\n';
-    PrintLines(window.Lines(), out);
-    return kExitPrinted;
+    return WithCalculatedRunner(
+        invocation, *form, err, [&](ModelState& state, MainFormInputs& fitted) {
+            return PrintPerformanceTable(invocation, *kind, *sex, state, fitted, out, err);
+        });
 }
 
 }  // namespace

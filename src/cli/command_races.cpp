@@ -8,6 +8,7 @@
 #include "cli/stream_notifier.hpp"
 #include "files/file_access.hpp"
 #include "files/race_list.hpp"
+#include "model/time_format.hpp"
 
 namespace kestrova {
 namespace {
@@ -21,11 +22,6 @@ std::string JsonFloat(float value) {
     return std::isfinite(value) ? FloatText(value) : "null";
 }
 
-std::string TrimmedRight(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 std::string RaceJson(const SavedRaceRecord& race, const std::optional<std::string>& damage) {
     std::string json =
         "    {" + JsonField("raceNumber", std::to_string(race.raceNumber)) +
@@ -37,7 +33,7 @@ std::string RaceJson(const SavedRaceRecord& race, const std::optional<std::strin
     const std::optional<DistanceUnit> unit = MarkedUnit(race);
     const double meters =
         unit ? RaceDistanceMeters(static_cast<double>(race.number), unit) : std::nan("");
-    json += JsonField("comment", JsonString(TrimmedRight(CommentText(race)))) +
+    json += JsonField("comment", JsonString(TrimTrailingBlanks(CommentText(race)))) +
             JsonField("distanceMeters", JsonNumber(meters), !damage);
     if (damage) {
         json += JsonField("damaged", JsonString(*damage), true);

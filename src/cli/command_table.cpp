@@ -2,9 +2,8 @@
 #include "cli/cli_common.hpp"
 #include "cli/prediction_json.hpp"
 #include "cli/stream_notifier.hpp"
-#include "model/calculate.hpp"
-#include "model/start_up_state.hpp"
 #include "model/text_sink.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 namespace {
@@ -14,14 +13,16 @@ int RunTable(const CliInvocation& invocation, std::ostream& out, std::ostream& e
     if (!form) {
         return kExitUsageOrFile;
     }
-    ModelState state = StartUpState(*form);
+    Session session(CliSettingsPath(invocation));
+    session.Begin(*form);
     LineBuffer picture;
     StreamNotifier notifier(err);
-    const CalculateResult result = Calculate(state, *form, picture, notifier);
+    const CalculateResult result = session.Calculate(*form, picture, notifier);
     if (result.outcome != CalculateOutcome::Completed) {
         return kExitRefused;
     }
-    out << (invocation.Flag("--json") ? PredictionJson(result.rows, state) : picture.Text());
+    out << (invocation.Flag("--json") ? PredictionJson(result.rows, session.State())
+                                      : picture.Text());
     return kExitPrinted;
 }
 

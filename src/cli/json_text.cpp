@@ -45,14 +45,6 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return "";
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string JsonField(const char* name, const std::string& value, bool last) {
     return std::string("\"") + name + "\": " + value + (last ? "" : ", ");
 }

@@ -24,7 +24,4 @@ std::string JsonField(const char* name, const std::string& value, bool last = fa
 // The objects as the lines of an array, four spaces in, separated by commas.
 std::string JsonObjectLines(const std::vector<std::string>& objects);
 
-// The text without its leading and trailing blanks (table labels in JSON).
-std::string Trimmed(const std::string& text);
-
 }  // namespace kestrova

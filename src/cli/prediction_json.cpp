@@ -3,13 +3,14 @@
 #include <cmath>
 
 #include "cli/json_text.hpp"
+#include "model/time_format.hpp"
 
 namespace kestrova {
 namespace {
 
 std::string RowJson(const PredictionRow& row) {
     const double noValue = std::nan("");
-    return "{" + JsonField("label", JsonString(Trimmed(row.label))) +
+    return "{" + JsonField("label", JsonString(TrimBlanks(row.label))) +
            JsonField("distanceMeters", JsonNumber(row.distance)) +
            JsonField("predictedSeconds", JsonNumber(row.prediction.raceTime)) +
            JsonField("pacePerMileSeconds", JsonNumber(row.prediction.pacePerMile)) +

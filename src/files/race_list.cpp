@@ -7,17 +7,10 @@
 
 #include "files/windows_1252.hpp"
 #include "model/number_text.hpp"
+#include "model/time_format.hpp"
 
 namespace kestrova {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string RightField(std::string_view text, int width) {
     return PadField(text, width, PadSide::Right);
@@ -26,11 +19,11 @@ std::string RightField(std::string_view text, int width) {
 }  // namespace
 
 std::string PadField(std::string_view text, int width, PadSide side) {
-    const std::string_view trimmed = TrimBlanks(text);
+    const std::string trimmed = TrimBlanks(text);
     const std::size_t length = Utf8Length(trimmed);
     const std::size_t wanted = width > 0 ? static_cast<std::size_t>(width) : 0;
     const std::string blanks(length < wanted ? wanted - length : 1, ' ');
-    return side == PadSide::Left ? std::string(trimmed) + blanks : blanks + std::string(trimmed);
+    return side == PadSide::Left ? trimmed + blanks : blanks + trimmed;
 }
 
 std::string FloatText(float value) {

@@ -1,9 +1,9 @@
 #include "files/report_text_file.hpp"
 
 #include "files/safe_save.hpp"
-#include "output/full_report.hpp"
 
 namespace kestrova {
+
 std::optional<std::string> WriteReportTextFile(const std::filesystem::path& path,
                                                const std::vector<std::string>& lines) {
     std::string text;
@@ -22,9 +22,8 @@ std::string ReportNotSavedMessage(const std::filesystem::path& file, const std::
     return "The full report could not be saved in " + file.string() + ": " + reason + ".";
 }
 
-bool SaveFullReportIn(ModelState& state, const MainFormInputs& form,
-                      const std::filesystem::path& directory, Notifier& notifier) {
-    const std::vector<std::string> lines = FullReportFileLines(state, form);
+bool SaveReportLinesIn(const std::vector<std::string>& lines,
+                       const std::filesystem::path& directory, Notifier& notifier) {
     const std::filesystem::path file = directory / kReportFileName;
     if (const std::optional<std::string> failure = WriteReportTextFile(file, lines)) {
         notifier.Show(ReportNotSavedMessage(file, *failure));

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "model/main_form_inputs.hpp"
-#include "model/model_state.hpp"
 #include "model/notifier.hpp"
 
 namespace kestrova {
@@ -25,10 +23,10 @@ std::string ReportSavedMessage(const std::filesystem::path& file);
 // The message for a report that could not be saved, naming the file and the reason.
 std::string ReportNotSavedMessage(const std::filesystem::path& file, const std::string& reason);
 
-// Produces the full report in its text-file form (reportDestination set to the text file) and
-// saves it as fulltext.txt in `directory`, then tells the user where it was saved, or that and
-// why it could not be saved. Returns whether it was saved.
-bool SaveFullReportIn(ModelState& state, const MainFormInputs& form,
-                      const std::filesystem::path& directory, Notifier& notifier);
+// Saves the report's lines (its text-file form, which the caller produces) as fulltext.txt in
+// `directory`, then tells the user where it was saved, or that and why it could not be saved.
+// Returns whether it was saved.
+bool SaveReportLinesIn(const std::vector<std::string>& lines,
+                       const std::filesystem::path& directory, Notifier& notifier);
 
 }  // namespace kestrova

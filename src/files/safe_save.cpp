@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <random>
 #include <system_error>
 #include <vector>
@@ -26,6 +28,9 @@ constexpr int kMostEntriesLookedAt = 100000;
 constexpr std::string_view kNameLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t kSuffixLength = 6;
+// Lines of /proc/self/status looked at for the umask (it has about sixty).
+constexpr int kMostStatusLines = 200;
+constexpr std::string_view kUmaskField = "Umask:";
 
 // The file a save really replaces: the end of a chain of symbolic links, or the path itself.
 std::optional<std::filesystem::path> ResolveLinks(std::filesystem::path path, std::string& why) {
@@ -45,11 +50,27 @@ std::optional<std::filesystem::path> ResolveLinks(std::filesystem::path path, st
     return std::nullopt;
 }
 
+// The process's umask, read without changing it: setting it, even for a moment, would give a
+// file that another thread creates meanwhile the wrong permissions. Linux shows it in
+// /proc/self/status; where that cannot be read, the usual 022 is assumed.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    for (int i = 0; i < kMostStatusLines && std::getline(status, line); ++i) {
+        if (line.rfind(kUmaskField, 0) == 0) {
+            char* end = nullptr;
+            const unsigned long mask = std::strtoul(line.c_str() + kUmaskField.size(), &end, 8);
+            if (end != line.c_str() + kUmaskField.size() && mask <= 0777) {
+                return static_cast<mode_t>(mask);
+            }
+        }
+    }
+    return 022;
+}
+
 // The permissions a new file gets: everyone may read and write, less the process's umask.
 mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~CurrentUmask();
 }
 
 // The temporary file's contents, permissions and flush; the caller names or removes it.

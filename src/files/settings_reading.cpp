@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <istream>
 #include <system_error>
-
+#include "files/file_descriptor.hpp"
 #include "files/settings_file.hpp"
 #include "files/windows_1252.hpp"
 
@@ -44,25 +44,8 @@ std::string OpenFailure(int error) {
     if (error == EACCES || error == EPERM) {
         return "no permission to read it";
     }
-    return std::error_code(error, std::generic_category()).message();
+    return ErrorText(error);
 }
-
-// Closes a descriptor on every way out of a scope.
-class OpenFile {
-  public:
-    explicit OpenFile(int fd) : fd_(fd) {}
-    ~OpenFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int Get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 // Up to `most` bytes of an open file; nothing when reading fails.
 std::optional<std::string> ReadUpTo(int fd, std::size_t most, int& error) {
@@ -118,7 +101,7 @@ SettingsReading ApplySettingsBytes(std::string_view bytes, MainFormInputs& form)
 SettingsReading ReadSettingsFile(const std::filesystem::path& path, MainFormInputs& form) {
     // Opening without waiting, then looking at what was opened, so a pipe put in the file's
     // place between a check and the opening still cannot block the start-up.
-    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.Get() < 0) {
         const int error = errno;
         return error == ENOENT ? SettingsReading{} : CannotOpen(OpenFailure(error));

@@ -11,6 +11,7 @@
 #include "model/pace_model.hpp"
 #include "model/runner_profile.hpp"
 #include "model/start_up_state.hpp"
+#include "model/time_adjustment.hpp"
 
 namespace kestrova {
 namespace {
@@ -69,8 +70,8 @@ void PrepareRaces(ModelState& state, MainFormInputs& form, RaceList& races, Noti
 CalculateResult Calculate(ModelState& state, MainFormInputs& form, TextSink& picture1,
                           Notifier& notifier) {
     CalculateResult result;
-    state.timeOffset = 3.0;
-    state.piApprox = 3.14159;
+    state.timeOffset = kTimeOffset;
+    state.piApprox = kPiApprox;
     RaceList races;
     const bool synthetic = state.syntheticMode == 1;
     if (!synthetic) {

@@ -5,6 +5,7 @@
 #include "model/endurance_factor.hpp"
 #include "model/number_text.hpp"
 #include "model/race_entry.hpp"
+#include "model/time_adjustment.hpp"
 
 namespace kestrova {
 namespace {
@@ -96,16 +97,16 @@ void AdjustRaceTimes(ModelState& state, const RaceList& races) {
     for (int i = 1; i <= races.count; ++i) {
         const double d = state.raceDist[i];
         double t = state.adjTime[i];
-        if (d < 100.0) {
-            t += std::pow((100.0 - d) / 100.0, 1.7);
+        if (d < kShortRaceDistance) {
+            t += std::pow((kShortRaceDistance - d) / kShortRaceDistance, kShortRaceExponent);
         }
-        const double logRatio = std::log(d / 288.0);
-        if (std::fabs(logRatio) < 1.06) {
-            const double bump = std::cos(state.piApprox * logRatio / 2.12);
-            t *= 1.0 + 0.028 * bump * bump;
+        const double logRatio = std::log(d / kBumpCentre);
+        if (std::fabs(logRatio) < kBumpHalfWidth) {
+            const double bump = std::cos(state.piApprox * logRatio / kBumpPeriod);
+            t *= 1.0 + kBumpHeight * bump * bump;
         }
         t -= state.timeOffset;
-        if (d > 9000.0) {
+        if (d > kFadeStartDistance) {
             t *= EnduranceFactor(d, state.fadeCoef, 1.0, state.sex);
         }
         state.adjTime[i] = t;

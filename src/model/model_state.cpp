@@ -7,7 +7,6 @@ void ApplyStartUpValues(ModelState& state) {
     state.graphUnits = "m";
     state.sex = "m";
     state.weightKg = 72.7;
-    state.treadmillMode = 0;
     state.gradeDefinition = 1;
 }
 

@@ -55,7 +55,6 @@ struct ModelState {
     std::array<std::array<double, kLevelTableColumns>, kLevelTableRows> levelTableTimes{};
 
     int calculated = 0;
-    int perfTableRequest = 0;
 
     // Age grading of the record curve: the flag and its three inputs, which the windows set.
     int ageFlag = 0;
@@ -68,11 +67,10 @@ struct ModelState {
     int graphScale = 0;
     std::string graphUnits;
     int reportDestination = 0;
-    int treadmillMode = 0;
     int gradeDefinition = 0;
 };
 
-// The module values the main window sets when the program starts.
+// The values the main window sets when the program starts.
 void ApplyStartUpValues(ModelState& state);
 
 }  // namespace kestrova

@@ -5,6 +5,7 @@
 
 #include "model/distance_unit.hpp"
 #include "model/endurance_factor.hpp"
+#include "model/time_adjustment.hpp"
 
 namespace kestrova {
 
@@ -38,17 +39,17 @@ double ModelScaleSpeedScaled(double scaledEnergy, double aerobicPower, double d)
 
 double ModelTimeFromSpeed(double d, double speed, double fadeCoef, double timeOffset) {
     double t = d / speed;
-    if (d > 9000.0) {
+    if (d > kFadeStartDistance) {
         t = t / EnduranceFactor(d, fadeCoef, 1.0, "");
     }
     t = t + timeOffset;
-    const double logRatio = std::log(d / 288.0);
-    if (std::fabs(logRatio) < 1.06) {
-        const double bump = std::cos(3.14159 * logRatio / 2.12);
-        t = t / (1.0 + 0.028 * bump * bump);
+    const double logRatio = std::log(d / kBumpCentre);
+    if (std::fabs(logRatio) < kBumpHalfWidth) {
+        const double bump = std::cos(kPiApprox * logRatio / kBumpPeriod);
+        t = t / (1.0 + kBumpHeight * bump * bump);
     }
-    if (d < 100.0) {
-        t = t - std::pow((100.0 - d) / 100.0, 1.7);
+    if (d < kShortRaceDistance) {
+        t = t - std::pow((kShortRaceDistance - d) / kShortRaceDistance, kShortRaceExponent);
     }
     return t;
 }

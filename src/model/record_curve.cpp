@@ -6,11 +6,12 @@
 #include "model/age_adjusted_ratio.hpp"
 #include "model/bounded_search.hpp"
 #include "model/endurance_factor.hpp"
+#include "model/time_adjustment.hpp"
 
 namespace kestrova {
 namespace {
 
-constexpr double kPi = 3.14159;
+constexpr double kPi = kPiApprox;
 constexpr int kLevelSolverPasses = 101;
 // The level solve's pass limit, and how close its result's level must be to the level asked for
 // (the loop's own stopping margin) to be kept.

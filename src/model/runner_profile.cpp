@@ -14,7 +14,6 @@ bool IsAgeOutOfRange(double age) {
 
 RunnerProfile ReadRunnerProfile(const MainFormInputs& form) {
     RunnerProfile profile;
-    profile.name = form.txtname;
     profile.age = ReadAsNumber(form.txtage);
     if (form.optmale) {
         profile.sex = "m";
@@ -23,9 +22,6 @@ RunnerProfile ReadRunnerProfile(const MainFormInputs& form) {
         profile.sex = "f";
     }
     profile.weeklyMiles = form.HScroll1;
-    profile.comparisonLevel = form.HScroll2 / 1000.0;
-    profile.fitMode = SelectedFitMode(form);
-    profile.metricOutput = form.Option9;
     return profile;
 }
 

@@ -21,15 +21,12 @@ bool IsAgeOutOfRange(double age);
 
 enum class FitMode { BestTwo, AllData };
 
-// The runner's data as Calculate reads it from the main window.
+// The runner's data that Calculate keeps from the main window (the comparison level, fit mode and
+// output units are read where they are used).
 struct RunnerProfile {
-    std::string name;
     double age = 0.0;
     std::string sex;  // "m", "f", or empty when neither button is selected
     int weeklyMiles = 0;
-    double comparisonLevel = 1.0;  // fraction
-    FitMode fitMode = FitMode::AllData;
-    bool metricOutput = true;
 };
 
 // "Fit best two" when Option7 is selected; "Use all data" otherwise (also when neither button is

@@ -6,7 +6,7 @@
 namespace kestrova {
 
 // The state as the main window holds it right after start-up with these inputs shown: the
-// module values' start-up settings, the weight of the weight bar and the age-comparison box.
+// program's start-up values, the weight of the weight bar and the age-comparison box.
 ModelState StartUpState(const MainFormInputs& form);
 
 // The one place where the main window's "Use age-based comparisons" box reaches the state (the

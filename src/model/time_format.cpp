@@ -13,10 +13,6 @@ constexpr double kShortFormLimit = 59.95;
 constexpr double kTenthsRounding = 0.0500011;
 const std::string kUnreadableTime = "     --.- ";
 
-std::string LastCharacters(const std::string& text, std::size_t count) {
-    return text.size() <= count ? text : text.substr(text.size() - count);
-}
-
 std::string PadLeft(std::string text, std::size_t width) {
     if (text.size() < width) {
         text.insert(0, width - text.size(), ' ');
@@ -106,6 +102,22 @@ std::string FormatNumber(double value, int width, int decimals) {
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     }
     return text;
+}
+
+std::string LastCharacters(const std::string& text, std::size_t count) {
+    return text.size() <= count ? text : text.substr(text.size() - count);
+}
+
+std::string TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+std::string TrimTrailingBlanks(std::string_view text) {
+    return std::string(text.substr(0, text.find_last_not_of(' ') + 1));
 }
 
 }  // namespace kestrova

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace kestrova {
 
@@ -13,5 +15,13 @@ std::string FormatTime(double seconds);
 // value with exactly `decimals` decimals (0 to 4, at least one integer digit), right-aligned
 // with blanks to `width` characters; any other count of decimals gives blanks only.
 std::string FormatNumber(double value, int width, int decimals);
+
+// The last `count` characters of `text` (all of it when it is shorter): the narrow time cells
+// of several tables keep the right end of a FormatTime text.
+std::string LastCharacters(const std::string& text, std::size_t count);
+
+// The text without the blanks at its start and end, and without those at its end only.
+std::string TrimBlanks(std::string_view text);
+std::string TrimTrailingBlanks(std::string_view text);
 
 }  // namespace kestrova

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "model/bounded_search.hpp"
+#include "model/distance_unit.hpp"
 #include "model/number_text.hpp"
 #include "model/pace_model.hpp"
 #include "model/record_curve.hpp"
@@ -17,7 +18,7 @@ namespace {
 
 using namespace pace_graph;
 
-constexpr double kMile = 1609.344;
+constexpr double kMile = kMetersPerMile;
 constexpr double kMetricPaceDistance = 1600.0;  // 4 x 400 m
 constexpr int kMaxCurvePoints = 100;            // the curves have 60 or 61 points
 constexpr std::array<double, 2> kMarkRadii = {10.0, 50.0};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/distance_unit.hpp"
 #include "model/number_text.hpp"
 #include "model/time_format.hpp"
 
@@ -90,7 +91,7 @@ void LinearDistanceGrid(const GraphFrame& frame, Canvas& canvas) {
     }
     static constexpr std::array<Marker, 4> kTrackMarkers = {{
         {1500.0, "1.5k", kLightCyan, 408.0},
-        {1609.344, "1mi", kCyan, 272.0},
+        {kMetersPerMile, "1mi", kCyan, 272.0},
         {3000.0, "3k", kLightCyan, 272.0},
         {3218.688, "2mi", kCyan, 272.0},
     }};
@@ -123,7 +124,7 @@ void LogDistanceGrid(Canvas& canvas) {
         {400.0, "400", kDarkGrey, 350.0},
         {800.0, "800", kDarkGrey, 350.0},
         {1500.0, "1.5k", kDarkGrey, 350.0},
-        {1609.344, "1mi", kCyan, 150.0},
+        {kMetersPerMile, "1mi", kCyan, 150.0},
         {3000.0, "3k", kDarkGrey, 350.0},
         {3218.688, "2mi", kCyan, 150.0},
         {5000.0, "5k", kDarkGrey, 350.0},

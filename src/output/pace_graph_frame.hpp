@@ -49,8 +49,8 @@ struct GraphFrame {
     bool withComparison = true;
 };
 
-// Steps 1 and 3 to 7 of the drawing: grid, pace and percentage scales, axis titles, distance
-// grid with labels and markers, legend (and the note when there is no comparison pace).
+// Everything of the drawing but the curves: grid, pace and percentage scales, axis titles,
+// distance grid with labels and markers, legend (and the note when there is no comparison pace).
 void DrawGraphFrame(const GraphFrame& frame, Canvas& canvas);
 
 }  // namespace kestrova::pace_graph

@@ -65,7 +65,7 @@ TEST(SpecialInputs, AnalysisChoice) {
     }
 }
 
-// One calculation on the worked example's curve.
+// One calculation on the age-35 pacing curve.
 struct SpecialRun {
     SpecialResult Calculate(const SpecialFormInputs& inputs, double level = 1.0) {
         return CalculateSpecial(state_, inputs, level, memory_, canvas_, notifier_);

@@ -6,13 +6,10 @@
 #include <QApplication>
 #include <QDate>
 #include <QFile>
-#include <QFileDialog>
 #include <QPainter>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "app/graph_printing.hpp"
 #include "output/pace_graph.hpp"
@@ -93,17 +90,19 @@ TEST_F(GraphWindowTest, DrawsTheGraphWithPrintAndCloseUnderIt) {
     EXPECT_TRUE(closing.isNull());
 }
 
-TEST_F(GraphWindowTest, GraphAgainDrawsOverTheOpenWindow) {
+// Graph again, or a change of the session's scale or units while the window is open, shows
+// exactly what a fresh graph window would: nothing is drawn over the older drawing.
+TEST_F(GraphWindowTest, GraphAgainAndOptionChangesDrawAnewInTheOpenWindow) {
     GraphWindow* first = ShowGraphWindow(context_.Context());
     context_.State().graphScale = 1;
     GraphWindow* second = ShowGraphWindow(context_.Context());
     EXPECT_EQ(second, first);
     EXPECT_EQ(context_.Owner()->findChildren<GraphWindow*>().size(), 1);
-    const auto& items = second->View().Drawing().Items();
-    const std::size_t logScale = items.size() - Drawing().Items().size();
-    EXPECT_EQ(
-        std::vector<CanvasItem>(items.begin() + static_cast<std::ptrdiff_t>(logScale), items.end()),
-        Drawing().Items());
+    EXPECT_EQ(second->View().Drawing().Items(), Drawing().Items());
+    context_.TheSession().SetGraphScale(3);
+    EXPECT_EQ(second->View().Drawing().Items(), Drawing().Items());
+    context_.TheSession().SetGraphUnits("e");
+    EXPECT_EQ(second->View().Drawing().Items(), Drawing().Items());
 }
 
 TEST_F(GraphWindowTest, AGraphThatCannotBeDrawnOpensNoWindow) {
@@ -158,15 +157,15 @@ TEST_F(GraphWindowTest, PrintsTheDrawingUnderATitleLine) {
 
 TEST_F(GraphWindowTest, PrintAsksForAPrinter) {
     GraphWindow* window = ShowGraphWindow(context_.Context());
-    bool askedForPrinter = false;
-    QTimer::singleShot(0, [&askedForPrinter] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            askedForPrinter = true;
-            dialog->reject();
-        }
-    });
+    bool buttonsDisabled = false;
+    context_.Dialogs().whilePrinterAsked = [&](QWidget*) {
+        buttonsDisabled = !window->findChild<QPushButton*>("Command2")->isEnabled() &&
+                          !window->findChild<QPushButton*>("Command1")->isEnabled();
+    };
     window->findChild<QPushButton*>("Command2")->click();
-    EXPECT_TRUE(askedForPrinter);
+    EXPECT_EQ(context_.Dialogs().printerAsks, 1);
+    EXPECT_TRUE(buttonsDisabled);
+    EXPECT_TRUE(window->findChild<QPushButton*>("Command2")->isEnabled());
     EXPECT_TRUE(context_.Notifier().Messages().empty());
 }
 
@@ -175,17 +174,13 @@ TEST_F(GraphWindowTest, SaveImageWritesTheKindTheDialogFilterChooses) {
     ASSERT_TRUE(directory.isValid());
     GraphWindow* window = ShowGraphWindow(context_.Context());
     const QString path = directory.filePath("graph");
-    QTimer::singleShot(0, [&path] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectNameFilter("SVG image (*.svg)");
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-        }
-    });
+    context_.Dialogs().saveAnswer = {path, "SVG image (*.svg)"};
     QAction* save = window->View().findChild<QAction*>("saveImage");
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(save->text(), "&Save Image…");
     save->trigger();
+    EXPECT_EQ(context_.Dialogs().offeredFilters,
+              QStringList({"PNG image (*.png)", "SVG image (*.svg)"}));
     QFile file(path + ".svg");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("<svg"));

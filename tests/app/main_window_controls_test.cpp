@@ -48,7 +48,6 @@ TEST_F(MainWindowTest, StartsWithTheStartUpValuesWhenThereIsNoSettingsFile) {
     EXPECT_EQ(state_.graphUnits, "m");
     EXPECT_EQ(state_.sex, "m");
     EXPECT_DOUBLE_EQ(state_.weightKg, 72.7);
-    EXPECT_EQ(state_.treadmillMode, 0);
     EXPECT_EQ(state_.gradeDefinition, 1);
     EXPECT_TRUE(Find<QPlainTextEdit>("Picture1")->toPlainText().isEmpty());
 }

@@ -17,6 +17,8 @@
 #include "files/settings_file.hpp"
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
+#include "recording_dialogs.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 
@@ -55,8 +57,9 @@ class MainWindowTest : public ::testing::Test {
     // The window, started on first use.
     MainWindow& Window() {
         if (!window_) {
-            window_ = std::make_unique<MainWindow>(state_, notifier_);
+            window_ = std::make_unique<MainWindow>(session_, notifier_);
             window_->SetProgramEnd([this] { ++programEnds_; });
+            window_->SetDialogs(dialogs_);
         }
         return *window_;
     }
@@ -65,6 +68,7 @@ class MainWindowTest : public ::testing::Test {
     MainWindow& Restart() {
         window_.reset();
         state_ = ModelState{};
+        session_.special = SpecialFormMemory{};
         return Window();
     }
 
@@ -95,8 +99,11 @@ class MainWindowTest : public ::testing::Test {
 
     QTemporaryDir directory_;
     QString previousDirectory_;
-    ModelState state_;
+    // The program's session, its settings file in the test's own directory.
+    Session session_{directory_.filePath(QStringLiteral("kestini.txt")).toStdString()};
+    ModelState& state_ = session_.State();
     RecordingNotifier notifier_;
+    test_support::RecordingDialogs dialogs_;
     std::unique_ptr<MainWindow> window_;
     int programEnds_ = 0;
 };

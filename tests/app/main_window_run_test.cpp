@@ -34,10 +34,8 @@ class MainWindowRunTest : public MainWindowTest {
 };
 
 TEST_F(MainWindowRunTest, CalculatePrintsTheModelsTableOnTheCanvas) {
-    state_.perfTableRequest = 7;
     Click("Command1");
     EXPECT_TRUE(notifier_.Messages().empty());
-    EXPECT_EQ(state_.perfTableRequest, 0);
     EXPECT_EQ(state_.calculated, 1);
 
     ModelState direct;
@@ -87,7 +85,6 @@ TEST_F(MainWindowRunTest, StoppedRunLeavesThePreviousModelInPlace) {
     Click("Command1");
     const ModelState before = state_;
     notifier_.Clear();
-    state_.perfTableRequest = 3;
     state_.calculated = 0;
     SetText("Text4_3", "");  // 5 km row loses its number
     Click("Command1");
@@ -100,7 +97,6 @@ TEST_F(MainWindowRunTest, StoppedRunLeavesThePreviousModelInPlace) {
     EXPECT_DOUBLE_EQ(state_.specIndex, before.specIndex);
     EXPECT_EQ(state_.raceCount, before.raceCount);
     EXPECT_EQ(state_.calculated, 1);
-    EXPECT_EQ(state_.perfTableRequest, 0);
 }
 
 TEST_F(MainWindowRunTest, SingleRaceDisablesFitBestTwoUntilMoreRacesAreUsed) {

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "app/file_access_window.hpp"
 #include "app/termination_requests.hpp"
 #include "files/settings_file.hpp"
 #include "main_window_fixture.hpp"
@@ -344,14 +345,27 @@ INSTANTIATE_TEST_SUITE_P(EveryWay, ClosePathTest,
                              return "WindowFrame";
                          });
 
-TEST_F(MainWindowTest, SettingsGoToTheDirectoryCurrentAtClose) {
+TEST_F(MainWindowTest, SettingsGoWhereTheyWereReadAtStartUp) {
     Window();
     QTemporaryDir other;
     ASSERT_TRUE(other.isValid());
     ASSERT_TRUE(QDir::setCurrent(other.path()));
     Window().close();
-    EXPECT_TRUE(std::filesystem::exists(other.filePath("kestini.txt").toStdString()));
-    EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+    EXPECT_TRUE(std::filesystem::exists(SettingsPath()));
+    EXPECT_FALSE(std::filesystem::exists(other.filePath("kestini.txt").toStdString()));
+}
+
+TEST_F(MainWindowTest, BrowsingForARaceFileLeavesTheSettingsFileWhereItWasRead) {
+    Find<QAction>("datafiles")->trigger();
+    const auto windows = Window().findChildren<FileAccessWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    QTemporaryDir other;
+    ASSERT_TRUE(other.isValid());
+    windows.front()->SetFileChooser([&](QWidget*) { return other.filePath("runs.kst"); });
+    windows.front()->findChild<QAbstractButton*>("browse")->click();
+    Window().close();
+    EXPECT_TRUE(std::filesystem::exists(SettingsPath()));
+    EXPECT_FALSE(std::filesystem::exists(other.filePath("kestini.txt").toStdString()));
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/session_signals.hpp"
 #include "app/window_context.hpp"
 #include "model/notifier.hpp"
+#include "recording_dialogs.hpp"
 #include "support/model_fixtures.hpp"
 
 namespace kestrova::test_support {
@@ -15,8 +17,10 @@ namespace kestrova::test_support {
 // notifier, inputs the test sets, and a record of what the window asked of the main window.
 class TestWindowContext {
   public:
-    explicit TestWindowContext(MainFormInputs form = {})
-        : form_(std::move(form)), state_(CalculatedState(form_)) {}
+    explicit TestWindowContext(MainFormInputs form = {}) : form_(std::move(form)) {
+        session_.Begin(form_);
+        state_ = CalculatedState(form_);
+    }
 
     WindowContext Context(bool withOwner = true) {
         return WindowContext{
@@ -26,19 +30,31 @@ class TestWindowContext {
             [this] { return form_; },
             [this] {
                 ++reruns_;
-                state_ = CalculatedState(form_);
+                Calculate();
             },
             [this](int row, const RaceRowInputs& contents) {
                 rowsSet_.emplace_back(row, contents);
                 form_.rows.at(static_cast<std::size_t>(row)) = contents;
             },
             copiedRows_,
+            &changes_,
+            &dialogs_,
         };
     }
+
+    // "Calculate" on the form as the main window's button runs it: the session's state and its
+    // change, which open windows follow.
+    void Calculate() {
+        LineBuffer picture;
+        RecordingNotifier ignored;
+        session_.Calculate(form_, picture, ignored);
+    }
+    Session& TheSession() { return session_; }
 
     MainFormInputs& Form() { return form_; }
     ModelState& State() { return state_; }
     RecordingNotifier& Notifier() { return notifier_; }
+    RecordingDialogs& Dialogs() { return dialogs_; }
     QWidget* Owner() { return owner_.get(); }
     int Reruns() const { return reruns_; }
     const std::vector<std::pair<int, RaceRowInputs>>& RowsSet() const { return rowsSet_; }
@@ -47,8 +63,11 @@ class TestWindowContext {
 
   private:
     MainFormInputs form_;
-    ModelState state_;
+    Session session_{"kestini.txt"};
+    ModelState& state_ = session_.State();
+    SessionSignals changes_{session_};
     RecordingNotifier notifier_;
+    RecordingDialogs dialogs_;
     std::unique_ptr<QWidget> owner_ = std::make_unique<QWidget>();
     CopiedRaceRows copiedRows_;
     int reruns_ = 0;

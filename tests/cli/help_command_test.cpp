@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/help/help_texts.hpp"
 #include "cli_test_support.hpp"
+#include "help/help_texts.hpp"
 
 namespace kestrova {
 namespace {

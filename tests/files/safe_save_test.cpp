@@ -57,6 +57,17 @@ TEST(SaveFileSafely, KeepsThePermissionsOfTheOldFile) {
     EXPECT_EQ(ModeOf(file), 0640u);
 }
 
+// A new file gets the usual permissions under the process's umask, and the umask is the same
+// after the save (it is never changed, not even for a moment).
+TEST(SaveFileSafely, NewFileFollowsTheUmaskWithoutChangingIt) {
+    ScratchDirectory directory;
+    const mode_t before = ::umask(027);
+    ASSERT_EQ(SaveFileSafely(directory.Path() / "fresh.txt", "x"), std::nullopt);
+    const mode_t during = ::umask(before);
+    EXPECT_EQ(during, 027u);
+    EXPECT_EQ(ModeOf(directory.Path() / "fresh.txt"), 0640u);
+}
+
 TEST(SaveFileSafely, WritesThroughASymbolicLink) {
     ScratchDirectory directory;
     fs::create_directory(directory.Path() / "real");

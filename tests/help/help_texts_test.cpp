@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/help/help_texts.hpp"
+#include "help/help_texts.hpp"
 
 namespace kestrova {
 namespace {

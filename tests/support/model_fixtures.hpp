@@ -31,7 +31,7 @@ inline ModelState CalculatedState(MainFormInputs& form) {
     return state;
 }
 
-// The curve of the pacing strategies' worked example (a men's curve, age 35).
+// The men's curve at age 35 that the pacing strategy tables are checked on.
 inline ModelState PacingExampleCurve() {
     ModelState state;
     state.anaerobicEnergy = 230000;

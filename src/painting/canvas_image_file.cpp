@@ -1,4 +1,4 @@
-#include "app/canvas_image_file.hpp"
+#include "painting/canvas_image_file.hpp"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/canvas_image.hpp"
 #include "files/safe_save.hpp"
+#include "painting/canvas_image.hpp"
 
 namespace kestrova {
 namespace {

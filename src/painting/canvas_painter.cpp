@@ -1,4 +1,4 @@
-#include "app/canvas_painter.hpp"
+#include "painting/canvas_painter.hpp"
 
 #include <QColor>
 #include <QFontMetricsF>

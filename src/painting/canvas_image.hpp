@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/canvas_image_file.hpp"
+#include "painting/canvas_image_file.hpp"
 
 namespace kestrova {
 

@@ -1,4 +1,4 @@
-#include "app/form_settings.hpp"
+#include "session/start_up_settings.hpp"
 
 #include <optional>
 #include <string>
@@ -18,15 +18,16 @@ std::filesystem::path CurrentSettingsPath() {
     return directory / kSettingsFileName;
 }
 
-void LoadStartUpSettings(MainFormInputs& form, Notifier& notifier) {
-    if (const std::optional<std::string> message =
-            LoadSettingsAtStartUp(CurrentSettingsPath(), form)) {
+void LoadStartUpSettings(const std::filesystem::path& path, MainFormInputs& form,
+                         Notifier& notifier) {
+    if (const std::optional<std::string> message = LoadSettingsAtStartUp(path, form)) {
         notifier.Show(*message);
     }
 }
 
-bool SaveSettingsAtClose(const MainFormInputs& form, Notifier& notifier) {
-    const std::optional<std::string> failure = SaveSettingsAtClosing(CurrentSettingsPath(), form);
+bool SaveSettingsAtClose(const std::filesystem::path& path, const MainFormInputs& form,
+                         Notifier& notifier) {
+    const std::optional<std::string> failure = SaveSettingsAtClosing(path, form);
     if (failure) {
         notifier.Show(*failure);
     }

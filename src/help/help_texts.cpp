@@ -1,8 +1,8 @@
-#include "app/help/help_texts.hpp"
+#include "help/help_texts.hpp"
 
 #include <string>
 
-#include "app/help/help_text_files.hpp"
+#include "help/help_text_files.hpp"
 
 namespace kestrova {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/canvas_image.hpp"
+#include "painting/canvas_image.hpp"
 
 #include <QBuffer>
 #include <QFile>
@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/canvas_painter.hpp"
 #include "files/safe_save.hpp"
 #include "output/canvas.hpp"
+#include "painting/canvas_painter.hpp"
 
 namespace kestrova {
 namespace {

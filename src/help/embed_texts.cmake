@@ -10,8 +10,8 @@ foreach(name IN LISTS names)
     endif()
     string(APPEND entries "    {\"${name}\", R\"kst(${text})kst\"},\n")
 endforeach()
-set(source "// Made by embed_texts.cmake from the text files of src/app/help: edit those, not this.
-#include \"app/help/help_text_files.hpp\"
+set(source "// Made by embed_texts.cmake from the text files of src/help: edit those, not this.
+#include \"help/help_text_files.hpp\"
 
 namespace kestrova {
 namespace {
