@@ -59,6 +59,20 @@ void BM_TimeAtLevelSolve(benchmark::State& loop) {
     }
 }
 
+// The level solve with age grading on, for a man of `age` at a 5 km level of 80 %: at 35 the
+// stepping loop ends on the level, at 75 and 95 its passes swing and the bracketed search ends it.
+void BM_TimeAtLevelSolveAgeGraded(benchmark::State& loop) {
+    ModelState state;
+    ApplyStartUpValues(state);
+    state.agecomp = 1;
+    state.age = static_cast<double>(loop.range(0));
+    double level = 0.8;
+    for (auto _ : loop) {
+        benchmark::DoNotOptimize(level);
+        benchmark::DoNotOptimize(TimeAtLevel(state, "m", 0.0, 5000.0, level));
+    }
+}
+
 // The longest races Calculate accepts, five of them close together in distance, entered fastest
 // first: the pair search's passes grow with the distance, so this is its slowest accepted input.
 void BM_CalculateFiveLongestRaces(benchmark::State& loop, double metersPerSecond, double spacing,
@@ -99,6 +113,7 @@ BENCHMARK(BM_CalculateUseAllData);
 BENCHMARK(BM_CalculateFitBestTwo);
 BENCHMARK(BM_ModelTime);
 BENCHMARK(BM_TimeAtLevelSolve);
+BENCHMARK(BM_TimeAtLevelSolveAgeGraded)->Arg(35)->Arg(75)->Arg(95);
 
 }  // namespace
 }  // namespace kestrova

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/age_adjusted_ratio.hpp"
+#include "model/bounded_search.hpp"
 #include "model/endurance_factor.hpp"
 #include "model/time_adjustment.hpp"
 
@@ -11,7 +13,12 @@ namespace {
 
 constexpr double kPi = kPiApprox;
 constexpr int kLevelSolverPasses = 101;
-constexpr int kAgeAdjustPasses = 5;
+// The level solve's pass limit, and how close its result's level must be to the level asked for
+// (the loop's own stopping margin) to be kept.
+constexpr double kLevelTolerance = 0.00001;
+constexpr int kTimeDoublings = 64;
+constexpr int kTimeSolverPasses = 200;
+constexpr double kSolvedTimeWidth = 1e-13;
 
 struct RecordConstants {
     double baseSpeed;
@@ -47,17 +54,47 @@ double RecordSpeed(const ModelState& state, std::string_view sex, double d) {
     return v;
 }
 
-double SolveForLevel(const ModelState& state, std::string_view sex, double recordTime, double d,
-                     double level) {
+// Steps the time from the record time towards `level`, each pass scaling it by the square root of
+// the level reached over the level asked for, until the level reached is within the margin above
+// it. A level above 1 − margin ends on the first pass with recordTime · (1 / level)^0.5.
+struct LevelSteps {
+    double time;
+    bool firstPassEnded;
+};
+
+LevelSteps StepTowardsLevel(const ModelState& state, std::string_view sex, double recordTime,
+                            double d, double level) {
     double time = recordTime;
     for (int pass = 0; pass < kLevelSolverPasses; ++pass) {
         const double reached = PerformanceLevelOf(state, recordTime / time, d, sex);
         time = time * std::pow(reached / level, 0.5);
-        if (reached < level + 0.00001) {
-            break;
+        if (reached < level + kLevelTolerance) {
+            return {time, pass == 0};
         }
     }
-    return time;
+    return {time, false};
+}
+
+// The time whose level is `level`. The level falls as the time grows, from 1 at the record time
+// towards 0. The stepping loop's result is kept where its level is within the margin of the level
+// asked for; where it is not (it ran out of passes or stopped on a pass that overshot), the time
+// is found within the bracket between the record time and a doubled time whose level is below.
+double SolveForLevel(const ModelState& state, std::string_view sex, double recordTime, double d,
+                     double level) {
+    const LevelSteps steps = StepTowardsLevel(state, sex, recordTime, d, level);
+    const auto levelAt = [&](double time) {
+        return PerformanceLevelOf(state, recordTime / time, d, sex);
+    };
+    if (steps.firstPassEnded || std::fabs(levelAt(steps.time) - level) <= kLevelTolerance) {
+        return steps.time;
+    }
+    const auto shortfall = [&](double time) { return level - levelAt(time); };
+    const std::optional<double> high = DoubleUntil(
+        recordTime, kTimeDoublings, [&](double time) { return shortfall(time) >= 0.0; });
+    if (!high) {
+        return steps.time;
+    }
+    return SolveBracketed(recordTime, *high, kTimeSolverPasses, kSolvedTimeWidth, shortfall);
 }
 
 }  // namespace
@@ -90,12 +127,7 @@ double PerformanceLevel(const ModelState& state, double& speedRatio, double d,
     const bool female = sex == "f";
     const double skew = female ? 0.9 : 1.25;
     if (state.ageFlag == 1) {
-        const double atPeak = AgeFactorAt(state.age, d, 1.0, sex);
-        double adjusted = speedRatio;
-        for (int pass = 0; pass < kAgeAdjustPasses; ++pass) {
-            adjusted = speedRatio * AgeFactor(state.age, d, adjusted, sex) / atPeak;
-        }
-        speedRatio = adjusted;
+        speedRatio = AgeAdjustedRatio(state.age, d, speedRatio, sex);
     }
     const double x = speedRatio;
     const double exponent = 0.9 * (1.0 - skew * std::log(d / 1600.0) / (5.0 + d / 3000.0));
