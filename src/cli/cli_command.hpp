@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <istream>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -26,6 +27,16 @@ struct CliOption {
     std::size_t valueWords = 1;  // words its value takes ("--race DISTANCE TIME" takes two)
 };
 
+// The word that names standard output (for an option naming a file to write) or standard input
+// (for one naming a file to read), as shell users expect.
+inline constexpr std::string_view kStandardStreamName = "-";
+
+// What the program's standard streams are beyond the output and error streams a command gets.
+struct CliConsole {
+    std::istream* input = nullptr;  // standard input, for "-" as a file to read; none in tests
+    bool outputIsTerminal = false;  // whether standard output is a terminal (not for images)
+};
+
 // What the command line gave one command.
 struct CliInvocation {
     std::map<std::string, std::string, std::less<>> values;  // options with a value
@@ -34,6 +45,7 @@ struct CliInvocation {
     // Every use of a repeatable option, in order, with its value's words.
     std::map<std::string, std::vector<std::vector<std::string>>, std::less<>> repeated;
     std::filesystem::path currentDirectory;  // for the default settings file
+    CliConsole console;                      // standard input, terminal output
 
     bool Flag(std::string_view name) const { return flags.contains(name); }
     std::optional<std::string> Value(std::string_view name) const;

@@ -19,7 +19,7 @@ const std::vector<CliCommand>& AllCliCommands() {
     static const std::vector<CliCommand> commands = {
         TableCommand(),  ReportCommand(),    AnalysisCommand(),  PowerCommand(),
         SlopesCommand(), TreadmillCommand(), PerfTableCommand(), GraphCommand(),
-        RacesCommand(),  SpecialCommand(),   HelpCommand(),
+        RacesCommand(),  SpecialCommand(),   TeamCommand(),      HelpCommand(),
     };
     return commands;
 }

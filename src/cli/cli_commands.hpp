@@ -17,6 +17,7 @@ CliCommand PerfTableCommand();
 CliCommand GraphCommand();
 CliCommand RacesCommand();
 CliCommand SpecialCommand();
+CliCommand TeamCommand();
 CliCommand HelpCommand();
 
 const std::vector<CliCommand>& AllCliCommands();

@@ -6,7 +6,7 @@
 namespace kestrova {
 
 int RunCli(const std::vector<std::string>& args, const std::filesystem::path& currentDirectory,
-           std::ostream& out, std::ostream& err) {
+           std::ostream& out, std::ostream& err, const CliConsole& console) {
     const std::vector<CliCommand>& commands = AllCliCommands();
     ParsedArguments parsed = ParseCliArguments(args, commands);
     if (parsed.help) {
@@ -18,6 +18,7 @@ int RunCli(const std::vector<std::string>& args, const std::filesystem::path& cu
         return kExitUsageOrFile;
     }
     parsed.invocation.currentDirectory = currentDirectory;
+    parsed.invocation.console = console;
     return parsed.command->run(parsed.invocation, out, err);
 }
 

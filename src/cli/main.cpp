@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -15,7 +17,8 @@ int main(int argc, char** argv) {
         if (error) {
             here = ".";
         }
-        return kestrova::RunCli(args, here, std::cout, std::cerr);
+        const kestrova::CliConsole console{&std::cin, ::isatty(STDOUT_FILENO) == 1};
+        return kestrova::RunCli(args, here, std::cout, std::cerr, console);
     } catch (const std::exception& failure) {
         std::cerr << "kestrova-cli: " << failure.what() << '\n';
         return kestrova::kExitUsageOrFile;

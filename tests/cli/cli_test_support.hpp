@@ -18,12 +18,12 @@ struct CliCall {
     std::string err;
 };
 
-inline CliCall CallCli(const std::vector<std::string>& args,
-                       const std::filesystem::path& directory) {
+inline CliCall CallCli(const std::vector<std::string>& args, const std::filesystem::path& directory,
+                       const CliConsole& console = {}) {
     std::ostringstream out;
     std::ostringstream err;
     CliCall call;
-    call.status = RunCli(args, directory, out, err);
+    call.status = RunCli(args, directory, out, err, console);
     call.out = out.str();
     call.err = err.str();
     return call;
