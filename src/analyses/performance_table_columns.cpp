@@ -9,6 +9,15 @@ namespace {
 
 constexpr std::size_t kLastColumn = kLevelTableColumns - 1;
 
+// Beyond these every time of a table shows as 0.0 or as nonsense: a level of 1000 % is ten times
+// the record speed, and the record curve's age grading holds for human ages only.
+constexpr double kMostLevelPercent = 1000.0;
+constexpr double kMostAge = 200.0;
+
+double MostColumnValue(PerformanceTableKind kind) {
+    return kind == PerformanceTableKind::General ? kMostLevelPercent : kMostAge;
+}
+
 // What the columns of a kind hold, as the messages name it.
 const char* ColumnWord(PerformanceTableKind kind) {
     return kind == PerformanceTableKind::General ? "performance level" : "age";
@@ -72,9 +81,18 @@ std::optional<std::string> ColumnValueProblem(const PerformanceTableRequest& req
         return "The Minimum and Interval give columns beyond the range of numbers: make them "
                "smaller.";
     }
-    if (request.kind == PerformanceTableKind::TimesByAge && !(ReadAsNumber(request.level) > 0.0)) {
+    const double most = MostColumnValue(request.kind);
+    if (values[0] > most || values[kLastColumn] > most) {
+        return "The Minimum and Interval take a column above " + PlainNumberText(most) +
+               ": every " + word + " must be at most " + PlainNumberText(most) + ".";
+    }
+    const double level = ReadAsNumber(request.level);
+    if (request.kind == PerformanceTableKind::TimesByAge && !(level > 0.0)) {
         return "The level of \"Times by age for level\" must be above 0: a performance level of 0 "
                "or less has no times.";
+    }
+    if (request.kind == PerformanceTableKind::TimesByAge && level > kMostLevelPercent) {
+        return "The level of \"Times by age for level\" must be at most 1000.";
     }
     return std::nullopt;
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "analyses/any_distance.hpp"
+#include "app/dialogs.hpp"
 #include "app/follow_session.hpp"
 #include "app/form_controls.hpp"
 #include "app/help_window.hpp"
@@ -271,16 +272,8 @@ void AnyDistanceWindow::SwitchPaceUnit() {
 // disabled).
 void AnyDistanceWindow::Print() {
     Calculate();
-    const std::array<QPushButton*, 5> buttons = {calculate_, help_, close_, paceSwitch_, print_};
-    std::array<bool, 5> enabled{};
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        enabled[i] = buttons[i]->isEnabled();
-        buttons[i]->setEnabled(false);
-    }
-    PrintWindowImage(*this, context_.notifier);
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        buttons[i]->setEnabled(enabled[i]);
-    }
+    PrintWithButtonsDisabled(*this, {calculate_, help_, close_, paceSwitch_, print_},
+                             DialogsOf(context_), context_.notifier);
 }
 
 AnyDistanceWindow* OpenAnyDistanceWindow(const WindowContext& context, SpecialFormMemory& memory) {

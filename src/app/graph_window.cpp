@@ -1,12 +1,12 @@
 #include "app/graph_window.hpp"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QPainter>
 #include <QPushButton>
 #include <cmath>
 #include <optional>
 
+#include "app/dialogs.hpp"
 #include "app/follow_session.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/window_printing.hpp"
@@ -72,8 +72,9 @@ void GraphView::paintEvent(QPaintEvent* /*event*/) {
     PaintCanvas(painter, drawing_);
 }
 
-GraphWindow::GraphWindow(QWidget* owner, Notifier& notifier)
+GraphWindow::GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier)
     : QWidget(owner, Qt::Window),
+      dialogs_(dialogs),
       notifier_(notifier),
       view_(new GraphView(this)),
       printButton_(new QPushButton(QStringLiteral("Print"), this)),
@@ -85,8 +86,9 @@ GraphWindow::GraphWindow(QWidget* owner, Notifier& notifier)
     closeButton_->setObjectName(QStringLiteral("Command1"));
     PlaceInTwips();
     resize(minimumSize());
-    connect(printButton_, &QPushButton::clicked, this,
-            [this] { PrintWindowImage(*this, notifier_); });
+    connect(printButton_, &QPushButton::clicked, this, [this] {
+        PrintWithButtonsDisabled(*this, {printButton_, closeButton_}, dialogs_, notifier_);
+    });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(view_->SaveImageAction(), &QAction::triggered, this, &GraphWindow::AskAndSaveImage);
 }
@@ -127,14 +129,13 @@ bool GraphWindow::SaveImage(const QString& path, CanvasImageFormat format) {
 // The file dialog; its filter decides the kind of image, and a name without that kind's ending
 // gets it.
 void GraphWindow::AskAndSaveImage() {
-    QString filter = kPngFilter;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Image"),
-                                                QStringLiteral("graph.png"),
-                                                kPngFilter + ";;" + kSvgFilter, &filter);
+    const Dialogs::SaveChoice choice = dialogs_.ChooseSaveFile(
+        this, QStringLiteral("Save Image"), QStringLiteral("graph.png"), {kPngFilter, kSvgFilter});
+    QString path = choice.path;
     if (path.isEmpty()) {
         return;
     }
-    const bool svg = filter == kSvgFilter;
+    const bool svg = choice.filter == kSvgFilter;
     const QString ending = svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     if (!path.endsWith(ending, Qt::CaseInsensitive)) {
         path += ending;
@@ -167,7 +168,7 @@ GraphWindow* ShowGraphWindow(const WindowContext& context) {
     }
     QWidget* owner = context.owner;
     GraphWindow* window = OpenOrRaise<GraphWindow>(owner, [&context, owner] {
-        auto* created = new GraphWindow(owner, context.notifier);
+        auto* created = new GraphWindow(owner, DialogsOf(context), context.notifier);
         FollowSession(*created, context, Follow::FitAndOptions, [created, context] {
             if (const std::optional<Canvas> redrawn = GraphDrawing(context)) {
                 created->View().Show(*redrawn);

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace kestrova {
 
+class Dialogs;
+
 // The drawing area of the graph window: white, with the drawing it was last given, painted anew
 // whenever it needs to be (uncovered, moved to another screen). Its context menu (right click,
 // or the menu key) offers "Save Image…".
@@ -39,7 +41,7 @@ class GraphWindow : public QWidget {
     Q_OBJECT
 
   public:
-    GraphWindow(QWidget* owner, Notifier& notifier);
+    GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier);
 
     GraphView& View() { return *view_; }
 
@@ -55,6 +57,7 @@ class GraphWindow : public QWidget {
     void PlaceInTwips();
     void AskAndSaveImage();
 
+    Dialogs& dialogs_;
     Notifier& notifier_;
     GraphView* view_;
     QPushButton* printButton_;

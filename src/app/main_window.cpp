@@ -78,6 +78,7 @@ WindowContext MainWindow::Context() {
         [this] { RunCalculate(); },
         [this](int row, const RaceRowInputs& contents) { SetRaceRow(row, contents); },
         changes_,
+        dialogs_,
     };
 }
 
@@ -138,7 +139,7 @@ void MainWindow::ConnectReports() {
     connect(menus_.datafiles, &QAction::triggered, this,
             [this] { OpenFileAccessWindow(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
-            [this] { PrintFullReport(state_, FormInputs(), this, notifier_); });
+            [this] { PrintFullReport(state_, FormInputs(), this, *dialogs_, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,
             [this] { SaveFullReportTextFile(state_, FormInputs(), notifier_); });
     connect(menus_.hillpaces, &QAction::triggered, this, [this] { OpenSlopeWindow(Context()); });

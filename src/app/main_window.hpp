@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include "analyses/any_distance_inputs.hpp"
+#include "app/dialogs.hpp"
 #include "app/main_window_layout.hpp"
 #include "app/main_window_menus.hpp"
 #include "app/window_context.hpp"
@@ -36,6 +37,8 @@ class MainWindow : public QMainWindow {
     // The controls' contents as plain data.
     MainFormInputs FormInputs() const;
     // What a secondary window gets from this window.
+    // The dialogs the window and its secondary windows ask with (Qt's own unless set).
+    void SetDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
     WindowContext Context();
     // Fills race row `row` (0-4) with these contents, as the file access window does.
     void SetRaceRow(int row, const RaceRowInputs& contents);
@@ -79,6 +82,8 @@ class MainWindow : public QMainWindow {
     Session& session_;
     ModelState& state_;        // the session's
     SessionSignals* changes_;  // the session's changes, for the windows to follow
+    ModalDialogs modalDialogs_;
+    Dialogs* dialogs_ = &modalDialogs_;
     Notifier& notifier_;
     MainWindowControls controls_;
     MainMenus menus_;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialogs.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
@@ -19,8 +20,12 @@ constexpr int kCanvasLines = 32;
 
 }  // namespace
 
-PerformanceLevelsWindow::PerformanceLevelsWindow(Notifier& notifier, QWidget* owner)
-    : QWidget(owner, Qt::Window), notifier_(notifier), canvas_(new TextCanvas(this)) {
+PerformanceLevelsWindow::PerformanceLevelsWindow(Dialogs& dialogs, Notifier& notifier,
+                                                 QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      dialogs_(dialogs),
+      notifier_(notifier),
+      canvas_(new TextCanvas(this)) {
     setObjectName("perflevform");
     setWindowTitle("Performance levels");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -40,7 +45,8 @@ PerformanceLevelsWindow::PerformanceLevelsWindow(Notifier& notifier, QWidget* ow
     layout->addLayout(buttons);
 
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(print, &QPushButton::clicked, this, [this] { PrintWindowImage(*this, notifier_); });
+    connect(print, &QPushButton::clicked, this,
+            [this, print] { PrintWithButtonsDisabled(*this, {print}, dialogs_, notifier_); });
 }
 
 void PerformanceLevelsWindow::ShowTable(const PerformanceTable& table) {
@@ -54,8 +60,9 @@ PerformanceLevelsWindow* ShowPerformanceLevelsWindow(const WindowContext& contex
                                                      const PerformanceTable& table) {
     QWidget* owner = context.owner;
     Notifier& notifier = context.notifier;
+    Dialogs& dialogs = DialogsOf(context);
     PerformanceLevelsWindow* window = OpenOrRaise<PerformanceLevelsWindow>(
-        owner, [&notifier, owner] { return new PerformanceLevelsWindow(notifier, owner); });
+        owner, [&] { return new PerformanceLevelsWindow(dialogs, notifier, owner); });
     window->ShowTable(table);
     return window;
 }

@@ -7,6 +7,8 @@
 
 namespace kestrova {
 
+class Dialogs;
+
 class TextCanvas;
 
 // The "Performance levels" window (perflevform): a performance table on a fixed-pitch canvas,
@@ -15,7 +17,7 @@ class PerformanceLevelsWindow : public QWidget {
     Q_OBJECT
 
   public:
-    PerformanceLevelsWindow(Notifier& notifier, QWidget* owner = nullptr);
+    PerformanceLevelsWindow(Dialogs& dialogs, Notifier& notifier, QWidget* owner = nullptr);
 
     // Clears the canvas, writes the table on it and takes the table's caption.
     void ShowTable(const PerformanceTable& table);
@@ -23,6 +25,7 @@ class PerformanceLevelsWindow : public QWidget {
     TextCanvas& Canvas() { return *canvas_; }
 
   private:
+    Dialogs& dialogs_;
     Notifier& notifier_;
     TextCanvas* canvas_;
 };

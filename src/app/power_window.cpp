@@ -5,10 +5,12 @@
 #include <QVBoxLayout>
 
 #include "analyses/power_table.hpp"
+#include "app/dialogs.hpp"
 #include "app/follow_session.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/window_printing.hpp"
 
 namespace kestrova {
 namespace {
@@ -27,9 +29,10 @@ const QString kKilometerUnits = QStringLiteral(
 
 }  // namespace
 
-PowerWindow::PowerWindow(ModelState& state, Notifier& notifier, QWidget* owner)
+PowerWindow::PowerWindow(ModelState& state, Dialogs& dialogs, Notifier& notifier, QWidget* owner)
     : QWidget(owner, Qt::Window),
       state_(state),
+      dialogs_(dialogs),
       notifier_(notifier),
       canvas_(new TextCanvas(this)),
       units_(CreateTableLabel(this, "Label2", kMileUnits)),
@@ -83,7 +86,7 @@ void PowerWindow::SwitchUnit() {
 }
 
 void PowerWindow::Print() {
-    PrintTableWindow(*this, {close_, unitSwitch_, print_}, notifier_);
+    PrintWithButtonsDisabled(*this, {close_, unitSwitch_, print_}, dialogs_, notifier_);
 }
 
 PowerWindow* OpenPowerWindow(const WindowContext& context) {
@@ -91,7 +94,7 @@ PowerWindow* OpenPowerWindow(const WindowContext& context) {
     ModelState& state = context.state;
     Notifier& notifier = context.notifier;
     PowerWindow* window = OpenOrRaise<PowerWindow>(owner, [&] {
-        auto* created = new PowerWindow(state, notifier, owner);
+        auto* created = new PowerWindow(state, DialogsOf(context), notifier, owner);
         // The weight is one of the options the window follows.
         FollowSession(*created, context, Follow::FitAndOptions,
                       [created] { created->ShowTable(); });

@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace kestrova {
 
+class Dialogs;
+
 class TextCanvas;
 
 // The "Power and Energy Usage and Output" window (powen): the power and energy table for the
@@ -19,7 +21,7 @@ class PowerWindow : public QWidget {
     Q_OBJECT
 
   public:
-    PowerWindow(ModelState& state, Notifier& notifier, QWidget* owner = nullptr);
+    PowerWindow(ModelState& state, Dialogs& dialogs, Notifier& notifier, QWidget* owner = nullptr);
 
     // Clears the canvas and writes the table for the state's weightKg in the current unit.
     void ShowTable();
@@ -31,6 +33,7 @@ class PowerWindow : public QWidget {
     void Print();
 
     ModelState& state_;
+    Dialogs& dialogs_;
     Notifier& notifier_;
     PaceUnit unit_ = PaceUnit::Mile;
     TextCanvas* canvas_;

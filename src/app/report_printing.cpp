@@ -1,10 +1,10 @@
 #include "app/report_printing.hpp"
 
-#include <QPrintDialog>
 #include <QPrinter>
 #include <filesystem>
 #include <system_error>
 
+#include "app/dialogs.hpp"
 #include "app/printer_text_sink.hpp"
 #include "files/report_text_file.hpp"
 #include "model/main_form_inputs.hpp"
@@ -25,11 +25,10 @@ bool PrintFullReportOn(ModelState& state, const MainFormInputs& form, QPrinter& 
 }
 
 void PrintFullReport(ModelState& state, const MainFormInputs& form, QWidget* owner,
-                     Notifier& notifier) {
+                     Dialogs& dialogs, Notifier& notifier) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName("Kestrova full report");
-    QPrintDialog dialog(&printer, owner);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!dialogs.ChoosePrinter(printer, owner)) {
         return;
     }
     if (!PrintFullReportOn(state, form, printer)) {

@@ -5,6 +5,8 @@ class QWidget;
 
 namespace kestrova {
 
+class Dialogs;
+
 class Notifier;
 struct MainFormInputs;
 struct ModelState;
@@ -16,7 +18,7 @@ bool PrintFullReportOn(ModelState& state, const MainFormInputs& form, QPrinter& 
 // The main window's "Full report": lets the user pick a printer (or a PDF file) in the print
 // dialog and prints the report there. A cancelled dialog prints nothing; a failure is told.
 void PrintFullReport(ModelState& state, const MainFormInputs& form, QWidget* owner,
-                     Notifier& notifier);
+                     Dialogs& dialogs, Notifier& notifier);
 
 // The main window's "Text file of full report": saves the report as fulltext.txt in the current
 // directory and says where, or that and why it could not. Returns whether it was saved.

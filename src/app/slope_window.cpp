@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialogs.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/window_printing.hpp"
 
 namespace kestrova {
 namespace {
@@ -56,9 +58,10 @@ int ProgramGradeDefinition(const ModelState& state) {
 
 }  // namespace
 
-SlopeWindow::SlopeWindow(ModelState& state, Notifier& notifier, QWidget* owner)
+SlopeWindow::SlopeWindow(ModelState& state, Dialogs& dialogs, Notifier& notifier, QWidget* owner)
     : QWidget(owner, Qt::Window),
       state_(state),
+      dialogs_(dialogs),
       notifier_(notifier),
       canvas_(new TextCanvas(this)),
       unitLabel_(CreateTableLabel(this, "Label1", QString())),
@@ -146,15 +149,15 @@ void SlopeWindow::ShowSettings() {
 }
 
 void SlopeWindow::Print() {
-    PrintTableWindow(*this, {close_, unitSwitch_, print_}, notifier_);
+    PrintWithButtonsDisabled(*this, {close_, unitSwitch_, print_}, dialogs_, notifier_);
 }
 
 SlopeWindow* OpenSlopeWindow(const WindowContext& context) {
     QWidget* owner = context.owner;
     ModelState& state = context.state;
     Notifier& notifier = context.notifier;
-    SlopeWindow* window =
-        OpenOrRaise<SlopeWindow>(owner, [&] { return new SlopeWindow(state, notifier, owner); });
+    SlopeWindow* window = OpenOrRaise<SlopeWindow>(
+        owner, [&] { return new SlopeWindow(state, DialogsOf(context), notifier, owner); });
     window->OpenFromMenu();
     return window;
 }

@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace kestrova {
 
+class Dialogs;
+
 class TextCanvas;
 
 // The "Equivalent Paces on Different Slopes" window (eqpace): the paces on 13 grades that take
@@ -21,7 +23,7 @@ class SlopeWindow : public QWidget {
     Q_OBJECT
 
   public:
-    SlopeWindow(ModelState& state, Notifier& notifier, QWidget* owner = nullptr);
+    SlopeWindow(ModelState& state, Dialogs& dialogs, Notifier& notifier, QWidget* owner = nullptr);
 
     // What the menu item does: range 2, the program's grade definition, then the table.
     void OpenFromMenu();
@@ -39,6 +41,7 @@ class SlopeWindow : public QWidget {
     void Print();
 
     ModelState& state_;
+    Dialogs& dialogs_;
     Notifier& notifier_;
     SlopeTableSettings settings_;
     bool unitSwitched_ = false;  // Label1 loses its starting blank once the unit is switched

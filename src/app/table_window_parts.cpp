@@ -80,16 +80,6 @@ void AlignWithCanvasColumn(QLabel& label, const TextCanvas& canvas, int column) 
     label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void PrintTableWindow(QWidget& window, const QList<QPushButton*>& buttons, Notifier& notifier) {
-    for (QPushButton* button : buttons) {
-        button->setEnabled(false);
-    }
-    PrintWindowImage(window, notifier);
-    for (QPushButton* button : buttons) {
-        button->setEnabled(true);
-    }
-}
-
 void AddPrintShortcut(QWidget& window, QPushButton& print) {
     auto* printKey = new QShortcut(QKeySequence::Print, &window);
     QObject::connect(printKey, &QShortcut::activated, &print, &QPushButton::click);

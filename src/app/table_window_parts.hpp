@@ -44,10 +44,6 @@ void SizeCanvas(TextCanvas& canvas, int columns, int lines);
 // (1-based) of the canvas' text.
 void AlignWithCanvasColumn(QLabel& label, const TextCanvas& canvas, int column);
 
-// "Print": the window's buttons are disabled while the print dialog is up and the image of the
-// window goes to the printer chosen (PrintWindowImage), then they are enabled again.
-void PrintTableWindow(QWidget& window, const QList<QPushButton*>& buttons, Notifier& notifier);
-
 // Ctrl+P presses the window's "Print" button.
 void AddPrintShortcut(QWidget& window, QPushButton& print);
 

@@ -5,9 +5,11 @@
 #include <QVBoxLayout>
 
 #include "analyses/treadmill_table.hpp"
+#include "app/dialogs.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/window_printing.hpp"
 
 namespace kestrova {
 namespace {
@@ -33,8 +35,9 @@ const QString kKilometerExample = QStringLiteral(
 
 }  // namespace
 
-TreadmillWindow::TreadmillWindow(Notifier& notifier, QWidget* owner)
+TreadmillWindow::TreadmillWindow(Dialogs& dialogs, Notifier& notifier, QWidget* owner)
     : QWidget(owner, Qt::Window),
+      dialogs_(dialogs),
       notifier_(notifier),
       canvas_(new TextCanvas(this)),
       unitLabel_(CreateTableLabel(this, "Label1", QString(), true)),
@@ -84,14 +87,14 @@ void TreadmillWindow::SwitchUnit() {
 }
 
 void TreadmillWindow::Print() {
-    PrintTableWindow(*this, {close_, unitSwitch_, print_}, notifier_);
+    PrintWithButtonsDisabled(*this, {close_, unitSwitch_, print_}, dialogs_, notifier_);
 }
 
 TreadmillWindow* OpenTreadmillWindow(const WindowContext& context) {
     QWidget* owner = context.owner;
     Notifier& notifier = context.notifier;
-    TreadmillWindow* window =
-        OpenOrRaise<TreadmillWindow>(owner, [&] { return new TreadmillWindow(notifier, owner); });
+    TreadmillWindow* window = OpenOrRaise<TreadmillWindow>(
+        owner, [&] { return new TreadmillWindow(DialogsOf(context), notifier, owner); });
     window->ShowTable();
     return window;
 }

@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace kestrova {
 
+class Dialogs;
+
 class TextCanvas;
 
 // The "Treadmill Equivalent Paces" window (tmill): for each belt speed and incline the flat pace
@@ -19,7 +21,7 @@ class TreadmillWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TreadmillWindow(Notifier& notifier, QWidget* owner = nullptr);
+    TreadmillWindow(Dialogs& dialogs, Notifier& notifier, QWidget* owner = nullptr);
 
     // Clears the canvas and writes the table in the current unit.
     void ShowTable();
@@ -30,6 +32,7 @@ class TreadmillWindow : public QWidget {
     void SwitchUnit();
     void Print();
 
+    Dialogs& dialogs_;
     Notifier& notifier_;
     PaceUnit unit_ = PaceUnit::Mile;
     TextCanvas* canvas_;

@@ -9,8 +9,9 @@
 class QWidget;
 
 namespace kestrova {
+class Dialogs;
 class SessionSignals;
-}
+}  // namespace kestrova
 
 namespace kestrova {
 
@@ -31,6 +32,8 @@ struct WindowContext {
     std::function<void(int row, const RaceRowInputs& contents)> setRaceRow;
     // The session's changes, which the output windows follow (redrawing from the session).
     SessionSignals* changes = nullptr;
+    // The print dialog and file choosers (Qt's own when none is given).
+    Dialogs* dialogs = nullptr;
 };
 
 }  // namespace kestrova

@@ -2,10 +2,13 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
+#include "app/dialogs.hpp"
 #include "model/notifier.hpp"
 
 namespace kestrova {
@@ -48,11 +51,10 @@ bool PrintWindowImageOn(QWidget& window, QPrinter& printer) {
     return painter.end();
 }
 
-bool PrintWindowImage(QWidget& window, Notifier& notifier) {
+bool PrintWindowImage(QWidget& window, Dialogs& dialogs, Notifier& notifier) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(window.windowTitle());
-    QPrintDialog dialog(&printer, &window);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!dialogs.ChoosePrinter(printer, &window)) {
         return false;
     }
     if (!PrintWindowImageOn(window, printer)) {
@@ -60,6 +62,20 @@ bool PrintWindowImage(QWidget& window, Notifier& notifier) {
         return false;
     }
     return true;
+}
+
+bool PrintWithButtonsDisabled(QWidget& window, std::initializer_list<QPushButton*> buttons,
+                              Dialogs& dialogs, Notifier& notifier) {
+    std::vector<std::pair<QPushButton*, bool>> states;
+    for (QPushButton* button : buttons) {
+        states.emplace_back(button, button->isEnabled());
+        button->setEnabled(false);
+    }
+    const bool printed = PrintWindowImage(window, dialogs, notifier);
+    for (const auto& [button, enabled] : states) {
+        button->setEnabled(enabled);
+    }
+    return printed;
 }
 
 }  // namespace kestrova

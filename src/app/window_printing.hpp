@@ -1,10 +1,14 @@
 #pragma once
 
+#include <initializer_list>
+
 class QPrinter;
+class QPushButton;
 class QWidget;
 
 namespace kestrova {
 
+class Dialogs;
 class Notifier;
 
 // Prints an image of the window, as every window's "Print" button does: the window and its
@@ -14,6 +18,11 @@ bool PrintWindowImageOn(QWidget& window, QPrinter& printer);
 
 // Lets the user pick a printer (or a PDF file) in the print dialog and prints the window's image
 // there. Returns false when the user cancelled or the printing failed (which the notifier is told).
-bool PrintWindowImage(QWidget& window, Notifier& notifier);
+bool PrintWindowImage(QWidget& window, Dialogs& dialogs, Notifier& notifier);
+
+// "Print" of every window: the buttons are disabled while the print dialog is up and the
+// window's image goes to the printer chosen; then each button gets back the enabled state it had.
+bool PrintWithButtonsDisabled(QWidget& window, std::initializer_list<QPushButton*> buttons,
+                              Dialogs& dialogs, Notifier& notifier);
 
 }  // namespace kestrova

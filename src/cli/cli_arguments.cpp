@@ -24,6 +24,10 @@ bool IsOptionWord(const std::string& word) {
     return word.size() > 1 && word[0] == '-';
 }
 
+bool IsGiven(const CliInvocation& invocation, const std::string& option) {
+    return invocation.flags.contains(option) || invocation.values.contains(option);
+}
+
 ParsedArguments Error(std::string reason) {
     ParsedArguments parsed;
     parsed.error = std::move(reason);
@@ -78,6 +82,9 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args,
             }
             parsed.invocation.positionals.push_back(word);
         } else if (const CliOption* option = FindOption(*parsed.command, word)) {
+            if (!option->repeatable && IsGiven(parsed.invocation, word)) {
+                return Error(word + " is given more than once");
+            }
             if (option->valueName.empty()) {
                 parsed.invocation.flags.insert(word);
             } else if (args.size() - (i + 1) < option->valueWords) {
@@ -118,6 +125,10 @@ set up a runner in the program, close it, and use its kestini.txt here.
 
 Messages that the program would show in a message box go to standard error,
 one per line, as "CAPTION: TEXT" (or just "TEXT" when there is no caption).
+Qt's own notes appear there too only when KESTROVA_DEBUG is set.
+
+An option that names a file takes "-" for standard output (images) or standard
+input (settings). Each option may be given once.
 
 Exit status:
   0  the command printed what it was asked for

@@ -4,6 +4,7 @@
 
 #include "cli/runner_options.hpp"
 #include "cli/stream_notifier.hpp"
+#include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
 #include "session/session.hpp"
 
@@ -15,7 +16,8 @@ CliOption SettingsOption() {
             "main window from FILE, a Kestrova settings file. Without\n"
             "it, kestini.txt in the current directory is used; when\n"
             "that does not exist, the main window's start-up values\n"
-            "(Joe Runner's five races) are used."};
+            "(Joe Runner's five races) are used. FILE \"-\" is standard\n"
+            "input."};
 }
 
 CliOption JsonOption(std::string help) {
@@ -45,8 +47,15 @@ namespace {
 std::optional<MainFormInputs> ReadCliSettings(const CliInvocation& invocation, std::ostream& err) {
     MainFormInputs form;
     const std::optional<std::string> named = invocation.Value("--settings");
-    const std::filesystem::path path = CliSettingsPath(invocation);
-    const SettingsReading reading = ReadSettingsFile(path, form);
+    const bool fromInput = named && *named == kStandardStreamName;
+    const std::filesystem::path path =
+        fromInput ? std::filesystem::path("(standard input)") : CliSettingsPath(invocation);
+    if (fromInput && invocation.console.input == nullptr) {
+        UsageError(err, "there is no standard input to read the settings from");
+        return std::nullopt;
+    }
+    const SettingsReading reading = fromInput ? ReadSettingsStream(*invocation.console.input, form)
+                                              : ReadSettingsFile(path, form);
     switch (reading.outcome) {
         case SettingsLoad::Missing:
             if (!named) {

@@ -13,11 +13,12 @@
 namespace kestrova {
 namespace {
 
-// Where the graph goes: an image file or the display list as JSON.
+// Where the graph goes: an image file, an image on standard output, or the display list as JSON.
 struct GraphOutput {
     bool json = false;
     CanvasImageFormat format = CanvasImageFormat::Png;
     std::filesystem::path file;
+    bool toStandardOutput = false;
 };
 
 std::optional<GraphOutput> ChosenOutput(const CliInvocation& invocation) {
@@ -32,9 +33,9 @@ std::optional<GraphOutput> ChosenOutput(const CliInvocation& invocation) {
     if (json) {
         return GraphOutput{true, CanvasImageFormat::Png, {}};
     }
-    const std::filesystem::path file(svg ? *svg : *png);
+    const std::string& file = svg ? *svg : *png;
     return GraphOutput{false, svg ? CanvasImageFormat::Svg : CanvasImageFormat::Png,
-                       invocation.currentDirectory / file};
+                       invocation.currentDirectory / file, file == kStandardStreamName};
 }
 
 // graphScale from --scale (4 without it); nothing when the value is not 1-4.
@@ -56,6 +57,24 @@ std::optional<std::string> ChosenUnits(const CliInvocation& invocation) {
         return "e";
     }
     return std::nullopt;
+}
+
+// Writes the image's bytes to standard output, which must not be a terminal.
+int PrintImage(const Canvas& canvas, const CliInvocation& invocation, CanvasImageFormat format,
+               std::ostream& out, std::ostream& err) {
+    if (invocation.console.outputIsTerminal) {
+        return UsageError(err, "standard output is a terminal; redirect it or name a file");
+    }
+    std::string bytes;
+    if (const auto failure = CanvasImageFileBytes(canvas, format, bytes)) {
+        return UsageError(err, "cannot make the image: " + *failure);
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+        return UsageError(err, "cannot write the image to standard output");
+    }
+    return kExitPrinted;
 }
 
 int RunGraph(const CliInvocation& invocation, std::ostream& out, std::ostream& err) {
@@ -83,6 +102,9 @@ int RunGraph(const CliInvocation& invocation, std::ostream& out, std::ostream& e
             out << CanvasJson(canvas);
             return kExitPrinted;
         }
+        if (output->toStandardOutput) {
+            return PrintImage(canvas, invocation, output->format, out, err);
+        }
         const std::string file = output->file.string();
         if (const auto failure = WriteCanvasImageFile(canvas, file, output->format)) {
             return UsageError(err, "cannot write the image " + file + ": " + *failure);
@@ -101,19 +123,22 @@ CliCommand GraphCommand() {
         "Fit the curve as \"table\" does, then draw the pace-versus-distance\n"
         "graph as the \"Graph\" button does, at the settings file's comparison\n"
         "level, and save it as an image or print what it draws.",
-        WithRunnerOptions(
-            {SettingsOption(),
-             {"--scale", "1|2|3|4",
-              "The distance scale: 1 \"100 m - 800 m Linear\", 2 \"400 m - 3200 m\n"
-              "Linear\", 3 \"5 km - Marathon Linear\", 4 \"100 m - 100 km Log\"\n"
-              "(the default)."},
-             {"--units", "metric|english",
-              "The pace axes in metric (the default) or english units."},
-             {"--svg", "FILE", "Save the graph as an SVG image in FILE."},
-             {"--png", "FILE", "Save the graph as a PNG image (1212 x 768 pixels) in FILE."},
-             JsonOption("Print the drawing instead: one JSON array of its lines,\n"
-                        "circles and texts in drawing order, positions in twips and\n"
-                        "colours as indices of the 16-colour palette.")}),
+        WithRunnerOptions({SettingsOption(),
+                           {"--scale", "1|2|3|4",
+                            "The distance scale: 1 \"100 m - 800 m Linear\", 2 \"400 m - 3200 m\n"
+                            "Linear\", 3 \"5 km - Marathon Linear\", 4 \"100 m - 100 km Log\"\n"
+                            "(the default)."},
+                           {"--units", "metric|english",
+                            "The pace axes in metric (the default) or english units."},
+                           {"--svg", "FILE",
+                            "Save the graph as an SVG image in FILE (\"-\": standard\n"
+                            "output, when it is not a terminal)."},
+                           {"--png", "FILE",
+                            "Save the graph as a PNG image (1212 x 768 pixels) in FILE\n"
+                            "(\"-\": standard output, when it is not a terminal)."},
+                           JsonOption("Print the drawing instead: one JSON array of its lines,\n"
+                                      "circles and texts in drawing order, positions in twips and\n"
+                                      "colours as indices of the 16-colour palette.")}),
         0,
         RunGraph,
     };

@@ -13,16 +13,18 @@
 namespace kestrova {
 namespace {
 
-// Heavier than any runner by far; the table's numbers stay readable up to it.
+// Heavier and lighter than any runner by far; the table's numbers stay readable between them
+// (below the least one its powers round to a column of zeros).
 constexpr double kMaxWeightKg = 1000.0;
+constexpr double kMinWeightKg = 10.0;
 
-// --weight-kg as a number of kilograms above 0 and at most kMaxWeightKg, the whole text read.
+// --weight-kg as a number of kilograms from kMinWeightKg to kMaxWeightKg, the whole text read.
 std::optional<double> ParseWeightKg(const std::string& text) {
     double value = 0.0;
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
-    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value) || value <= 0.0 ||
-        value > kMaxWeightKg) {
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value) ||
+        value < kMinWeightKg || value > kMaxWeightKg) {
         return std::nullopt;
     }
     return value;
@@ -34,8 +36,8 @@ std::optional<double> TableWeightKg(const CliInvocation& invocation, std::ostrea
     const std::optional<std::string> given = invocation.Value("--weight-kg");
     const std::optional<double> weight = given ? ParseWeightKg(*given) : std::nullopt;
     if (given && !weight) {
-        UsageError(err, "--weight-kg needs a number of kilograms above 0 and at most 1000, not '" +
-                            *given + "'");
+        UsageError(err,
+                   "--weight-kg needs a number of kilograms from 10 to 1000, not '" + *given + "'");
         return std::nullopt;
     }
     const std::optional<MainFormInputs> form = LoadCliInputs(invocation, err, {"--weight-kg"});
@@ -94,7 +96,7 @@ CliCommand PowerCommand() {
         WithRunnerOptions(
             {SettingsOption(),
              {"--weight-kg", "KG",
-              "The body weight in kilograms (above 0, at most 1000). Without it,\n"
+              "The body weight in kilograms (10 to 1000). Without it,\n"
               "the weight of the settings file's weight bar is used."},
              MetricOption(),
              JsonOption("Print the rows as JSON instead: pace (seconds per mile or km),\n"

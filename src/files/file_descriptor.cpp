@@ -7,35 +7,43 @@
 
 namespace kestrova {
 
-std::string ErrorText(int error) {
-    return std::generic_category().message(error);
-}
-
 FileDescriptor::~FileDescriptor() {
     if (fd_ >= 0) {
         ::close(fd_);
     }
 }
 
-int FileDescriptor::Close() {
+std::optional<std::string> FileDescriptor::Close() {
     const int result = ::close(fd_);
     fd_ = -1;
-    return result == 0 ? 0 : errno;
+    if (result != 0 && errno != EINTR) {
+        return ErrorText(errno);
+    }
+    return std::nullopt;
 }
 
-std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
+std::string ErrorText(int error) {
+    return std::error_code(error, std::generic_category()).message();
+}
+
+std::optional<std::string> WriteAllBytes(int fd, std::string_view bytes) {
     std::size_t written = 0;
-    for (std::size_t pass = 0; written < bytes.size() && pass < 2 * bytes.size() + 8; ++pass) {
+    // Each pass writes at least one byte or fails, so the passes are bounded by the size; an
+    // interruption is retried a bounded number of times in a row.
+    constexpr int kMostInterruptions = 1000;
+    int interruptions = 0;
+    while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) {
+        if (n < 0 && errno == EINTR && ++interruptions < kMostInterruptions) {
             continue;
         }
         if (n <= 0) {
             return n < 0 ? ErrorText(errno) : "nothing could be written";
         }
+        interruptions = 0;
         written += static_cast<std::size_t>(n);
     }
-    return written == bytes.size() ? std::nullopt : std::optional<std::string>(ErrorText(EIO));
+    return std::nullopt;
 }
 
 }  // namespace kestrova

@@ -6,10 +6,7 @@
 
 namespace kestrova {
 
-// The system's text for an errno value ("No such file or directory").
-std::string ErrorText(int error);
-
-// A file descriptor closed when it goes out of scope (a close there is not reported).
+// An open file descriptor, closed on every way out of a scope.
 class FileDescriptor {
   public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -17,17 +14,20 @@ class FileDescriptor {
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int Get() const { return fd_; }
-    // Closes now and gives the error of the close, 0 when it succeeded (a full disk may only
-    // show there).
-    int Close();
+    bool IsOpen() const { return fd_ >= 0; }
+    // Closes now; the error of close() counts (a full disk may only show there). Gives why it
+    // failed, or nothing.
+    std::optional<std::string> Close();
 
   private:
     int fd_;
 };
 
-// Writes all of `bytes` at the file's position; gives the reason when it could not. Each pass
-// writes at least one byte or fails, so the passes are bounded by the size (plus interrupted
-// calls, also bounded).
-std::optional<std::string> WriteAll(int fd, std::string_view bytes);
+// The system's words for an errno value ("No space left on device").
+std::string ErrorText(int error);
+
+// Writes every byte, going on after interrupted or partial writes. Gives why it failed, or
+// nothing.
+std::optional<std::string> WriteAllBytes(int fd, std::string_view bytes);
 
 }  // namespace kestrova

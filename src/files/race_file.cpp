@@ -121,10 +121,7 @@ std::optional<std::string> CreateRaceFile(const std::filesystem::path& path) {
     if (fd.Get() < 0) {
         return ErrorText(errno);
     }
-    if (const int error = fd.Close()) {
-        return ErrorText(error);
-    }
-    return std::nullopt;
+    return fd.Close();
 }
 
 std::optional<std::string> WriteRaceRecord(const std::filesystem::path& path,
@@ -159,10 +156,7 @@ std::optional<std::string> WriteRaceRecord(const std::filesystem::path& path,
         Restore(fd.Get(), length, offset, oldRecord);
         return ErrorText(error);
     }
-    if (const int error = fd.Close()) {
-        return ErrorText(error);
-    }
-    return std::nullopt;
+    return fd.Close();
 }
 
 }  // namespace kestrova

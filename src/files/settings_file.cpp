@@ -205,7 +205,7 @@ void AppendRowLines(std::vector<SettingLine>& lines, std::size_t row) {
 }
 
 // The settings file's lines in file order.
-std::vector<SettingLine> SettingLines() {
+std::vector<SettingLine> MakeSettingLines() {
     std::vector<SettingLine> lines = {
         OptionLine(&MainFormInputs::optmale, SelectMale),
         OptionLine(&MainFormInputs::optfemale, SelectFemale),
@@ -223,6 +223,29 @@ std::vector<SettingLine> SettingLines() {
     for (std::size_t row = 0; row < kRaceRowCount; ++row) {
         AppendRowLines(lines, row);
     }
+    return lines;
+}
+
+// A value longer than a box holds would come back cut short: it is refused whole instead.
+Refusal TooLongForABox(std::string_view value) {
+    if (value.size() <= static_cast<std::size_t>(kMostBoxCharacters)) {
+        return std::nullopt;  // no more characters than bytes
+    }
+    std::size_t units = 0;  // as a box counts: a character beyond U+FFFF counts twice
+    for (const char byte : value) {
+        const auto b = static_cast<unsigned char>(byte);
+        units += (b & 0xC0) == 0x80 ? 0 : (b >= 0xF0 ? 2 : 1);
+    }
+    if (units <= static_cast<std::size_t>(kMostBoxCharacters)) {
+        return std::nullopt;
+    }
+    return Quoted(value) + " is longer than " + std::to_string(kMostBoxCharacters) +
+           " characters, more than a box holds";
+}
+
+// The same lines, made once: the table never changes.
+const std::vector<SettingLine>& SettingLines() {
+    static const std::vector<SettingLine> lines = MakeSettingLines();
     return lines;
 }
 
@@ -257,11 +280,15 @@ std::string SettingsText(const MainFormInputs& form) {
 }
 
 int ApplySettingsText(std::string_view text, MainFormInputs& form, std::string* refusal) {
-    const std::vector<SettingLine> lines = SettingLines();
+    const std::vector<SettingLine>& lines = SettingLines();
     const std::vector<std::string_view> values = SplitLines(text, lines.size());
     int applied = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (const Refusal refused = lines[i].apply(form, values[i])) {
+        Refusal refused = TooLongForABox(values[i]);
+        if (!refused) {
+            refused = lines[i].apply(form, values[i]);
+        }
+        if (refused) {
             if (refusal != nullptr) {
                 *refusal = *refused;
             }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <istream>
 #include <system_error>
 #include "files/file_descriptor.hpp"
 #include "files/settings_file.hpp"
@@ -68,6 +69,16 @@ std::optional<std::string> ReadUpTo(int fd, std::size_t most, int& error) {
     return bytes;
 }
 
+// Bytes read up to one more than a settings file may hold: too many are refused at line 1.
+SettingsReading ApplyUnlessTooLarge(std::string_view bytes, MainFormInputs& form) {
+    if (bytes.size() > kMostSettingsBytes) {
+        return StoppedAt(1, 0,
+                         "it is larger than " + std::to_string(kMostSettingsBytes) +
+                             " bytes, more than a settings file holds");
+    }
+    return ApplySettingsBytes(bytes, form);
+}
+
 }  // namespace
 
 SettingsReading ApplySettingsBytes(std::string_view bytes, MainFormInputs& form) {
@@ -110,12 +121,17 @@ SettingsReading ReadSettingsFile(const std::filesystem::path& path, MainFormInpu
     if (!bytes) {
         return CannotOpen(OpenFailure(error));
     }
-    if (bytes->size() > kMostSettingsBytes) {
-        return StoppedAt(1, 0,
-                         "it is larger than " + std::to_string(kMostSettingsBytes) +
-                             " bytes, more than a settings file holds");
+    return ApplyUnlessTooLarge(*bytes, form);
+}
+
+SettingsReading ReadSettingsStream(std::istream& in, MainFormInputs& form) {
+    std::string bytes(kMostSettingsBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        return CannotOpen("it could not be read");
     }
-    return ApplySettingsBytes(*bytes, form);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return ApplyUnlessTooLarge(bytes, form);
 }
 
 std::string SettingsStopWarning(const std::filesystem::path& path, const SettingsReading& reading) {
@@ -123,29 +139,6 @@ std::string SettingsStopWarning(const std::filesystem::path& path, const Setting
     return "The settings file " + path.string() + " could not be read from line " + line +
            " on (line " + line + ": " + reading.reason + "). The inputs of line " + line +
            " and after start at their usual values.";
-}
-
-std::optional<std::filesystem::path> KeepOriginalBeside(const std::filesystem::path& path,
-                                                        std::string& why) {
-    constexpr int kMostCopies = 100;
-    for (int copy = 1; copy <= kMostCopies; ++copy) {
-        std::filesystem::path kept = path;
-        kept += copy == 1 ? ".unreadable" : ".unreadable." + std::to_string(copy);
-        std::error_code error;
-        if (std::filesystem::exists(std::filesystem::symlink_status(kept, error))) {
-            continue;
-        }
-        if (std::filesystem::copy_file(path, kept, std::filesystem::copy_options::none, error)) {
-            return kept;
-        }
-        if (error != std::errc::file_exists) {
-            why = error.message();
-            return std::nullopt;
-        }
-    }
-    why = "every name up to " + path.filename().string() + ".unreadable." +
-          std::to_string(kMostCopies) + " is taken";
-    return std::nullopt;
 }
 
 }  // namespace kestrova

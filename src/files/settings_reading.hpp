@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,14 +37,11 @@ SettingsReading ApplySettingsBytes(std::string_view bytes, MainFormInputs& form)
 // pipe or a device never makes it wait); one over kMostSettingsBytes is refused at line 1.
 SettingsReading ReadSettingsFile(const std::filesystem::path& path, MainFormInputs& form);
 
+// Reads settings from a stream (standard input) in the same way, up to its end.
+SettingsReading ReadSettingsStream(std::istream& in, MainFormInputs& form);
+
 // The words saying that reading the file stopped part way: which line, why, and that the
 // inputs from there on keep their start-up values.
 std::string SettingsStopWarning(const std::filesystem::path& path, const SettingsReading& reading);
-
-// Copies the file at `path` beside it under a name that is free (path + ".unreadable", then
-// ".unreadable.2", ...), so that no earlier copy is overwritten. Returns the copy's path, or
-// nothing with `why` set.
-std::optional<std::filesystem::path> KeepOriginalBeside(const std::filesystem::path& path,
-                                                        std::string& why);
 
 }  // namespace kestrova

@@ -1,12 +1,13 @@
 #include "painting/canvas_image.hpp"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
+#include "files/safe_save.hpp"
 #include "output/canvas.hpp"
 #include "painting/canvas_painter.hpp"
 
@@ -27,17 +28,6 @@ QSize PixelSize(const Canvas& canvas, double ratio) {
         return static_cast<int>(size);
     };
     return {pixels(canvas.Width()), pixels(canvas.Height())};
-}
-
-std::optional<std::string> SaveBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString().toStdString();
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return file.errorString().toStdString();
-    }
-    return std::nullopt;
 }
 
 }  // namespace
@@ -73,18 +63,29 @@ QByteArray CanvasSvg(const Canvas& canvas) {
     return bytes;
 }
 
-std::optional<std::string> SaveCanvasImage(const Canvas& canvas, const QString& path,
-                                           CanvasImageFormat format, double pixelRatio) {
+std::optional<QByteArray> CanvasImageBytes(const Canvas& canvas, CanvasImageFormat format,
+                                           double pixelRatio) {
     if (format == CanvasImageFormat::Svg) {
-        return SaveBytes(path, CanvasSvg(canvas));
+        return CanvasSvg(canvas);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!CanvasImage(canvas, pixelRatio).save(&buffer, "PNG")) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<std::string> SaveCanvasImage(const Canvas& canvas, const QString& path,
+                                           CanvasImageFormat format, double pixelRatio) {
+    const std::optional<QByteArray> bytes = CanvasImageBytes(canvas, format, pixelRatio);
+    if (!bytes) {
         return "the image could not be made";
     }
-    return SaveBytes(path, bytes);
+    return SaveFileSafely(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
 }
 
 }  // namespace kestrova

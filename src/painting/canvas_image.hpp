@@ -18,8 +18,14 @@ QImage CanvasImage(const Canvas& canvas, double pixelRatio);
 // The canvas as an SVG document of the same size (96 dpi), with the texts as text.
 QByteArray CanvasSvg(const Canvas& canvas);
 
-// Saves the canvas as a PNG (at pixelRatio) or SVG file, replacing the file only once the new
-// one is complete. Gives why it failed, or nothing.
+// The bytes of the canvas as a PNG file (at pixelRatio) or an SVG file; nothing when the
+// image could not be made.
+std::optional<QByteArray> CanvasImageBytes(const Canvas& canvas, CanvasImageFormat format,
+                                           double pixelRatio);
+
+// Saves the canvas as a PNG (at pixelRatio) or SVG file through SaveFileSafely: a file is
+// replaced only once the new one is complete, a pipe or device is written into, a directory is
+// refused. Gives why it failed, or nothing.
 std::optional<std::string> SaveCanvasImage(const Canvas& canvas, const QString& path,
                                            CanvasImageFormat format, double pixelRatio);
 

@@ -14,9 +14,19 @@ enum class CanvasImageFormat { Png, Svg };
 // texts stay legible when the image is shown larger.
 inline constexpr double kImageFilePixelRatio = 2.0;
 
-// Writes the canvas as a PNG or SVG file for a program without windows (the command line): when
-// the program has no Qt application yet, one is made for the length of the call on the offscreen
-// platform (painting texts needs one). Gives why it failed, or nothing.
+// The environment variable that lets Qt's own notes and warnings reach standard error when a
+// program without windows paints an image; without it they are dropped, so standard error
+// carries only the program's own messages.
+inline constexpr const char* kDebugVariable = "KESTROVA_DEBUG";
+
+// The bytes of the canvas as a PNG or SVG file, for a program without windows (the command
+// line): when the program has no Qt application yet, one is made for the length of the call on
+// the offscreen platform (painting texts needs one). Gives why it failed, or nothing.
+std::optional<std::string> CanvasImageFileBytes(const Canvas& canvas, CanvasImageFormat format,
+                                                std::string& bytes);
+
+// Writes the canvas as a PNG or SVG file in the same way, through SaveFileSafely (a pipe or a
+// device is written into, a directory refused). Gives why it failed, or nothing.
 std::optional<std::string> WriteCanvasImageFile(const Canvas& canvas, const std::string& path,
                                                 CanvasImageFormat format);
 

@@ -13,7 +13,7 @@ std::filesystem::path CurrentSettingsPath();
 
 // Reads the settings file at `path` into the form, if there is one. A missing,
 // short or damaged file leaves the controls it does not reach as they are. When something could
-// not be read, says so once; a file whose reading stopped part way is first copied beside it,
+// not be read, says so once; the file is first kept beside it under another name,
 // so that the write at closing cannot cost the user the lines it holds.
 void LoadStartUpSettings(const std::filesystem::path& path, MainFormInputs& form,
                          Notifier& notifier);

@@ -218,6 +218,16 @@ TEST(PerformanceTable, ColumnValuesNoCurveCanUseAreRefusedNamingTheBox) {
          "The Interval takes the last column to 0 or less: every age must be above 0."},
         {Request(Kind::General, "1e308", "1e308"),
          "The Minimum and Interval give columns beyond the range of numbers: make them smaller."},
+        {Request(Kind::General, "1e308", "5"),
+         "The Minimum and Interval take a column above 1000: every performance level must be at "
+         "most 1000."},
+        {Request(Kind::General, "1040", "-5"),
+         "The Minimum and Interval take a column above 1000: every performance level must be at "
+         "most 1000."},
+        {Request(Kind::Individual, "170", "5"),
+         "The Minimum and Interval take a column above 200: every age must be at most 200."},
+        {Request(Kind::TimesByAge, "30", "5", "1e10"),
+         "The level of \"Times by age for level\" must be at most 1000."},
         {Request(Kind::TimesByAge, "30", "5", "0"),
          "The level of \"Times by age for level\" must be above 0: a performance level of 0 or "
          "less has no times."},
@@ -248,11 +258,11 @@ TEST(PerformanceTable, WideValuesWidenTheLinesInsteadOfBreakingThem) {
     state.sex = "f";
     RecordingNotifier notifier;
     const auto table = GeneratePerformanceTable(
-        state, Request(Kind::General, "123456789.25", "0.5"), form, notifier);
+        state, Request(Kind::General, "999.123456", "0.000001"), form, notifier);
     ASSERT_TRUE(table);
     const std::vector<std::string> lines = TableLines(*table);
     ASSERT_EQ(lines.size(), 30u);
-    EXPECT_EQ(lines[0].substr(0, 43), " Level (%):     123456789.25  123456789.75 ");
+    EXPECT_EQ(lines[0].substr(0, 39), " Level (%):     999.123456  999.123457 ");
     const auto slow =
         GeneratePerformanceTable(state, Request(Kind::General, "2", "1"), form, notifier);
     ASSERT_TRUE(slow);

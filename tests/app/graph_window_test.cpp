@@ -5,12 +5,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "output/pace_graph.hpp"
 #include "window_context_fixture.hpp"
@@ -107,15 +104,15 @@ TEST_F(GraphWindowTest, AGraphThatCannotBeDrawnOpensNoWindow) {
 
 TEST_F(GraphWindowTest, PrintAsksForAPrinter) {
     GraphWindow* window = ShowGraphWindow(context_.Context());
-    bool askedForPrinter = false;
-    QTimer::singleShot(0, [&askedForPrinter] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            askedForPrinter = true;
-            dialog->reject();
-        }
-    });
+    bool buttonsDisabled = false;
+    context_.Dialogs().whilePrinterAsked = [&](QWidget*) {
+        buttonsDisabled = !window->findChild<QPushButton*>("Command2")->isEnabled() &&
+                          !window->findChild<QPushButton*>("Command1")->isEnabled();
+    };
     window->findChild<QPushButton*>("Command2")->click();
-    EXPECT_TRUE(askedForPrinter);
+    EXPECT_EQ(context_.Dialogs().printerAsks, 1);
+    EXPECT_TRUE(buttonsDisabled);
+    EXPECT_TRUE(window->findChild<QPushButton*>("Command2")->isEnabled());
     EXPECT_TRUE(context_.Notifier().Messages().empty());
 }
 
@@ -124,17 +121,13 @@ TEST_F(GraphWindowTest, SaveImageWritesTheKindTheDialogFilterChooses) {
     ASSERT_TRUE(directory.isValid());
     GraphWindow* window = ShowGraphWindow(context_.Context());
     const QString path = directory.filePath("graph");
-    QTimer::singleShot(0, [&path] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            dialog->selectNameFilter("SVG image (*.svg)");
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-        }
-    });
+    context_.Dialogs().saveAnswer = {path, "SVG image (*.svg)"};
     QAction* save = window->View().findChild<QAction*>("saveImage");
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(save->text(), "&Save Image…");
     save->trigger();
+    EXPECT_EQ(context_.Dialogs().offeredFilters,
+              QStringList({"PNG image (*.png)", "SVG image (*.svg)"}));
     QFile file(path + ".svg");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("<svg"));

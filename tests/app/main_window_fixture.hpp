@@ -17,6 +17,7 @@
 #include "files/settings_file.hpp"
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
+#include "recording_dialogs.hpp"
 #include "session/session.hpp"
 
 namespace kestrova {
@@ -58,6 +59,7 @@ class MainWindowTest : public ::testing::Test {
         if (!window_) {
             window_ = std::make_unique<MainWindow>(session_, notifier_);
             window_->SetProgramEnd([this] { ++programEnds_; });
+            window_->SetDialogs(dialogs_);
         }
         return *window_;
     }
@@ -101,6 +103,7 @@ class MainWindowTest : public ::testing::Test {
     Session session_{directory_.filePath(QStringLiteral("kestini.txt")).toStdString()};
     ModelState& state_ = session_.State();
     RecordingNotifier notifier_;
+    test_support::RecordingDialogs dialogs_;
     std::unique_ptr<MainWindow> window_;
     int programEnds_ = 0;
 };

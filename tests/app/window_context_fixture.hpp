@@ -8,6 +8,7 @@
 #include "app/session_signals.hpp"
 #include "app/window_context.hpp"
 #include "model/notifier.hpp"
+#include "recording_dialogs.hpp"
 #include "support/model_fixtures.hpp"
 
 namespace kestrova::test_support {
@@ -35,6 +36,7 @@ class TestWindowContext {
                 rowsSet_.emplace_back(row, contents);
             },
             &changes_,
+            &dialogs_,
         };
     }
 
@@ -50,6 +52,7 @@ class TestWindowContext {
     MainFormInputs& Form() { return form_; }
     ModelState& State() { return state_; }
     RecordingNotifier& Notifier() { return notifier_; }
+    RecordingDialogs& Dialogs() { return dialogs_; }
     QWidget* Owner() { return owner_.get(); }
     int Reruns() const { return reruns_; }
     const std::vector<std::pair<int, RaceRowInputs>>& RowsSet() const { return rowsSet_; }
@@ -62,6 +65,7 @@ class TestWindowContext {
     ModelState& state_ = session_.State();
     SessionSignals changes_{session_};
     RecordingNotifier notifier_;
+    RecordingDialogs dialogs_;
     std::unique_ptr<QWidget> owner_ = std::make_unique<QWidget>();
     int reruns_ = 0;
     std::vector<std::pair<int, RaceRowInputs>> rowsSet_;

@@ -53,10 +53,11 @@ TEST(PowerCommand, WeightFromTheWeightBarOrTheCommandLine) {
     EXPECT_EQ(call.status, kExitUsageOrFile);
 }
 
-// A weight the weight bar could never give is refused with one line and status 2.
+// A weight no runner has is refused with one line and status 2, before anything is printed.
 TEST(PowerCommand, RefusesWeightsThatAreNotAPositiveNumber) {
     ScratchDirectory directory;
-    for (const char* weight : {"0", "-5", "abc", "nan", "inf", "70kg", "", "1e9"}) {
+    for (const char* weight :
+         {"0", "-5", "abc", "nan", "inf", "70kg", "", "1e9", "1e-300", "9.99"}) {
         SCOPED_TRACE(weight);
         const auto call = CallCli({"power", "--weight-kg", weight}, directory.Path());
         EXPECT_EQ(call.status, kExitUsageOrFile);

@@ -10,6 +10,7 @@
 #include "files/settings_file.hpp"
 #include "output/pace_graph.hpp"
 #include "support/model_fixtures.hpp"
+#include "support/special_files.hpp"
 
 namespace kestrova {
 namespace {
@@ -106,6 +107,54 @@ TEST(GraphCommand, RefusedInputsAndUsageErrors) {
         EXPECT_EQ(usage.out, "");
         EXPECT_NE(usage.err.find(c.reason), std::string::npos) << usage.err;
     }
+}
+
+TEST(GraphCommand, WritesIntoPipesAndDevicesAndNotOverDirectories) {
+    ScratchDirectory directory;
+    test_support::ExpectSpecialTargetsHandled(
+        [&directory](const std::filesystem::path& path) -> std::optional<std::string> {
+            const auto call = CallCli({"graph", "--svg", path.string()}, directory.Path());
+            if (call.status != kExitPrinted) {
+                return call.err;
+            }
+            return std::nullopt;
+        },
+        "<?xml");
+}
+
+// A full disk is named as the cause, and the device is not replaced.
+TEST(GraphCommand, AFullDiskIsNamedAsTheCause) {
+    if (const auto skip = test_support::NotTheDevice("/dev/full", 1, 7)) {
+        GTEST_SKIP() << *skip;
+    }
+    ScratchDirectory directory;
+    const auto call = CallCli({"graph", "--png", "/dev/full"}, directory.Path());
+    EXPECT_EQ(call.status, kExitUsageOrFile);
+    EXPECT_EQ(call.err,
+              "kestrova-cli: cannot write the image /dev/full: No space left on device\n");
+    EXPECT_EQ(test_support::NotTheDevice("/dev/full", 1, 7), std::nullopt);
+}
+
+// "-" is standard output, which gets the image's bytes unless it is a terminal.
+TEST(GraphCommand, ImagesGoToStandardOutputButNotToATerminal) {
+    ScratchDirectory directory;
+    struct Case {
+        const char* option;
+        std::string start;
+    };
+    for (const Case& c : {Case{"--svg", "<?xml"}, Case{"--png", "\x89PNG\r\n"}}) {
+        const auto call = CallCli({"graph", c.option, "-"}, directory.Path());
+        ASSERT_EQ(call.status, kExitPrinted) << c.option << call.err;
+        EXPECT_EQ(call.out.substr(0, c.start.size()), c.start) << c.option;
+        EXPECT_EQ(call.err, "") << c.option;
+
+        const auto terminal = CallCli({"graph", c.option, "-"}, directory.Path(), {nullptr, true});
+        EXPECT_EQ(terminal.status, kExitUsageOrFile) << c.option;
+        EXPECT_EQ(terminal.out, "") << c.option;
+        EXPECT_EQ(terminal.err,
+                  "kestrova-cli: standard output is a terminal; redirect it or name a file\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(directory.Path() / "-"));
 }
 
 }  // namespace

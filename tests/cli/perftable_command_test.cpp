@@ -131,6 +131,14 @@ TEST(PerfTableCommand, RefusalsExitWithThreeAndUsageErrorsWithTwo) {
     EXPECT_EQ(zeroLevel.status, kExitRefused);
     EXPECT_EQ(zeroLevel.out, "");
     EXPECT_EQ(zeroLevel.err.substr(0, 46), "The level of \"Times by age for level\" must be ");
+    // Numbers beyond any runner print no column of zeros.
+    const auto huge =
+        CallCli({"perftable", "--kind", "general", "--min", "1e308"}, directory.Path());
+    EXPECT_EQ(huge.status, kExitRefused);
+    EXPECT_EQ(huge.out, "");
+    EXPECT_EQ(huge.err,
+              "The Minimum and Interval take a column above 1000: every performance "
+              "level must be at most 1000.\n");
 
     const std::vector<std::vector<std::string>> usage = {
         {"perftable"},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,46 @@ TEST(SettingsOption, ControlCharactersInTheNameBecomeBlanks) {
     ASSERT_EQ(call.status, kExitPrinted);
     const std::string first = call.out.substr(0, call.out.find('\n'));
     EXPECT_NE(first.find("Ann Runner [2J"), std::string::npos) << first;
+}
+
+TEST(SettingsOption, ReadsStandardInputForADash) {
+    ScratchDirectory directory;
+    std::istringstream input(WithLine3(" 70 "));
+    const auto call =
+        CallCli({"table", "--settings", "-", "--json"}, directory.Path(), {&input, false});
+    ASSERT_EQ(call.status, kExitPrinted) << call.err;
+    directory.Write(kSettingsFileName, WithLine3(" 70 "));
+    const auto fromFile = CallCli({"table", "--json"}, directory.Path());
+    EXPECT_EQ(call.out, fromFile.out);
+    std::istringstream words("not settings");
+    const auto refused = CallCli({"table", "--settings", "-"}, directory.Path(), {&words, false});
+    EXPECT_EQ(refused.status, kExitUsageOrFile);
+    EXPECT_EQ(refused.err,
+              "kestrova-cli: (standard input) is not a settings file (line 1: \"not settings\" "
+              "is not True, False or a number)\n");
+}
+
+// An option given twice is refused, naming it, before anything is read or written.
+TEST(SettingsOption, AnOptionGivenTwiceIsRefused) {
+    ScratchDirectory directory;
+    struct Case {
+        std::vector<std::string> args;
+        const char* option;
+    };
+    const std::vector<Case> cases = {
+        {{"table", "--settings", "a", "--settings", "b"}, "--settings"},
+        {{"table", "--json", "--json"}, "--json"},
+        {{"perftable", "--kind", "general", "--min", "3", "--min", "4"}, "--min"},
+        {{"graph", "--svg", "a.svg", "--svg", "b.svg"}, "--svg"},
+    };
+    for (const Case& c : cases) {
+        const auto call = CallCli(c.args, directory.Path());
+        EXPECT_EQ(call.status, kExitUsageOrFile) << c.option;
+        EXPECT_EQ(call.out, "") << c.option;
+        EXPECT_EQ(call.err, std::string("kestrova-cli: ") + c.option +
+                                " is given more than once (try kestrova-cli --help)\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(directory.Path()));
 }
 
 }  // namespace

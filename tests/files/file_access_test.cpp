@@ -10,6 +10,7 @@
 #include "files/race_file.hpp"
 #include "files/race_list.hpp"
 #include "support/scratch_directory.hpp"
+#include "support/special_files.hpp"
 
 namespace kestrova {
 namespace {
@@ -300,7 +301,12 @@ TEST_F(FileAccessTest, AFailedWriteChangesNothing) {
     EXPECT_EQ(state_.Text9, "3");
     EXPECT_EQ(state_.listLines.size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(path));
-    // A full disk: the reason is given.
+}
+
+TEST_F(FileAccessTest, AFullDiskGivesTheReason) {
+    if (const auto skip = test_support::NotTheDevice("/dev/full", 1, 7)) {
+        GTEST_SKIP() << *skip;
+    }
     EXPECT_EQ(WriteRaceRecord("/dev/full", Race(1, 1.0F)), "No space left on device");
 }
 

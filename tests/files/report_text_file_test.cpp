@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/special_files.hpp"
+
 namespace kestrova {
 namespace {
 
@@ -71,6 +73,12 @@ TEST_F(ReportTextFile, UncreatableFileIsReportedAndNotClaimedSaved) {
         << text;
     EXPECT_EQ(text.find("Analysis saved"), std::string::npos);
     EXPECT_EQ(Contents(notADirectory), "x");
+}
+
+TEST_F(ReportTextFile, WritesIntoPipesAndDevicesAndNotOverDirectories) {
+    test_support::ExpectSpecialTargetsHandled(
+        [this](const fs::path& path) { return WriteReportTextFile(path, lines_); },
+        lines_[0] + "\n");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
 #include "support/scratch_directory.hpp"
+#include "support/special_files.hpp"
 
 namespace kestrova {
 namespace {
@@ -217,6 +218,12 @@ TEST(SettingsFile, SaveAndLoadThroughAFile) {
     MainFormInputs loaded;
     EXPECT_EQ(ReadSettingsFile(path, loaded).outcome, SettingsLoad::Loaded);
     EXPECT_EQ(loaded.HScroll1, 70);
+}
+
+TEST(SettingsFile, SavingIntoPipesAndDevicesAndNotOverDirectories) {
+    test_support::ExpectSpecialTargetsHandled(
+        [](const std::filesystem::path& path) { return SaveSettingsFile(path, MainFormInputs{}); },
+        SettingsText(MainFormInputs{}));
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+#include "app/dialogs.hpp"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+
+#include "app/window_context.hpp"
+
+namespace kestrova {
+
+bool ModalDialogs::ChoosePrinter(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+Dialogs::SaveChoice ModalDialogs::ChooseSaveFile(QWidget* parent, const QString& caption,
+                                                 const QString& suggested,
+                                                 const QStringList& filters) {
+    SaveChoice choice;
+    choice.filter = filters.value(0);
+    choice.path = QFileDialog::getSaveFileName(parent, caption, suggested, filters.join(";;"),
+                                               &choice.filter);
+    return choice;
+}
+
+Dialogs& DialogsOf(const WindowContext& context) {
+    // Qt's dialogs keep nothing between asks, so one shared instance serves every window.
+    static ModalDialogs modal;
+    return context.dialogs != nullptr ? *context.dialogs : modal;
+}
+
+}  // namespace kestrova
