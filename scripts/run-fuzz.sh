@@ -20,7 +20,7 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 
 for target in ${FUZZ_TARGETS:-number_reader_fuzz format_fuzz settings_file_fuzz settings_bytes_fuzz \
-    calculate_fuzz cli_arguments_fuzz race_file_fuzz}; do
+    calculate_fuzz cli_arguments_fuzz race_file_fuzz gpx_fuzz tcx_fuzz fit_fuzz}; do
     corpus=$corpus_root/$target
     mkdir -p "$corpus"
     echo "== $target: $seconds s"

@@ -15,6 +15,7 @@
 #include <QStyle>
 
 #include "app/about_window.hpp"
+#include "app/activity_window.hpp"
 #include "app/analysis_window.hpp"
 #include "app/any_distance_window.hpp"
 #include "app/file_access_window.hpp"
@@ -138,6 +139,8 @@ void MainWindow::ConnectReports() {
             [this] { OpenAnyDistanceWindow(Context(), session_.special); });
     connect(menus_.datafiles, &QAction::triggered, this,
             [this] { OpenFileAccessWindow(Context()); });
+    connect(menus_.importactivity, &QAction::triggered, this,
+            [this] { ImportRaceFromActivity(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
             [this] { PrintFullReport(state_, FormInputs(), this, *dialogs_, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,

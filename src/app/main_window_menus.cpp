@@ -42,6 +42,8 @@ QAction* AddChoice(QMenu* menu, QActionGroup* group, const char* name, const QSt
 void AddFileMenu(QMenuBar* bar, MainMenus& menus) {
     QMenu* file = AddMenu(bar, "file", QStringLiteral("&File"));
     menus.datafiles = AddItem(file, "datafiles", QStringLiteral("&Data File Access"));
+    menus.importactivity =
+        AddItem(file, "importactivity", QStringLiteral("&Import race from activity file…"));
     menus.exit = AddItem(file, "exit", QStringLiteral("E&xit"));
     menus.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }

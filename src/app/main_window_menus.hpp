@@ -9,8 +9,9 @@ namespace kestrova {
 // The main window's menu bar items, under their control names. Sub-menus (QMenu) carry the
 // names "file", "tables", "graphs", "scale", "units" and "print".
 struct MainMenus {
-    QAction* datafiles = nullptr;  // "Data File Access"
-    QAction* exit = nullptr;       // "Exit"
+    QAction* datafiles = nullptr;       // "Data File Access"
+    QAction* importactivity = nullptr;  // "Import race from activity file…"
+    QAction* exit = nullptr;            // "Exit"
 
     QAction* hillpaces = nullptr;    // "Hill Paces"
     QAction* tread = nullptr;        // "Treadmill Equivalents"

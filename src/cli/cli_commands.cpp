@@ -19,7 +19,8 @@ const std::vector<CliCommand>& AllCliCommands() {
     static const std::vector<CliCommand> commands = {
         TableCommand(),  ReportCommand(),    AnalysisCommand(),  PowerCommand(),
         SlopesCommand(), TreadmillCommand(), PerfTableCommand(), GraphCommand(),
-        RacesCommand(),  SpecialCommand(),   TeamCommand(),      HelpCommand(),
+        RacesCommand(),  ActivityCommand(),  SpecialCommand(),   TeamCommand(),
+        HelpCommand(),
     };
     return commands;
 }

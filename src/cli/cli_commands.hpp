@@ -16,6 +16,7 @@ CliCommand TreadmillCommand();
 CliCommand PerfTableCommand();
 CliCommand GraphCommand();
 CliCommand RacesCommand();
+CliCommand ActivityCommand();
 CliCommand SpecialCommand();
 CliCommand TeamCommand();
 CliCommand HelpCommand();
