@@ -224,10 +224,9 @@ int RunTeam(const CliInvocation& invocation, std::ostream& out, std::ostream& er
         }
         out << (json ? JsonLine(result, *distances) : CsvLine(result, distances->size()));
         anyRefused = anyRefused || !result.error.empty();
-        if (progress && ++written % kProgressEvery == 0) {
+        ++written;
+        if (progress && written % kProgressEvery == 0) {
             err << "\rkestrova-cli team: " << written << " runners" << std::flush;
-        } else if (!progress) {
-            ++written;
         }
     };
     MapInOrder(*threads, *threads * kRunnersPerThread, next, work, emit);
