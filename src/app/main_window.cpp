@@ -94,8 +94,9 @@ void MainWindow::SetRaceRow(int row, const RaceRowInputs& contents) {
 
 void MainWindow::StartUp() {
     MainFormInputs form;
-    session_.Start(form, notifier_);
+    session_.ReadSettings(form, notifier_);
     ShowFormInputs(form, controls_.form);
+    session_.Begin(form);
 }
 
 void MainWindow::ConnectControls() {

@@ -26,8 +26,12 @@ std::filesystem::path Session::SettingsFileIn(const std::filesystem::path& direc
 }
 
 void Session::Start(MainFormInputs& form, Notifier& notifier) {
-    LoadStartUpSettings(settingsPath_, form, notifier);
+    ReadSettings(form, notifier);
     Begin(form);
+}
+
+void Session::ReadSettings(MainFormInputs& form, Notifier& notifier) {
+    LoadStartUpSettings(settingsPath_, form, notifier);
 }
 
 void Session::Begin(const MainFormInputs& form) {

@@ -55,6 +55,9 @@ class Session {
     // read is told once) and puts the state as the main window holds it right after start-up
     // with those inputs.
     void Start(MainFormInputs& form, Notifier& notifier);
+    // Only the reading of the settings file into `form` (the main window shows the inputs before
+    // it puts the start-up state with Begin).
+    void ReadSettings(MainFormInputs& form, Notifier& notifier);
     // The state as the main window holds it right after start-up with these inputs shown (for
     // inputs read elsewhere).
     void Begin(const MainFormInputs& form);
