@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "analyses/output_form.hpp"
 #include "model/model_state.hpp"
 #include "model/text_sink.hpp"
@@ -31,6 +33,10 @@ TrainingAnalysis ComputeTrainingAnalysis(ModelState& state);
 // Writes the analysis' lines in the given form: the printer and the text file start with an
 // empty line, the window does not.
 void WriteTrainingAnalysis(const TrainingAnalysis& analysis, OutputForm form, TextSink& sink);
+
+// A distance in km rounded to hundredths (halves to even) as the analysis prints the best
+// distance: " 4.82 ".
+std::string PrintedHundredths(double km);
 
 // Computes the analysis and writes it to `target`: 0 its window, any other value the full
 // report's destination chosen by reportDestination (0 the printer, otherwise the text file).

@@ -7,6 +7,16 @@
 #include "model/time_format.hpp"
 
 namespace kestrova {
+
+// The best distance rounded to hundredths (halves to even) as a printed number.
+std::string PrintedHundredths(double km) {
+    const std::optional<long long> hundredths = RoundHalfEven(100.0 * km);
+    if (!hundredths) {
+        return " --- ";
+    }
+    return PrintedNumber(static_cast<double>(*hundredths) / 100.0);
+}
+
 namespace {
 
 // " <pace per mile> min/mi = <pace per km> min/km." after the line's own words.
@@ -17,15 +27,6 @@ void WritePaceLine(TextSink& sink, const char* words, double speed) {
     sink.Write(FormatTime(1000.0 / speed));
     sink.Write(" min/km.");
     sink.EndLine();
-}
-
-// The best distance rounded to hundredths (halves to even) as a printed number.
-std::string PrintedHundredths(double km) {
-    const std::optional<long long> hundredths = RoundHalfEven(100.0 * km);
-    if (!hundredths) {
-        return " --- ";
-    }
-    return PrintedNumber(static_cast<double>(*hundredths) / 100.0);
 }
 
 void WritePaces(const TrainingAnalysis& analysis, TextSink& sink) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "cli/runner_options.hpp"
+
 namespace kestrova {
 namespace {
 
@@ -45,6 +47,9 @@ void WriteCommandHelp(std::ostream& out, const CliCommand& command) {
     out << "  " << command.name << '\n';
     WriteIndented(out, command.summary, "      ");
     for (const CliOption& option : command.options) {
+        if (option.help.empty()) {
+            continue;  // a runner option, listed once in a section of its own
+        }
         std::string head = option.name;
         if (!option.valueName.empty()) {
             head += ' ' + option.valueName;
@@ -82,8 +87,15 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& args,
             }
             if (option->valueName.empty()) {
                 parsed.invocation.flags.insert(word);
-            } else if (i + 1 >= args.size()) {
-                return Error(word + " needs a value");
+            } else if (args.size() - (i + 1) < option->valueWords) {
+                return Error(word + (option->valueWords == 1 ? " needs a value"
+                                                             : " needs " + option->valueName));
+            } else if (option->repeatable) {
+                const auto first = args.begin() + static_cast<std::ptrdiff_t>(i + 1);
+                parsed.invocation.repeated[word].emplace_back(
+                    first, first + static_cast<std::ptrdiff_t>(option->valueWords));
+                parsed.invocation.values[word] = args[i + option->valueWords];
+                i += option->valueWords;
             } else {
                 parsed.invocation.values[word] = args[++i];
             }
@@ -107,6 +119,7 @@ std::string CliHelpText(const std::vector<CliCommand>& commands) {
     for (const CliCommand& command : commands) {
         WriteCommandHelp(out, command);
     }
+    out << RunnerOptionsHelp() << '\n';
     out << R"(The settings file is the one the program writes when its main window closes:
 set up a runner in the program, close it, and use its kestini.txt here.
 

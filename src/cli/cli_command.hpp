@@ -20,10 +20,11 @@ inline constexpr int kExitRefused = 3;
 
 // One option a command takes: a flag ("--json") or an option with a value ("--settings FILE").
 struct CliOption {
-    std::string name;         // with its dashes: "--settings"
-    std::string valueName;    // "FILE"; empty for a flag
-    std::string help;         // what it does, pre-broken lines without indentation
-    bool repeatable = false;  // may be given more than once (the last value counts)
+    std::string name;            // with its dashes: "--settings"
+    std::string valueName;       // "FILE"; empty for a flag
+    std::string help;            // what it does, pre-broken lines without indentation
+    bool repeatable = false;     // may be given more than once (the last value counts)
+    std::size_t valueWords = 1;  // words its value takes ("--race DISTANCE TIME" takes two)
 };
 
 // The word that names standard output (for an option naming a file to write) or standard input
@@ -41,11 +42,15 @@ struct CliInvocation {
     std::map<std::string, std::string, std::less<>> values;  // options with a value
     std::set<std::string, std::less<>> flags;                // flags given
     std::vector<std::string> positionals;                    // words that are not options
-    std::filesystem::path currentDirectory;                  // for the default settings file
-    CliConsole console;                                      // standard input, terminal output
+    // Every use of a repeatable option, in order, with its value's words.
+    std::map<std::string, std::vector<std::vector<std::string>>, std::less<>> repeated;
+    std::filesystem::path currentDirectory;  // for the default settings file
+    CliConsole console;                      // standard input, terminal output
 
     bool Flag(std::string_view name) const { return flags.contains(name); }
     std::optional<std::string> Value(std::string_view name) const;
+    // The uses of a repeatable option (none when it was not given).
+    std::vector<std::vector<std::string>> Uses(std::string_view name) const;
 };
 
 using CliRun = std::function<int(const CliInvocation&, std::ostream& out, std::ostream& err)>;

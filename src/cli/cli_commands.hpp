@@ -18,6 +18,7 @@ CliCommand GraphCommand();
 CliCommand RacesCommand();
 CliCommand ActivityCommand();
 CliCommand SpecialCommand();
+CliCommand TeamCommand();
 CliCommand HelpCommand();
 
 const std::vector<CliCommand>& AllCliCommands();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "cli/runner_options.hpp"
 #include "cli/stream_notifier.hpp"
 #include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
@@ -41,7 +42,9 @@ std::filesystem::path CliSettingsPath(const CliInvocation& invocation) {
                  : Session::SettingsFileIn(invocation.currentDirectory);
 }
 
-std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err) {
+namespace {
+
+std::optional<MainFormInputs> ReadCliSettings(const CliInvocation& invocation, std::ostream& err) {
     MainFormInputs form;
     const std::optional<std::string> named = invocation.Value("--settings");
     const bool fromInput = named && *named == kStandardStreamName;
@@ -77,6 +80,24 @@ std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std
     }
     if (reading.outcome == SettingsLoad::Stopped) {
         err << "kestrova-cli: " << SettingsStopWarning(path, reading) << '\n';
+    }
+    return form;
+}
+
+}  // namespace
+
+std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err,
+                                            const std::vector<std::string_view>& commandOwn) {
+    const bool startUpValues = GivesRaces(invocation) && !invocation.Value("--settings");
+    std::optional<MainFormInputs> form =
+        startUpValues ? MainFormInputs{} : ReadCliSettings(invocation, err);
+    if (!form) {
+        return std::nullopt;
+    }
+    if (const std::optional<std::string> error =
+            ApplyRunnerOptions(invocation, *form, commandOwn)) {
+        UsageError(err, *error);
+        return std::nullopt;
     }
     return form;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analyses/table_cells.hpp"
@@ -28,7 +29,11 @@ std::string PaceUnitName(PaceUnit unit);
 // start-up values when that does not exist. A file whose reading stopped part way is used as far
 // as it was read, with a warning on err. On failure it prints why on err (as
 // "kestrova-cli: ...") and gives nothing; the command then exits with kExitUsageOrFile.
-std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err);
+// The runner options given (cli/runner_options.hpp) then override what the file held, except
+// those the command takes with a meaning of its own (`commandOwn`); with --race and without
+// --settings no file is read. A runner option that cannot be used is reported the same way.
+std::optional<MainFormInputs> LoadCliInputs(const CliInvocation& invocation, std::ostream& err,
+                                            const std::vector<std::string_view>& commandOwn = {});
 
 // The settings file a command reads: --settings FILE, or kestini.txt in the current directory.
 std::filesystem::path CliSettingsPath(const CliInvocation& invocation);

@@ -1,6 +1,7 @@
 #include "analyses/training_analysis.hpp"
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
+#include "cli/runner_options.hpp"
 #include "model/text_sink.hpp"
 
 namespace kestrova {
@@ -21,10 +22,10 @@ int RunAnalysis(const CliInvocation& invocation, std::ostream& out, std::ostream
 CliCommand AnalysisCommand() {
     return {
         "analysis",
-        "[--settings FILE]",
+        "[--settings FILE] [RUNNER]",
         "Fit the curve as \"table\" does, then print the training and\n"
         "specialization analysis as the \"Analysis\" window shows it.",
-        {SettingsOption()},
+        WithRunnerOptions({SettingsOption()}),
         0,
         RunAnalysis,
     };

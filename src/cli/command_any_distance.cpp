@@ -7,6 +7,7 @@
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
 #include "cli/json_text.hpp"
+#include "cli/runner_options.hpp"
 #include "cli/stream_notifier.hpp"
 #include "model/distance_unit.hpp"
 #include "model/text_sink.hpp"
@@ -178,29 +179,30 @@ int RunSpecial(const CliInvocation& invocation, std::ostream& out, std::ostream&
 CliCommand SpecialCommand() {
     return {
         "special",
-        "[--settings FILE] [--distance N] [--unit mi|yd|km|m|mara|hmara] "
+        "[--settings FILE] [RUNNER] [--distance N] [--unit mi|yd|km|m|mara|hmara] "
         "[--analysis level|splits|slope|halfhill] [--slope S] [--km-paces] [--json]",
         "Fit the curve as \"table\" does, then answer for one distance as the\n"
         "\"Special Information\" window does: the predicted level time line,\n"
         "then the time on a constant slope, or the table of uneven splits\n"
         "or of a course half up and half down.",
-        {SettingsOption(),
-         {"--distance", "N", "The distance number (5 without it)."},
-         {"--unit", "UNIT",
-          "Its unit: mi, yd, km (the default), m, mara or hmara (the\n"
-          "marathon and half marathon ignore the number)."},
-         {"--analysis", "KIND",
-          "level (the default): the level time only; splits: uneven\n"
-          "pacing; slope: a constant slope; halfhill: half up, half down."},
-         {"--slope", "S",
-          "Rise per distance along the surface for slope and halfhill,\n"
-          "negative downhill (0.05 without it)."},
-         {"--km-paces", "", "The tables' paces per kilometre instead of per mile."},
-         JsonOption("Print the figures as JSON instead: the level line and the\n"
-                    "hill line (seconds, paces per mile, km and 400 m, the\n"
-                    "comparison time, per cent of its speed and level per cent),\n"
-                    "and every row of a table with its times and its paces per\n"
-                    "mile and per km.")},
+        WithRunnerOptions(
+            {SettingsOption(),
+             {"--distance", "N", "The distance number (5 without it)."},
+             {"--unit", "UNIT",
+              "Its unit: mi, yd, km (the default), m, mara or hmara (the\n"
+              "marathon and half marathon ignore the number)."},
+             {"--analysis", "KIND",
+              "level (the default): the level time only; splits: uneven\n"
+              "pacing; slope: a constant slope; halfhill: half up, half down."},
+             {"--slope", "S",
+              "Rise per distance along the surface for slope and halfhill,\n"
+              "negative downhill (0.05 without it)."},
+             {"--km-paces", "", "The tables' paces per kilometre instead of per mile."},
+             JsonOption("Print the figures as JSON instead: the level line and the\n"
+                        "hill line (seconds, paces per mile, km and 400 m, the\n"
+                        "comparison time, per cent of its speed and level per cent),\n"
+                        "and every row of a table with its times and its paces per\n"
+                        "mile and per km.")}),
         0,
         RunSpecial,
     };

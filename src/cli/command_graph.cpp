@@ -4,6 +4,7 @@
 #include "cli/canvas_json.hpp"
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
+#include "cli/runner_options.hpp"
 #include "cli/stream_notifier.hpp"
 #include "model/start_up_state.hpp"
 #include "output/pace_graph.hpp"
@@ -117,28 +118,30 @@ int RunGraph(const CliInvocation& invocation, std::ostream& out, std::ostream& e
 CliCommand GraphCommand() {
     return {
         "graph",
-        "[--settings FILE] [--scale 1|2|3|4] [--units metric|english]\n"
+        "[--settings FILE] [RUNNER] [--scale 1|2|3|4] [--units metric|english]\n"
         "      (--svg FILE | --png FILE | --json)",
         "Fit the curve as \"table\" does, then draw the pace-versus-distance\n"
         "graph as the \"Graph\" button does, at the settings file's comparison\n"
         "level, and save it as an image or print what it draws.",
-        {SettingsOption(),
-         {"--scale", "1|2|3|4",
-          "The distance scale: 1 \"100 m - 800 m Linear\", 2 \"400 m - 3200 m\n"
-          "Linear\", 3 \"5 km - Marathon Linear\", 4 \"100 m - 100 km Log\"\n"
-          "(the default)."},
-         {"--units", "metric|english", "The pace axes in metric (the default) or english units."},
-         {"--svg", "FILE",
-          "Save the graph as an SVG image in FILE (\"-\": standard\n"
-          "output, when it is not a terminal)."},
-         {"--png", "FILE",
-          "Save the graph as a PNG image (1212 x 768 pixels) in FILE\n"
-          "(\"-\": standard output, when it is not a terminal)."},
-         JsonOption("Print the drawing instead: one JSON array of its lines,\n"
-                    "circles and texts in drawing order, positions in twips and\n"
-                    "colours as indices of the 16-colour palette. The curves are\n"
-                    "cut at the plot's edges; a race mark reaching out of the plot\n"
-                    "has the \"clip\" rectangle it is painted inside.")},
+        WithRunnerOptions(
+            {SettingsOption(),
+             {"--scale", "1|2|3|4",
+              "The distance scale: 1 \"100 m - 800 m Linear\", 2 \"400 m - 3200 m\n"
+              "Linear\", 3 \"5 km - Marathon Linear\", 4 \"100 m - 100 km Log\"\n"
+              "(the default)."},
+             {"--units", "metric|english",
+              "The pace axes in metric (the default) or english units."},
+             {"--svg", "FILE",
+              "Save the graph as an SVG image in FILE (\"-\": standard\n"
+              "output, when it is not a terminal)."},
+             {"--png", "FILE",
+              "Save the graph as a PNG image (1212 x 768 pixels) in FILE\n"
+              "(\"-\": standard output, when it is not a terminal)."},
+             JsonOption("Print the drawing instead: one JSON array of its lines,\n"
+                        "circles and texts in drawing order, positions in twips and\n"
+                        "colours as indices of the 16-colour palette. The curves are\n"
+                        "cut at the plot's edges; a race mark reaching out of the plot\n"
+                        "has the \"clip\" rectangle it is painted inside.")}),
         0,
         RunGraph,
     };

@@ -5,6 +5,7 @@
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
 #include "cli/json_text.hpp"
+#include "cli/runner_options.hpp"
 #include "cli/stream_notifier.hpp"
 #include "model/start_up_state.hpp"
 #include "model/text_sink.hpp"
@@ -109,7 +110,7 @@ int RunPerfTable(const CliInvocation& invocation, std::ostream& out, std::ostrea
     if (!kind) {
         return UsageError(err, "--kind must be general, age or individual");
     }
-    std::optional<MainFormInputs> form = LoadCliInputs(invocation, err);
+    std::optional<MainFormInputs> form = LoadCliInputs(invocation, err, {"--sex", "--level"});
     if (!form) {
         return kExitUsageOrFile;
     }
@@ -128,23 +129,24 @@ int RunPerfTable(const CliInvocation& invocation, std::ostream& out, std::ostrea
 CliCommand PerfTableCommand() {
     return {
         "perftable",
-        "[--settings FILE] --kind general|age|individual [--min N] [--interval N] "
+        "[--settings FILE] [RUNNER] --kind general|age|individual [--min N] [--interval N] "
         "[--level PERCENT] [--sex m|f] [--json]",
         "Fit the curve as \"table\" does, then print a performance table as the\n"
         "\"Performance levels\" window shows it, its caption on the first line.",
-        {SettingsOption(),
-         {"--kind", "KIND",
-          "general: times at nine performance levels (per cent of the\n"
-          "modelled record); age: times at nine ages for one level;\n"
-          "individual: your own predicted times at nine ages."},
-         {"--min", "N", "The first column's level or age (default 60)."},
-         {"--interval", "N", "The step from column to column (default 5)."},
-         {"--level", "PERCENT", "The level of the age table (default 100)."},
-         {"--sex", "m|f",
-          "The sex of the general and age tables (default: the\n"
-          "main window's)."},
-         JsonOption("Print the table as JSON instead: the caption, the nine\n"
-                    "column values and, per row, the label, metres and seconds.")},
+        WithRunnerOptions(
+            {SettingsOption(),
+             {"--kind", "KIND",
+              "general: times at nine performance levels (per cent of the\n"
+              "modelled record); age: times at nine ages for one level;\n"
+              "individual: your own predicted times at nine ages."},
+             {"--min", "N", "The first column's level or age (default 60)."},
+             {"--interval", "N", "The step from column to column (default 5)."},
+             {"--level", "PERCENT", "The level of the age table (default 100)."},
+             {"--sex", "m|f",
+              "The sex of the general and age tables (default: the\n"
+              "main window's)."},
+             JsonOption("Print the table as JSON instead: the caption, the nine\n"
+                        "column values and, per row, the label, metres and seconds.")}),
         0,
         RunPerfTable,
     };

@@ -6,6 +6,7 @@
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
 #include "cli/json_text.hpp"
+#include "cli/runner_options.hpp"
 #include "model/start_up_state.hpp"
 #include "model/text_sink.hpp"
 
@@ -39,7 +40,7 @@ std::optional<double> TableWeightKg(const CliInvocation& invocation, std::ostrea
                    "--weight-kg needs a number of kilograms from 10 to 1000, not '" + *given + "'");
         return std::nullopt;
     }
-    const std::optional<MainFormInputs> form = LoadCliInputs(invocation, err);
+    const std::optional<MainFormInputs> form = LoadCliInputs(invocation, err, {"--weight-kg"});
     if (!form) {
         return std::nullopt;
     }
@@ -88,18 +89,19 @@ int RunPower(const CliInvocation& invocation, std::ostream& out, std::ostream& e
 CliCommand PowerCommand() {
     return {
         "power",
-        "[--settings FILE] [--weight-kg KG] [--metric] [--json]",
+        "[--settings FILE] [RUNNER] [--weight-kg KG] [--metric] [--json]",
         "Print the power and energy table as the \"Power and Energy\" window\n"
         "shows it: for 28 paces on the level, the power put out and used,\n"
         "the energy per hour, METs and the energy per mile or kilometre.",
-        {SettingsOption(),
-         {"--weight-kg", "KG",
-          "The body weight in kilograms (10 to 1000). Without it,\n"
-          "the weight of the settings file's weight bar is used."},
-         MetricOption(),
-         JsonOption("Print the rows as JSON instead: pace (seconds per mile or km),\n"
-                    "speed (m/s), power put out and used, gross and net (watts),\n"
-                    "METs, and energy used per metre (joules).")},
+        WithRunnerOptions(
+            {SettingsOption(),
+             {"--weight-kg", "KG",
+              "The body weight in kilograms (10 to 1000). Without it,\n"
+              "the weight of the settings file's weight bar is used."},
+             MetricOption(),
+             JsonOption("Print the rows as JSON instead: pace (seconds per mile or km),\n"
+                        "speed (m/s), power put out and used, gross and net (watts),\n"
+                        "METs, and energy used per metre (joules).")}),
         0,
         RunPower,
     };

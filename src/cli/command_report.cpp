@@ -1,5 +1,6 @@
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
+#include "cli/runner_options.hpp"
 #include "model/control_characters.hpp"
 #include "output/full_report.hpp"
 
@@ -22,16 +23,16 @@ int RunReport(const CliInvocation& invocation, std::ostream& out, std::ostream& 
 CliCommand ReportCommand() {
     return {
         "report",
-        "[--settings FILE] [--name NAME]",
+        "[--settings FILE] [RUNNER] [--name NAME]",
         "Fit the curve as \"table\" does, then print the full report: the\n"
         "lines that \"Text file of full report\" saves in fulltext.txt (each\n"
         "line that is empty on paper holds one blank). No file is written.",
-        {SettingsOption(),
-         {"--name", "NAME",
-          "The runner's name in the report's first line (the\n"
-          "settings file keeps no name; without this option the\n"
-          "report names Joe Runner, as the program does after it\n"
-          "starts)."}},
+        WithRunnerOptions({SettingsOption(),
+                           {"--name", "NAME",
+                            "The runner's name in the report's first line (the\n"
+                            "settings file keeps no name; without this option the\n"
+                            "report names Joe Runner, as the program does after it\n"
+                            "starts)."}}),
         0,
         RunReport,
     };

@@ -1,6 +1,7 @@
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
 #include "cli/prediction_json.hpp"
+#include "cli/runner_options.hpp"
 #include "cli/stream_notifier.hpp"
 #include "model/text_sink.hpp"
 #include "session/session.hpp"
@@ -31,14 +32,15 @@ int RunTable(const CliInvocation& invocation, std::ostream& out, std::ostream& e
 CliCommand TableCommand() {
     return {
         "table",
-        "[--settings FILE] [--json]",
+        "[--settings FILE] [RUNNER] [--json]",
         "Fit your pace-versus-distance curve to your races and print the\n"
         "prediction table, exactly as the main window's \"Calculate\" shows it.",
-        {SettingsOption(), JsonOption("Print the table as JSON instead: for every row the label,\n"
+        WithRunnerOptions({SettingsOption(),
+                           JsonOption("Print the table as JSON instead: for every row the label,\n"
                                       "distance in metres, predicted time, paces per mile, per km\n"
                                       "and per 400 m (seconds), the comparison-level time, the\n"
                                       "percentage of its speed and the performance level, plus\n"
-                                      "the fitted curve's parameters.")},
+                                      "the fitted curve's parameters.")}),
         0,
         RunTable,
     };

@@ -12,7 +12,8 @@ struct BoundedLoop {
 };
 
 // Runs `pass` (a callable returning true when the loop is done) at most maxPasses times. Every
-// iterating solver goes through this, so no input can keep the program busy.
+// iterating solver goes through this or the bracketing helpers below, so no input can keep the
+// program busy.
 template <typename Pass>
 BoundedLoop RunBounded(int maxPasses, Pass&& pass) {
     for (int done = 0; done < maxPasses; ++done) {

@@ -100,7 +100,8 @@ TEST(TableCommand, HelpExplainsTheCommands) {
     ScratchDirectory directory;
     const auto call = CallCli({"--help"}, directory.Path());
     EXPECT_EQ(call.status, kExitPrinted);
-    EXPECT_NE(call.out.find("kestrova-cli table [--settings FILE] [--json]"), std::string::npos);
+    EXPECT_NE(call.out.find("kestrova-cli table [--settings FILE] [RUNNER] [--json]"),
+              std::string::npos);
     EXPECT_NE(call.out.find("Exit status"), std::string::npos);
 }
 
