@@ -20,7 +20,7 @@ namespace kestrova {
 // means no race.
 
 // The longest line read; a longer one is refused rather than held in memory.
-inline constexpr std::size_t kMostTeamLineBytes = 64 * 1024;
+inline constexpr std::size_t kMostTeamLineBytes = std::size_t{64} * 1024;
 
 // One line of a stream without its end (LF or CRLF), at most kMostTeamLineBytes long; the rest
 // of a longer line is skipped and `tooLong` set. Nothing at the end of the stream.
