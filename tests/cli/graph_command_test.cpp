@@ -9,8 +9,8 @@
 #include "cli_test_support.hpp"
 #include "files/settings_file.hpp"
 #include "output/pace_graph.hpp"
+#include "support/device_files.hpp"
 #include "support/model_fixtures.hpp"
-#include "support/special_files.hpp"
 
 namespace kestrova {
 namespace {

@@ -11,7 +11,7 @@
 #include "file_access_fixture.hpp"
 #include "files/race_file.hpp"
 #include "files/race_list.hpp"
-#include "support/special_files.hpp"
+#include "support/device_files.hpp"
 
 namespace kestrova {
 namespace {

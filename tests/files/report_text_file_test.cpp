@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "support/special_files.hpp"
+#include "support/device_files.hpp"
 
 namespace kestrova {
 namespace {

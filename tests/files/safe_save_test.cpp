@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "support/device_files.hpp"
 #include "support/scratch_directory.hpp"
-#include "support/special_files.hpp"
 
 namespace kestrova {
 namespace {

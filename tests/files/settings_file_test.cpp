@@ -8,8 +8,8 @@
 
 #include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
+#include "support/device_files.hpp"
 #include "support/scratch_directory.hpp"
-#include "support/special_files.hpp"
 
 namespace kestrova {
 namespace {
