@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/window_context.hpp"
+#include "app/window_notifier.hpp"
 #include "files/activity/activity.hpp"
 #include "files/activity/activity_text.hpp"
 
@@ -40,6 +41,7 @@ class ActivityWindow : public QWidget {
     QComboBox& Row() { return *row_; }
 
   private:
+    WindowNotifier notifier_;  // before the context, which sends its messages there
     WindowContext context_;
     std::vector<ActivityChoice> choiceValues_;
     TextCanvas* canvas_;

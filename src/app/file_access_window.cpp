@@ -48,7 +48,8 @@ FileAccessSession& SessionOf(QObject* owner) {
 
 FileAccessWindow::FileAccessWindow(const WindowContext& context, FileAccessSession& session)
     : QWidget(context.owner, Qt::Window),
-      context_(context),
+      notifier_(*this, context.notifier),
+      context_(WithNotifier(context, notifier_)),
       session_(session),
       controls_(CreateFileAccessControls(this)),
       chooser_(FileDialogChoice) {

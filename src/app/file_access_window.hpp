@@ -9,6 +9,7 @@
 
 #include "app/file_access_controls.hpp"
 #include "app/window_context.hpp"
+#include "app/window_notifier.hpp"
 #include "files/file_access.hpp"
 
 namespace kestrova {
@@ -55,6 +56,7 @@ class FileAccessWindow : public QWidget {
     void ShowState();
     void ShowList();
 
+    WindowNotifier notifier_;  // before the context, which sends its messages there
     WindowContext context_;
     FileAccessSession& session_;
     FileAccessControls controls_;

@@ -33,6 +33,7 @@
 #include "app/text_canvas.hpp"
 #include "app/treadmill_window.hpp"
 #include "model/start_up_state.hpp"
+#include "session/runner_inputs.hpp"
 
 namespace kestrova {
 namespace {
@@ -81,6 +82,7 @@ WindowContext MainWindow::Context() {
         copiedRows_,
         changes_,
         dialogs_,
+        [this](const MainFormInputs& runner) { SetRunner(runner); },
     };
 }
 
@@ -91,6 +93,14 @@ void MainWindow::SetRaceRow(int row, const RaceRowInputs& contents) {
     MainFormInputs form = FormInputs();
     form.rows[static_cast<std::size_t>(row)] = contents;
     ShowRaceRows(form, controls_.form);
+}
+
+void MainWindow::SetRunner(const MainFormInputs& runner) {
+    MainFormInputs form = FormInputs();
+    TakeRunner(form, runner);
+    ShowFormInputs(form, controls_.form);
+    // As a click on the age comparison box would.
+    TakeAgeComparison(state_, FormInputs());
 }
 
 void MainWindow::StartUp() {

@@ -38,6 +38,18 @@ struct WindowContext {
     SessionSignals* changes = nullptr;
     // The print dialog and file choosers (Qt's own when none is given).
     Dialogs* dialogs = nullptr;
+    // Puts a whole runner into the main window: the name, the profile, the comparison level, the
+    // fit and the five race rows of `runner`; the output units stay as they are.
+    std::function<void(const MainFormInputs& runner)> setRunner;
 };
+
+// The same context with its messages going to `notifier`: a secondary window's own, which shows
+// them over that window.
+inline WindowContext WithNotifier(const WindowContext& context, Notifier& notifier) {
+    return WindowContext{
+        context.state,          notifier,           context.owner,      context.formInputs,
+        context.rerunCalculate, context.setRaceRow, context.copiedRows, context.changes,
+        context.dialogs,        context.setRunner};
+}
 
 }  // namespace kestrova
