@@ -22,6 +22,11 @@ Dialogs::SaveChoice ModalDialogs::ChooseSaveFile(QWidget* parent, const QString&
     return choice;
 }
 
+QString ModalDialogs::ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
+                                     const QStringList& filters) {
+    return QFileDialog::getOpenFileName(parent, caption, folder, filters.join(";;"));
+}
+
 Dialogs& DialogsOf(const WindowContext& context) {
     // Qt's dialogs keep nothing between asks, so one shared instance serves every window.
     static ModalDialogs modal;

@@ -11,7 +11,7 @@ namespace kestrova {
 struct WindowContext;
 
 // The modal dialogs the windows open to ask the user something: the print dialog and the file
-// chooser for saving (messages and two-button questions go to the Notifier). The program asks
+// choosers (messages and two-button questions go to the Notifier). The program asks
 // with Qt's dialogs; tests hand in one that answers at once, so no test waits on a modal window.
 class Dialogs {
   public:
@@ -26,6 +26,9 @@ class Dialogs {
     // A file to save under, offered `suggested` and the `filters` (the first chosen at first).
     virtual SaveChoice ChooseSaveFile(QWidget* parent, const QString& caption,
                                       const QString& suggested, const QStringList& filters) = 0;
+    // A file to open, starting in `folder` with the `filters`: its path, empty when cancelled.
+    virtual QString ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
+                                   const QStringList& filters) = 0;
 };
 
 // Qt's own modal dialogs.
@@ -34,6 +37,8 @@ class ModalDialogs : public Dialogs {
     bool ChoosePrinter(QPrinter& printer, QWidget* parent) override;
     SaveChoice ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
                               const QStringList& filters) override;
+    QString ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
+                           const QStringList& filters) override;
 };
 
 // The context's dialogs, or Qt's own when the context carries none.

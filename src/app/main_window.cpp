@@ -30,6 +30,7 @@
 #include "app/report_printing.hpp"
 #include "app/session_signals.hpp"
 #include "app/slope_window.hpp"
+#include "app/team_window.hpp"
 #include "app/text_canvas.hpp"
 #include "app/treadmill_window.hpp"
 #include "model/start_up_state.hpp"
@@ -153,6 +154,7 @@ void MainWindow::ConnectReports() {
             [this] { OpenFileAccessWindow(Context()); });
     connect(menus_.importactivity, &QAction::triggered, this,
             [this] { ImportRaceFromActivity(Context()); });
+    connect(menus_.openteam, &QAction::triggered, this, [this] { OpenTeamFile(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
             [this] { PrintFullReport(state_, FormInputs(), this, *dialogs_, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,

@@ -30,6 +30,12 @@ class RecordingDialogs : public Dialogs {
         return saveAnswer;
     }
 
+    QString ChooseOpenFile(QWidget*, const QString& caption, const QString&,
+                           const QStringList&) override {
+        openAsks.push_back(caption);
+        return openAnswer;
+    }
+
     int printerAsks = 0;
     bool printAnswer = false;
     // Runs while the print dialog would be up (to look at the window then).
@@ -37,6 +43,8 @@ class RecordingDialogs : public Dialogs {
     std::vector<QString> saveAsks;
     QStringList offeredFilters;
     SaveChoice saveAnswer;
+    std::vector<QString> openAsks;
+    QString openAnswer;  // the file chosen to open; empty: cancelled
 };
 
 // A recording notifier that also records the window each message or question was shown over
