@@ -5,10 +5,12 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs.hpp"
+#include "app/follow_session.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
 #include "app/window_printing.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 namespace {
@@ -49,21 +51,52 @@ PerformanceLevelsWindow::PerformanceLevelsWindow(Dialogs& dialogs, Notifier& not
             [this, print] { PrintWithButtonsDisabled(*this, {print}, dialogs_, notifier_); });
 }
 
-void PerformanceLevelsWindow::ShowTable(const PerformanceTable& table) {
-    setWindowTitle(QString::fromStdString(table.caption));
+void PerformanceLevelsWindow::ShowTable(const PerformanceTableRequest& request,
+                                        const PerformanceTable& table) {
+    request_ = request;
+    table_ = table;
+    WriteTable();
+}
+
+void PerformanceLevelsWindow::WriteTable() {
+    setWindowTitle(QString::fromStdString(table_.caption));
     canvas_->Clear();
-    WritePerformanceTable(table, *canvas_);
+    WritePerformanceTable(table_, *canvas_);
     canvas_->Flush();
 }
 
+void PerformanceLevelsWindow::FollowFit(const WindowContext& context) {
+    if (table_.kind != PerformanceTableKind::Individual) {
+        WriteTable();
+        return;
+    }
+    if (FitIsOutOfDate(context)) {
+        canvas_->Clear();
+        WriteOutOfDate(*canvas_);
+        canvas_->Flush();
+        return;
+    }
+    const std::optional<PerformanceTable> table =
+        GeneratePerformanceTable(context.state, request_, context.formInputs(), context.notifier);
+    if (table) {
+        table_ = *table;
+    }
+    WriteTable();
+}
+
 PerformanceLevelsWindow* ShowPerformanceLevelsWindow(const WindowContext& context,
+                                                     const PerformanceTableRequest& request,
                                                      const PerformanceTable& table) {
     QWidget* owner = context.owner;
     Notifier& notifier = context.notifier;
     Dialogs& dialogs = DialogsOf(context);
-    PerformanceLevelsWindow* window = OpenOrRaise<PerformanceLevelsWindow>(
-        owner, [&] { return new PerformanceLevelsWindow(dialogs, notifier, owner); });
-    window->ShowTable(table);
+    PerformanceLevelsWindow* window = OpenOrRaise<PerformanceLevelsWindow>(owner, [&] {
+        auto* created = new PerformanceLevelsWindow(dialogs, notifier, owner);
+        FollowSession(*created, context, Follow::Fit,
+                      [created, context] { created->FollowFit(context); });
+        return created;
+    });
+    window->ShowTable(request, table);
     return window;
 }
 

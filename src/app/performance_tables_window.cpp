@@ -207,10 +207,11 @@ PerformanceTableRequest PerformanceTablesWindow::Request() const {
 }
 
 void PerformanceTablesWindow::MakeTable() {
-    const std::optional<PerformanceTable> table = GeneratePerformanceTable(
-        context_.state, Request(), context_.formInputs(), context_.notifier);
+    const PerformanceTableRequest request = Request();
+    const std::optional<PerformanceTable> table =
+        GeneratePerformanceTable(context_.state, request, context_.formInputs(), context_.notifier);
     if (table) {
-        ShowPerformanceLevelsWindow(context_, *table);
+        ShowPerformanceLevelsWindow(context_, request, *table);
     }
 }
 

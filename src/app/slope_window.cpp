@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs.hpp"
+#include "app/follow_session.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
@@ -156,8 +157,14 @@ SlopeWindow* OpenSlopeWindow(const WindowContext& context) {
     QWidget* owner = context.owner;
     ModelState& state = context.state;
     Notifier& notifier = context.notifier;
-    SlopeWindow* window = OpenOrRaise<SlopeWindow>(
-        owner, [&] { return new SlopeWindow(state, DialogsOf(context), notifier, owner); });
+    SlopeWindow* window = OpenOrRaise<SlopeWindow>(owner, [&] {
+        auto* created = new SlopeWindow(state, DialogsOf(context), notifier, owner);
+        // The table uses no runner data, so a Calculate that stopped leaves it valid: it is only
+        // written anew, in the window's own settings.
+        FollowSession(*created, context, Follow::FitAndOptions,
+                      [created] { created->ShowTable(); });
+        return created;
+    });
     window->OpenFromMenu();
     return window;
 }

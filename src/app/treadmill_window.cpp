@@ -6,6 +6,7 @@
 
 #include "analyses/treadmill_table.hpp"
 #include "app/dialogs.hpp"
+#include "app/follow_session.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
@@ -93,8 +94,13 @@ void TreadmillWindow::Print() {
 TreadmillWindow* OpenTreadmillWindow(const WindowContext& context) {
     QWidget* owner = context.owner;
     Notifier& notifier = context.notifier;
-    TreadmillWindow* window = OpenOrRaise<TreadmillWindow>(
-        owner, [&] { return new TreadmillWindow(DialogsOf(context), notifier, owner); });
+    TreadmillWindow* window = OpenOrRaise<TreadmillWindow>(owner, [&] {
+        auto* created = new TreadmillWindow(DialogsOf(context), notifier, owner);
+        // Like the slopes table it uses no runner data and stays valid after any Calculate.
+        FollowSession(*created, context, Follow::FitAndOptions,
+                      [created] { created->ShowTable(); });
+        return created;
+    });
     window->ShowTable();
     return window;
 }
