@@ -306,6 +306,20 @@ TEST_F(MainWindowReportsTest, FullReportAsksForAPrinterAndPrintsNothingWhenCance
     EXPECT_TRUE(notifier_.Messages().empty());
 }
 
+// After a Calculate that stopped, neither report is made from the older runner's curve.
+TEST_F(MainWindowReportsTest, ReportsAreRefusedAfterACalculateThatStopped) {
+    Calculate();
+    Find<QLineEdit>("Text4_3")->setText("");
+    Calculate();
+    notifier_.Clear();
+    Find<QAction>("pfull")->trigger();
+    Find<QAction>("tfile")->trigger();
+    EXPECT_EQ(dialogs_.printerAsks, 0);
+    EXPECT_FALSE(QFile::exists(directory_.filePath(QStringLiteral("fulltext.txt"))));
+    ASSERT_EQ(notifier_.Messages().size(), 2u);
+    EXPECT_EQ(notifier_.Messages().back().text, kReportOutOfDateMessage);
+}
+
 // The tables window switches the program's sex while it is open; closing it recalculates from
 // the main window, which brings the runner's sex back and counts as a calculation.
 TEST_F(MainWindowReportsTest, PerformanceTablesOpenFromTheMenuAndRecalculateWhenClosed) {
