@@ -81,6 +81,7 @@ WindowContext MainWindow::Context() {
         copiedRows_,
         changes_,
         dialogs_,
+        &session_,
     };
 }
 

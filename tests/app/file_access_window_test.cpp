@@ -198,6 +198,9 @@ TEST_F(FileAccessWindowTest, ClosingKeepsTheFileOpenAndItsList) {
     EXPECT_EQ(ListLines().size(), 1);
     EXPECT_EQ(Find<QLineEdit>("Text6")->text(), QDir::toNativeSeparators(chosen_));
     EXPECT_EQ(OpenFileAccessWindow(context_.Context()), window_.data());
+    // The session keeps them, not the window's owner.
+    EXPECT_TRUE(context_.TheSession().raceFile.fileOpen);
+    EXPECT_EQ(context_.TheSession().raceFileName, QDir::toNativeSeparators(chosen_).toStdString());
 }
 
 TEST_F(FileAccessWindowTest, RefusalsAreMessagesAndACancelledBrowseChangesNothing) {
