@@ -1,8 +1,6 @@
 #include "app/activity_window.hpp"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialogs.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
@@ -99,13 +98,6 @@ void ActivityWindow::FillRow() {
     row_->setCurrentIndex(FirstFreeRow(context_.formInputs()).value_or(row));
 }
 
-QString ChooseActivityFile(QWidget* parent) {
-    return QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Import race from activity file"), QDir::currentPath(),
-        QStringLiteral("Activity files (*.gpx *.GPX *.tcx *.TCX *.fit *.FIT);;GPX files (*.gpx "
-                       "*.GPX);;TCX files (*.tcx *.TCX);;FIT files (*.fit *.FIT);;All files (*)"));
-}
-
 ActivityWindow* OpenActivityFile(const WindowContext& context, const QString& path) {
     const ActivityReading reading = ReadActivityFile(path.toStdString());
     if (!reading.activity) {
@@ -118,9 +110,13 @@ ActivityWindow* OpenActivityFile(const WindowContext& context, const QString& pa
     return window;
 }
 
-ActivityWindow* ImportRaceFromActivity(const WindowContext& context,
-                                       const ActivityFileChooser& chooser) {
-    const QString path = chooser(context.owner);
+ActivityWindow* ImportRaceFromActivity(const WindowContext& context) {
+    const QString path = DialogsOf(context).ChooseOpenFile(
+        context.owner, QStringLiteral("Import race from activity file"),
+        {QStringLiteral("Activity files (*.gpx *.GPX *.tcx *.TCX *.fit *.FIT)"),
+         QStringLiteral("GPX files (*.gpx *.GPX)"), QStringLiteral("TCX files (*.tcx *.TCX)"),
+         QStringLiteral("FIT files (*.fit *.FIT)"), QStringLiteral("All files (*)")},
+        false);
     if (path.isEmpty()) {
         return nullptr;
     }

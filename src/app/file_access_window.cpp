@@ -3,31 +3,19 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/dialogs.hpp"
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
 #include "session/session.hpp"
 
 namespace kestrova {
 namespace {
-
-QString FileDialogChoice(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Saved race file"), QDir::currentPath(),
-                       QStringLiteral("Saved race files (*.kst*);;All files (*)"));
-    // A new name may be typed as well, for "Open New".
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
-}
 
 std::string Text(const QLineEdit* box) {
     return box->text().toStdString();
@@ -40,8 +28,7 @@ FileAccessWindow::FileAccessWindow(const WindowContext& context)
       context_(context),
       files_(context.session != nullptr ? context.session->raceFile : ownFiles_),
       fileName_(context.session != nullptr ? context.session->raceFileName : ownFileName_),
-      controls_(CreateFileAccessControls(this)),
-      chooser_(FileDialogChoice) {
+      controls_(CreateFileAccessControls(this)) {
     setObjectName(QStringLiteral("fileacc"));
     setWindowTitle(QStringLiteral("File Access for Saved Races"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -83,7 +70,10 @@ void FileAccessWindow::ClickLine(int row) {
 }
 
 void FileAccessWindow::Browse() {
-    const QString chosen = chooser_(this);
+    // A new name may be typed as well, for "Open New".
+    const QString chosen = DialogsOf(context_).ChooseOpenFile(
+        this, QStringLiteral("Saved race file"),
+        {QStringLiteral("Saved race files (*.kst*)"), QStringLiteral("All files (*)")}, true);
     if (chosen.isEmpty()) {
         return;
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include <QString>
@@ -11,10 +10,6 @@
 #include "files/file_access.hpp"
 
 namespace kestrova {
-
-// Asks the user for a race file and gives its full name, or an empty text when cancelled. The
-// window's own asks with a file dialog filtered on "*.kst*"; tests hand in one that answers.
-using RaceFileChooser = std::function<QString(QWidget* parent)>;
 
 // The file access window (fileacc) "File Access for Saved Races": opens and creates saved race
 // files, lists their races, adds the entry row's race to the open file, and copies chosen races
@@ -27,7 +22,6 @@ class FileAccessWindow : public QWidget {
   public:
     explicit FileAccessWindow(const WindowContext& context);
 
-    void SetFileChooser(RaceFileChooser chooser) { chooser_ = std::move(chooser); }
     const FileAccessState& State() const { return files_; }
 
   private:
@@ -50,7 +44,6 @@ class FileAccessWindow : public QWidget {
     FileAccessState& files_;
     std::string& fileName_;
     FileAccessControls controls_;
-    RaceFileChooser chooser_;
 };
 
 // The main window's "Data File Access": opens the file access window (one at most) or brings it

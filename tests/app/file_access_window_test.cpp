@@ -39,7 +39,6 @@ class FileAccessWindowTest : public ::testing::Test {
 
     FileAccessWindow& Open() {
         window_ = OpenFileAccessWindow(context_.Context());
-        window_->SetFileChooser([this](QWidget*) { return chosen_; });
         return *window_;
     }
     template <typename T>
@@ -74,8 +73,8 @@ class FileAccessWindowTest : public ::testing::Test {
 
     QTemporaryDir directory_;
     QString previousDirectory_;
-    QString chosen_;
     test_support::TestWindowContext context_;
+    QString& chosen_ = context_.Dialogs().openAnswer;  // what Browse is answered
     QPointer<FileAccessWindow> window_;
 };
 
