@@ -65,28 +65,38 @@ void PerformanceLevelsWindow::WriteTable() {
     canvas_->Flush();
 }
 
+void PerformanceLevelsWindow::ShowOutOfDate(const PerformanceTableRequest& request) {
+    request_ = request;
+    table_.kind = request.kind;
+    canvas_->Clear();
+    WriteOutOfDate(*canvas_);
+    canvas_->Flush();
+}
+
 void PerformanceLevelsWindow::FollowFit(const WindowContext& context) {
     if (table_.kind != PerformanceTableKind::Individual) {
         WriteTable();
-        return;
+    } else if (FitIsOutOfDate(context)) {
+        ShowOutOfDate(request_);
+    } else if (const std::optional<PerformanceTable> table = GeneratePerformanceTable(
+                   context.state, request_, context.formInputs(), context.notifier)) {
+        ShowTable(request_, *table);
     }
-    if (FitIsOutOfDate(context)) {
-        canvas_->Clear();
-        WriteOutOfDate(*canvas_);
-        canvas_->Flush();
-        return;
-    }
-    const std::optional<PerformanceTable> table =
-        GeneratePerformanceTable(context.state, request_, context.formInputs(), context.notifier);
-    if (table) {
-        table_ = *table;
-    }
-    WriteTable();
 }
 
 PerformanceLevelsWindow* ShowPerformanceLevelsWindow(const WindowContext& context,
-                                                     const PerformanceTableRequest& request,
-                                                     const PerformanceTable& table) {
+                                                     const PerformanceTableRequest& request) {
+    // The runner's own table would be an older runner's after a Calculate that stopped.
+    const bool outOfDate =
+        request.kind == PerformanceTableKind::Individual && FitIsOutOfDate(context);
+    std::optional<PerformanceTable> table;
+    if (!outOfDate) {
+        table = GeneratePerformanceTable(context.state, request, context.formInputs(),
+                                         context.notifier);
+        if (!table) {
+            return nullptr;
+        }
+    }
     QWidget* owner = context.owner;
     Notifier& notifier = context.notifier;
     Dialogs& dialogs = DialogsOf(context);
@@ -96,7 +106,11 @@ PerformanceLevelsWindow* ShowPerformanceLevelsWindow(const WindowContext& contex
                       [created, context] { created->FollowFit(context); });
         return created;
     });
-    window->ShowTable(request, table);
+    if (table) {
+        window->ShowTable(request, *table);
+    } else {
+        window->ShowOutOfDate(request);
+    }
     return window;
 }
 

@@ -25,6 +25,8 @@ class PerformanceLevelsWindow : public QWidget {
     // Clears the canvas, writes the table on it and takes the table's caption; `request` is what
     // the table was made of, kept to make it again.
     void ShowTable(const PerformanceTableRequest& request, const PerformanceTable& table);
+    // Shows the out-of-date text in place of the runner's own table of `request`.
+    void ShowOutOfDate(const PerformanceTableRequest& request);
     // Shows the table again after a Calculate, as the context's session now holds it.
     void FollowFit(const WindowContext& context);
 
@@ -40,10 +42,11 @@ class PerformanceLevelsWindow : public QWidget {
     PerformanceTable table_;
 };
 
-// Opens the "Performance levels" window (one at most, beside the main window) or brings it to
-// the front, and shows the table made of `request` on it. Returns the window.
+// Makes the table of `request` from the context's state and the main window's inputs, then
+// opens the "Performance levels" window (one at most, beside the main window) or brings it to
+// the front, and shows the table on it (an individual table after a Calculate that stopped: the
+// out-of-date text). Returns the window, or null when the table was refused with a message.
 PerformanceLevelsWindow* ShowPerformanceLevelsWindow(const WindowContext& context,
-                                                     const PerformanceTableRequest& request,
-                                                     const PerformanceTable& table);
+                                                     const PerformanceTableRequest& request);
 
 }  // namespace kestrova

@@ -207,12 +207,7 @@ PerformanceTableRequest PerformanceTablesWindow::Request() const {
 }
 
 void PerformanceTablesWindow::MakeTable() {
-    const PerformanceTableRequest request = Request();
-    const std::optional<PerformanceTable> table =
-        GeneratePerformanceTable(context_.state, request, context_.formInputs(), context_.notifier);
-    if (table) {
-        ShowPerformanceLevelsWindow(context_, request, *table);
-    }
+    ShowPerformanceLevelsWindow(context_, Request());
 }
 
 void PerformanceTablesWindow::closeEvent(QCloseEvent* event) {

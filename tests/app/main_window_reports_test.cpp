@@ -261,6 +261,8 @@ TEST_F(MainWindowReportsTest, OpenTableWindowsFollowEveryCalculate) {
     Find<QLineEdit>("Text4_3")->setText("");  // the run stops
     Calculate();
     EXPECT_EQ(shown(levels), std::vector<std::string>{kOutOfDateText});
+    tables->findChild<QAbstractButton*>("Command1")->click();  // asked again: out of date too
+    EXPECT_EQ(shown(levels), std::vector<std::string>{kOutOfDateText});
     EXPECT_EQ(shown(slopes), slopeLines);
     EXPECT_EQ(shown(treadmill), treadmillLines);
 }
