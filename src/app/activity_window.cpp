@@ -12,6 +12,7 @@
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "files/activity/activity_file.hpp"
 #include "files/activity/activity_race_row.hpp"
 
@@ -31,8 +32,8 @@ ActivityWindow::ActivityWindow(const WindowContext& context)
       canvas_(new TextCanvas(this)),
       choices_(new QListWidget(this)),
       row_(new QComboBox(this)),
-      fill_(CreateWindowButton(this, "fill", QStringLiteral("&Put in race row"))),
-      close_(CreateWindowButton(this, "close", QStringLiteral("Close"))) {
+      fill_(NewWindowButton(this, "fill", QStringLiteral("&Put in race row"))),
+      close_(NewWindowButton(this, "close", QStringLiteral("Close"))) {
     setObjectName(QStringLiteral("activityimport"));
     setWindowTitle(QStringLiteral("Import race from activity file"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -47,8 +48,8 @@ ActivityWindow::ActivityWindow(const WindowContext& context)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(canvas_, 1);
-    layout->addWidget(CreateTableLabel(this, "chooselabel",
-                                       QStringLiteral("Put into a race row of the main window:")));
+    layout->addWidget(NewTableLabel(this, "chooselabel",
+                                    QStringLiteral("Put into a race row of the main window:")));
     layout->addWidget(choices_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(row_);

@@ -9,6 +9,7 @@
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "app/window_printing.hpp"
 #include "session/session.hpp"
 
@@ -34,10 +35,8 @@ PerformanceLevelsWindow::PerformanceLevelsWindow(Dialogs& dialogs, Notifier& not
     canvas_->setObjectName("canvas");
     SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
 
-    auto* close = new QPushButton("&Close", this);
-    close->setObjectName("Command1");
-    auto* print = new QPushButton("&Print", this);
-    print->setObjectName("Command2");
+    QPushButton* close = NewButton(this, "Command1", "&Close");
+    QPushButton* print = NewButton(this, "Command2", "&Print");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(print);
