@@ -161,9 +161,9 @@ SlopeWindow* OpenSlopeWindow(const WindowContext& context) {
     SlopeWindow* window = OpenOrRaise<SlopeWindow>(owner, [&] {
         auto* created = new SlopeWindow(state, DialogsOf(context), notifier, owner);
         // The table uses no runner data, so a Calculate that stopped leaves it valid: it is only
-        // written anew, in the window's own settings.
-        FollowSession(*created, context, Follow::FitAndOptions,
-                      [created] { created->ShowTable(); });
+        // written anew, in the window's own settings. No other window's option (graph scale and
+        // units, weight) is among its inputs, so a drag of the weight bar does not redraw it.
+        FollowSession(*created, context, Follow::Fit, [created] { created->ShowTable(); });
         return created;
     });
     window->OpenFromMenu();

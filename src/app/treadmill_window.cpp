@@ -98,8 +98,7 @@ TreadmillWindow* OpenTreadmillWindow(const WindowContext& context) {
     TreadmillWindow* window = OpenOrRaise<TreadmillWindow>(owner, [&] {
         auto* created = new TreadmillWindow(DialogsOf(context), notifier, owner);
         // Like the slopes table it uses no runner data and stays valid after any Calculate.
-        FollowSession(*created, context, Follow::FitAndOptions,
-                      [created] { created->ShowTable(); });
+        FollowSession(*created, context, Follow::Fit, [created] { created->ShowTable(); });
         return created;
     });
     window->ShowTable();
