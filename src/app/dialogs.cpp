@@ -1,5 +1,6 @@
 #include "app/dialogs.hpp"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 
@@ -22,9 +23,15 @@ Dialogs::SaveChoice ModalDialogs::ChooseSaveFile(QWidget* parent, const QString&
     return choice;
 }
 
-QString ModalDialogs::ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
-                                     const QStringList& filters) {
-    return QFileDialog::getOpenFileName(parent, caption, folder, filters.join(";;"));
+QString ModalDialogs::ChooseOpenFile(QWidget* parent, const QString& caption,
+                                     const QStringList& filters, bool mayBeNew) {
+    QFileDialog dialog(parent, caption, QDir::currentPath(), filters.join(";;"));
+    dialog.setFileMode(mayBeNew ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 Dialogs& DialogsOf(const WindowContext& context) {

@@ -83,6 +83,7 @@ WindowContext MainWindow::Context() {
         copiedRows_,
         changes_,
         dialogs_,
+        &session_,
         [this](const MainFormInputs& runner) { SetRunner(runner); },
     };
 }
@@ -156,9 +157,9 @@ void MainWindow::ConnectReports() {
             [this] { ImportRaceFromActivity(Context()); });
     connect(menus_.openteam, &QAction::triggered, this, [this] { OpenTeamFile(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
-            [this] { PrintFullReport(state_, FormInputs(), this, *dialogs_, notifier_); });
+            [this] { PrintFullReport(session_, FormInputs(), this, *dialogs_, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,
-            [this] { SaveFullReportTextFile(state_, FormInputs(), notifier_); });
+            [this] { SaveFullReportTextFile(session_, FormInputs(), notifier_); });
     connect(menus_.hillpaces, &QAction::triggered, this, [this] { OpenSlopeWindow(Context()); });
     connect(menus_.tread, &QAction::triggered, this, [this] { OpenTreadmillWindow(Context()); });
     connect(menus_.power, &QAction::triggered, this, [this] { OpenPowerWindow(Context()); });

@@ -19,7 +19,7 @@
 
 #include "app/dialogs.hpp"
 #include "app/open_or_raise.hpp"
-#include "app/table_window_parts.hpp"
+#include "app/widget_builder.hpp"
 
 namespace kestrova {
 namespace {
@@ -70,17 +70,14 @@ TeamWindow::TeamWindow(const WindowContext& context)
     : QWidget(context.owner, Qt::Window),
       notifier_(*this, context.notifier),
       context_(WithNotifier(context, notifier_)),
-      summary_(new QLabel(this)),
+      summary_(NewLabel(this, QStringLiteral("summary"), {}, true)),
       view_(new QTableView(this)),
       model_(new QStandardItemModel(this)),
       sorted_(new QSortFilterProxyModel(this)),
-      close_(CreateWindowButton(this, "close", QStringLiteral("Close"))) {
+      close_(NewWindowButton(this, QStringLiteral("close"), QStringLiteral("Close"))) {
     setObjectName(QStringLiteral("teamwindow"));
     setWindowTitle(QStringLiteral("Team"));
     setAttribute(Qt::WA_DeleteOnClose);
-    summary_->setObjectName(QStringLiteral("summary"));
-    summary_->setWordWrap(true);
-    summary_->setTextFormat(Qt::PlainText);
     view_->setObjectName(QStringLiteral("table"));
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(kSortRole);
@@ -203,8 +200,8 @@ TeamWindow* OpenTeamWindow(const WindowContext& context, const QString& path) {
 
 TeamWindow* OpenTeamFile(const WindowContext& context) {
     const QString path = DialogsOf(context).ChooseOpenFile(
-        context.owner, QStringLiteral("Open team file"), QDir::currentPath(),
-        {QStringLiteral("Team files (*.csv *.CSV)"), QStringLiteral("All files (*)")});
+        context.owner, QStringLiteral("Open team file"),
+        {QStringLiteral("Team files (*.csv *.CSV)"), QStringLiteral("All files (*)")}, false);
     if (path.isEmpty()) {
         return nullptr;
     }

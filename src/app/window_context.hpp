@@ -11,6 +11,7 @@ class QWidget;
 
 namespace kestrova {
 class Dialogs;
+class Session;
 class SessionSignals;
 }  // namespace kestrova
 
@@ -38,6 +39,9 @@ struct WindowContext {
     SessionSignals* changes = nullptr;
     // The print dialog and file choosers (Qt's own when none is given).
     Dialogs* dialogs = nullptr;
+    // The program's session, which keeps what a window remembers while it is closed (the race
+    // file of the file access window). Without one, such a window keeps it only while open.
+    Session* session = nullptr;
     // Puts a whole runner into the main window: the name, the profile, the comparison level, the
     // fit and the five race rows of `runner`; the output units stay as they are.
     std::function<void(const MainFormInputs& runner)> setRunner;
@@ -49,7 +53,7 @@ inline WindowContext WithNotifier(const WindowContext& context, Notifier& notifi
     return WindowContext{
         context.state,          notifier,           context.owner,      context.formInputs,
         context.rerunCalculate, context.setRaceRow, context.copiedRows, context.changes,
-        context.dialogs,        context.setRunner};
+        context.dialogs,        context.session,    context.setRunner};
 }
 
 }  // namespace kestrova

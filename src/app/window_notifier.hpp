@@ -41,4 +41,11 @@ class WindowNotifier : public Notifier {
     Notifier& program_;
 };
 
+// The program's notifier behind `notifier` (itself when it is no window's own): for a window that
+// may outlive the window whose context it was opened with.
+inline Notifier& ProgramNotifier(Notifier& notifier) {
+    auto* own = dynamic_cast<WindowNotifier*>(&notifier);
+    return own != nullptr ? own->Program() : notifier;
+}
+
 }  // namespace kestrova

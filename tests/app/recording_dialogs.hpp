@@ -29,10 +29,10 @@ class RecordingDialogs : public Dialogs {
         offeredFilters = filters;
         return saveAnswer;
     }
-
-    QString ChooseOpenFile(QWidget*, const QString& caption, const QString&,
-                           const QStringList&) override {
+    QString ChooseOpenFile(QWidget*, const QString& caption, const QStringList& filters,
+                           bool) override {
         openAsks.push_back(caption);
+        offeredFilters = filters;
         return openAnswer;
     }
 
@@ -44,7 +44,7 @@ class RecordingDialogs : public Dialogs {
     QStringList offeredFilters;
     SaveChoice saveAnswer;
     std::vector<QString> openAsks;
-    QString openAnswer;  // the file chosen to open; empty: cancelled
+    QString openAnswer;
 };
 
 // A recording notifier that also records the window each message or question was shown over

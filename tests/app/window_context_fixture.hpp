@@ -40,6 +40,7 @@ class TestWindowContext {
             copiedRows_,
             &changes_,
             &dialogs_,
+            &session_,
             [this](const MainFormInputs& runner) { TakeRunner(form_, runner); },
         };
     }
