@@ -72,8 +72,8 @@ bool SlowCurveOnePass(PairCurve& curve) {
 // The searches of every pair of races 1..n, in search order. Each pair makes exactly the passes
 // it would make alone; the pairs still searching take their passes in turn, so that the
 // processor works on several independent passes at once instead of waiting on one long chain.
-// Every round ends at least one pass of each pair still searching, so the rounds are bounded by
-// the longest pair's passes.
+// Every round makes one pass of each pair still searching, so the rounds are bounded by the
+// longest pair's passes.
 std::vector<PairCurve> SlowCurvesToMeet(const ModelState& state, int n) {
     std::vector<PairCurve> curves;
     for (int i = 1; i <= n - 1; ++i) {
@@ -82,6 +82,7 @@ std::vector<PairCurve> SlowCurvesToMeet(const ModelState& state, int n) {
         }
     }
     std::vector<PairCurve*> searching;
+    searching.reserve(curves.size());
     for (PairCurve& curve : curves) {
         searching.push_back(&curve);
     }
