@@ -113,7 +113,7 @@ TEST(PerfTableCommand, IndividualTableLeavesThePredictionTableAsItWas) {
     EXPECT_EQ(CallCli({"table"}, directory.Path()).out, table.out);
 }
 
-TEST(PerfTableCommand, RefusalsExitWithThreeAndUsageErrorsWithTwo) {
+TEST(PerfTableCommand, RefusalsExitWithThree) {
     ScratchDirectory directory;
     MainFormInputs refused;
     refused.rows[0].Text3 = "";
@@ -139,19 +139,6 @@ TEST(PerfTableCommand, RefusalsExitWithThreeAndUsageErrorsWithTwo) {
     EXPECT_EQ(huge.err,
               "The Minimum and Interval take a column above 1000: every performance "
               "level must be at most 1000.\n");
-
-    const std::vector<std::vector<std::string>> usage = {
-        {"perftable"},
-        {"perftable", "--kind", "levels"},
-        {"perftable", "--kind", "general", "--sex", "x"},
-        {"perftable", "--kind", "individual", "--sex", "f"},
-    };
-    for (const auto& args : usage) {
-        const auto call = CallCli(args, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile);
-        EXPECT_EQ(call.out, "");
-        EXPECT_EQ(std::count(call.err.begin(), call.err.end(), '\n'), 1) << call.err;
-    }
 }
 
 }  // namespace

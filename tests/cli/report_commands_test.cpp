@@ -94,32 +94,5 @@ TEST(ReportCommands, RefusedInputsStopBeforeAnyOutput) {
     }
 }
 
-struct UsageCase {
-    std::vector<std::string> args;
-    const char* reason;
-};
-
-TEST(ReportCommands, UsageErrors) {
-    ScratchDirectory directory;
-    const UsageCase cases[] = {
-        {{"report", "--json"}, "--json is not an option of the report command"},
-        {{"analysis", "--name", "Ann"}, "--name is not an option of the analysis command"},
-        {{"table", "--name", "Ann"}, "--name is not an option of the table command"},
-        {{"tabel"}, "unknown command 'tabel'"},
-        {{"--json"}, "no command given before '--json'"},
-        {{"report", "--name"}, "--name needs a value"},
-        {{"report", "analysis"}, "unknown argument 'analysis'"},
-        {{"report", "--settings", (directory.Path() / "missing.txt").string()},
-         "cannot read the settings file"},
-    };
-    for (const UsageCase& c : cases) {
-        SCOPED_TRACE(c.reason);
-        const auto call = CallCli(c.args, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile);
-        EXPECT_EQ(call.out, "");
-        EXPECT_NE(call.err.find(c.reason), std::string::npos) << call.err;
-    }
-}
-
 }  // namespace
 }  // namespace kestrova

@@ -187,13 +187,5 @@ TEST(RunnerOptions, ACommandsOwnOptionOfTheSameNameKeepsItsMeaning) {
         kExitPrinted);
 }
 
-TEST(RunnerOptions, HelpShowsACompleteExample) {
-    ScratchDirectory directory;
-    const std::string help = CallCli({"--help"}, directory.Path()).out;
-    EXPECT_NE(help.find("kestrova-cli table --race 5km 18:07 --race hmara 1:25:30 --age 42"),
-              std::string::npos);
-    EXPECT_EQ(help.find("      --race"), std::string::npos) << "listed once, not per command";
-}
-
 }  // namespace
 }  // namespace kestrova

@@ -103,28 +103,5 @@ TEST(SettingsOption, ReadsStandardInputForADash) {
               "is not True, False or a number)\n");
 }
 
-// An option given twice is refused, naming it, before anything is read or written.
-TEST(SettingsOption, AnOptionGivenTwiceIsRefused) {
-    ScratchDirectory directory;
-    struct Case {
-        std::vector<std::string> args;
-        const char* option;
-    };
-    const std::vector<Case> cases = {
-        {{"table", "--settings", "a", "--settings", "b"}, "--settings"},
-        {{"table", "--json", "--json"}, "--json"},
-        {{"perftable", "--kind", "general", "--min", "3", "--min", "4"}, "--min"},
-        {{"graph", "--svg", "a.svg", "--svg", "b.svg"}, "--svg"},
-    };
-    for (const Case& c : cases) {
-        const auto call = CallCli(c.args, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile) << c.option;
-        EXPECT_EQ(call.out, "") << c.option;
-        EXPECT_EQ(call.err, std::string("kestrova-cli: ") + c.option +
-                                " is given more than once (try kestrova-cli --help)\n");
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(directory.Path()));
-}
-
 }  // namespace
 }  // namespace kestrova
