@@ -259,6 +259,29 @@ TEST(TeamCommand, FilesThatCannotBeUsedGetAClearMessageAndStatus2) {
     EXPECT_NE(unknown.err.find("unknown column 'shoe'"), std::string::npos) << unknown.err;
 }
 
+// A name a spreadsheet would run as a formula gets a leading apostrophe in the CSV output, inside
+// its quotes; --json gives the name as it is.
+TEST(TeamCommand, NamesThatLookLikeFormulasAreWrittenAsText) {
+    ScratchDirectory directory;
+    std::string file = "name,5km\n";
+    const std::vector<std::string> names = {"=1+1", "+2", "-3", "@SUM(A1)",
+                                            "\"=HYPERLINK(\"\"x\"\")\""};
+    for (const std::string& name : names) {
+        file += name + ",18:07\n";
+    }
+    const auto path = directory.Write("team.csv", file).string();
+    const auto csv = Lines(CallCli({"team", path}, directory.Path()).out);
+    const auto json = CallCli({"team", path, "--json"}, directory.Path()).out;
+    ASSERT_EQ(csv.size(), 6U);
+    const std::vector<std::string> starts = {"\"'=1+1\",", "\"'+2\",", "\"'-3\",", "\"'@SUM(A1)\",",
+                                             "\"'=HYPERLINK(\"\"x\"\")\","};
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        EXPECT_EQ(csv[i + 1].rfind(starts[i], 0), 0U) << csv[i + 1];
+    }
+    EXPECT_NE(json.find("{\"name\": \"=1+1\","), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"name\": \"=HYPERLINK(\\\"x\\\")\","), std::string::npos) << json;
+}
+
 TEST(TeamCommand, ReadsStandardInputForADash) {
     ScratchDirectory directory;
     const std::string team = std::string("\xEF\xBB\xBF") + kHeader + MakeRunner(4).csv;
