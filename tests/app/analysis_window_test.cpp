@@ -15,24 +15,14 @@
 namespace kestrova {
 namespace {
 
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 std::vector<std::string> WindowLines(ModelState state) {
     LineBuffer sink;
     RunTrainingAnalysis(state, kAnalysisWindowTarget, sink);
     return sink.Lines();
 }
 
-class AnalysisWindowTest : public ::testing::Test {
+class AnalysisWindowTest : public test_support::WindowTest {
   protected:
-    void TearDown() override {
-        context_.DropOwner();
-        DeleteClosedWindows();
-    }
-
-    test_support::TestWindowContext context_;
     ModelState& state_ = context_.State();
 };
 
@@ -79,7 +69,7 @@ TEST_F(AnalysisWindowTest, CloseDeletesTheWindowAndAnalyzeOpensANewOne) {
     // Asked again before the closed window is gone: a new window, not the closing one.
     AnalysisWindow* reopened = ShowAnalysisWindow(context_.Context());
     EXPECT_NE(reopened, window.data());
-    DeleteClosedWindows();
+    test_support::DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(ShowAnalysisWindow(context_.Context()), reopened);
 }
@@ -88,7 +78,7 @@ TEST_F(AnalysisWindowTest, WithoutAnOwnerStillOneWindow) {
     QPointer<AnalysisWindow> window = ShowAnalysisWindow(context_.Context(false));
     EXPECT_EQ(ShowAnalysisWindow(context_.Context(false)), window.data());
     window->close();
-    DeleteClosedWindows();
+    test_support::DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());
 }
 

@@ -21,13 +21,8 @@
 namespace kestrova {
 namespace {
 
-class AnyDistanceWindowTest : public ::testing::Test {
+class AnyDistanceWindowTest : public test_support::WindowTest {
   protected:
-    void TearDown() override {
-        context_.DropOwner();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     AnyDistanceWindow* Open() { return OpenAnyDistanceWindow(context_.Context(), memory_); }
 
     template <typename Widget>
@@ -59,7 +54,6 @@ class AnyDistanceWindowTest : public ::testing::Test {
         return canvas.Lines();
     }
 
-    test_support::TestWindowContext context_;
     SpecialFormMemory memory_;
     AnyDistanceWindow* window_ = nullptr;
 };
@@ -169,7 +163,7 @@ TEST_F(AnyDistanceWindowTest, ReopeningRestoresTheLastInputsAndComputesNothing) 
     Click("Command1");
     const SpecialFormInputs used = window_->Inputs();
     window_->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test_support::DeleteClosedWindows();
 
     context_.State().curDist = 123;
     window_ = Open();
@@ -200,7 +194,7 @@ TEST_F(AnyDistanceWindowTest, PrintAsksForAPrinterAndTheWindowFitsTheScreen) {
 
     QPointer<QWidget> open = window_;
     Click("Command3");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test_support::DeleteClosedWindows();
     EXPECT_TRUE(open.isNull());
 }
 

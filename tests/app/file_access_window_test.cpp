@@ -24,16 +24,11 @@
 namespace kestrova {
 namespace {
 
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-class FileAccessWindowTest : public ::testing::Test {
+class FileAccessWindowTest : public test_support::WindowTest {
   protected:
     void SetUp() override { previousDirectory_ = QDir::currentPath(); }
     void TearDown() override {
-        context_.DropOwner();
-        DeleteClosedWindows();
+        WindowTest::TearDown();
         QDir::setCurrent(previousDirectory_);
     }
 
@@ -75,7 +70,6 @@ class FileAccessWindowTest : public ::testing::Test {
     QTemporaryDir directory_;
     QString previousDirectory_;
     QString chosen_;
-    test_support::TestWindowContext context_;
     QPointer<FileAccessWindow> window_;
 };
 
@@ -189,7 +183,7 @@ TEST_F(FileAccessWindowTest, ClosingKeepsTheFileOpenAndItsList) {
     CreateFile("runs");
     AddRace("18.7", 3);
     Click("Command3");
-    DeleteClosedWindows();
+    test_support::DeleteClosedWindows();
     EXPECT_TRUE(window_.isNull());
     Open();
     EXPECT_TRUE(Find<QCheckBox>("Check1")->isChecked());

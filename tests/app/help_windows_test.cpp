@@ -18,6 +18,7 @@
 #include "app/performance_tables_window.hpp"
 #include "app/references_window.hpp"
 #include "main_window_fixture.hpp"
+#include "window_context_fixture.hpp"
 
 namespace kestrova {
 namespace {
@@ -38,7 +39,7 @@ class HelpWindowsTest : public MainWindowTest {
   protected:
     // The help text windows still open, once closed ones are gone.
     QList<HelpWindow*> OpenHelp() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        test_support::DeleteClosedWindows();
         return Window().findChildren<HelpWindow*>();
     }
 
@@ -213,7 +214,7 @@ TEST_F(HelpWindowsTest, ReferencesAndAboutShowTheirLinesOnceAndClose) {
     }
     about.findChild<QPushButton*>("command1")->click();
     references.CloseButton()->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test_support::DeleteClosedWindows();
     EXPECT_TRUE(Window().findChildren<PageWindow*>().isEmpty());
 }
 
