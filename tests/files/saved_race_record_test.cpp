@@ -98,14 +98,6 @@ TEST(Windows1252, ConvertsBothWays) {
     EXPECT_EQ(Windows1252ToUtf8(std::string("\x81\x8D\x00\x1F\x7F", 5)), "??   ");
 }
 
-TEST(RaceList, PadFieldAlwaysAddsABlank) {
-    EXPECT_EQ(PadField(" 5 ", 3, PadSide::Right), "  5");
-    EXPECT_EQ(PadField("123", 3, PadSide::Right), " 123");
-    EXPECT_EQ(PadField("ab", 4, PadSide::Left), "ab  ");
-    EXPECT_EQ(PadField("", 4, PadSide::Right), "    ");
-    EXPECT_EQ(PadField("Läufer", 8, PadSide::Left), "Läufer  ");  // counted in characters
-}
-
 TEST(RaceList, FloatsInTheirShortestForm) {
     EXPECT_EQ(FloatText(18.7F), "18.7");
     EXPECT_EQ(FloatText(0.1F), "0.1");

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -53,6 +54,12 @@ inline std::string FileBytes(const std::filesystem::path& file) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// How many entries a directory holds.
+inline std::size_t EntryCount(const std::filesystem::path& directory) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(directory),
+                                                  std::filesystem::directory_iterator()));
 }
 
 }  // namespace kestrova::test_support
