@@ -10,19 +10,13 @@
 #include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
 #include "support/comma_locale.hpp"
+#include "support/settings_lines.hpp"
 
 namespace kestrova {
 namespace {
 
 using test_support::CallCli;
 using test_support::ScratchDirectory;
-
-// The start-up form's settings file with line 3 (the weekly miles) replaced.
-std::string WithLine3(const std::string& line) {
-    std::string text = SettingsText(MainFormInputs{});
-    const std::size_t start = text.find("\r\n", text.find("\r\n") + 2) + 2;
-    return text.replace(start, text.find("\r\n", start) - start, line);
-}
 
 TEST(SettingsOption, SaysWhyAFileCannotBeUsed) {
     ScratchDirectory directory;
@@ -56,7 +50,7 @@ TEST(SettingsOption, SaysWhyAFileCannotBeUsed) {
 
 TEST(SettingsOption, WarnsAndGoesOnWhenReadingStopsPartWay) {
     ScratchDirectory directory;
-    directory.Write(kSettingsFileName, WithLine3(" 200 "));
+    directory.Write(kSettingsFileName, test_support::StartUpFileWith(3, " 200 "));
     const auto call = CallCli({"table"}, directory.Path());
     EXPECT_EQ(call.status, kExitPrinted);
     EXPECT_EQ(call.out, CallCli({"table"}, directory.Path() / "elsewhere").out);
@@ -88,11 +82,11 @@ TEST(SettingsOption, ControlCharactersInTheNameBecomeBlanks) {
 
 TEST(SettingsOption, ReadsStandardInputForADash) {
     ScratchDirectory directory;
-    std::istringstream input(WithLine3(" 70 "));
+    std::istringstream input(test_support::StartUpFileWith(3, " 70 "));
     const auto call =
         CallCli({"table", "--settings", "-", "--json"}, directory.Path(), {&input, false});
     ASSERT_EQ(call.status, kExitPrinted) << call.err;
-    directory.Write(kSettingsFileName, WithLine3(" 70 "));
+    directory.Write(kSettingsFileName, test_support::StartUpFileWith(3, " 70 "));
     const auto fromFile = CallCli({"table", "--json"}, directory.Path());
     EXPECT_EQ(call.out, fromFile.out);
     std::istringstream words("not settings");
