@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "model/endurance_factor.hpp"
 #include "model/model_state.hpp"
 #include "model/record_curve.hpp"
 
@@ -107,16 +106,6 @@ TEST(AgeFlag, GradesTheRecordAndFollowsItsThreeInputs) {
     double ratio = 0.8;
     PerformanceLevel(state, ratio, 10000, "m");
     EXPECT_NE(ratio, 0.8);
-}
-
-TEST(EnduranceFactor, RecordAndIndividualForms) {
-    EXPECT_DOUBLE_EQ(EnduranceFactor(6300, 0.0522, 0, "m"), 1.0);
-    EXPECT_NEAR(EnduranceFactor(42195, 0.0522, 0, "m"), std::pow(6300.0 / 42195.0, 0.0522), 1e-15);
-    EXPECT_NE(EnduranceFactor(20000, 0.0522, 0, "f"), EnduranceFactor(20000, 0.0522, 0, "m"));
-    const double ripple = 1 - 0.004 * std::cos(5 * 3.14159 * std::log(9000.0 / 20750.0) / 7);
-    EXPECT_DOUBLE_EQ(EnduranceFactor(9000, 0.05, 1, "m"), ripple);
-    EXPECT_LT(EnduranceFactor(42195, 0.05, 1, "m"), EnduranceFactor(42195, 0.03, 1, "m"));
-    EXPECT_LT(EnduranceFactor(100000, 0.05, 1, "m"), 1.0);
 }
 
 }  // namespace
