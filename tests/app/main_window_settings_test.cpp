@@ -21,29 +21,12 @@
 #include "main_window_fixture.hpp"
 #include "support/comma_locale.hpp"
 #include "support/scratch_directory.hpp"
+#include "support/settings_lines.hpp"
 
 namespace kestrova {
 namespace {
 
-// The settings file's lines for a form, with some lines replaced (numbered from 1).
-std::string SettingsWith(const MainFormInputs& form,
-                         const std::vector<std::pair<int, std::string>>& replaced = {}) {
-    const std::string text = SettingsText(form);
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    for (const auto& [number, line] : replaced) {
-        lines[static_cast<std::size_t>(number - 1)] = line;
-    }
-    std::string result;
-    for (const std::string& line : lines) {
-        result += line + "\r\n";
-    }
-    return result;
-}
+using test_support::SettingsWith;
 
 TEST_F(MainWindowTest, ClosingWritesEveryInputAndTheNextStartRestoresThem) {
     Window();
@@ -145,11 +128,11 @@ std::vector<SettingsCase> SettingsCases() {
     SelectEnglishOutput(everything);
     return {
         {"no file", "", MainFormInputs{}},
-        {"160 lb keeps the starting kg text", SettingsWith(AnotherWeightAndBack()),
+        {"160 lb keeps the starting kg text", SettingsText(AnotherWeightAndBack()),
          Restored(MainFormInputs{})},
-        {"161 lb shows its kg", SettingsWith(Weight(161)), Restored(Weight(161))},
+        {"161 lb shows its kg", SettingsText(Weight(161)), Restored(Weight(161))},
         {"line 3 out of range", SettingsWith(everything, {{3, " 200 "}}), Female(), true},
-        {"greyed use box", SettingsWith(FirstRowGreyed()), Restored(FirstRowGreyed())},
+        {"greyed use box", SettingsText(FirstRowGreyed()), Restored(FirstRowGreyed())},
     };
 }
 
@@ -226,7 +209,7 @@ TEST_F(MainWindowTest, DecimalsKeepTheirPointUnderACommaLocale) {
 }
 
 TEST_F(MainWindowTest, GreyedUseBoxBecomesTwoStateWhenClicked) {
-    WriteSettings(SettingsWith(FirstRowGreyed()));
+    WriteSettings(SettingsText(FirstRowGreyed()));
     auto* box = Find<QCheckBox>("Check1_0");
     EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
     box->click();
