@@ -22,9 +22,7 @@
 #include "app/power_window.hpp"
 #include "app/program_font.hpp"
 #include "app/program_lifetime.hpp"
-#include "app/slope_window.hpp"
 #include "app/text_canvas.hpp"
-#include "app/treadmill_window.hpp"
 #include "main_window_fixture.hpp"
 #include "output/pace_graph.hpp"
 #include "session/session.hpp"
@@ -108,18 +106,6 @@ TEST_F(MainWindowReportsTest, OpenSpecialInformationFollowsEveryCalculate) {
     EXPECT_TRUE(special.findChild<QLabel*>("Text4")->text().isEmpty());
     special.findChild<QAbstractButton*>("Command1")->click();
     EXPECT_EQ(special.Canvas().Buffer().Lines(), std::vector<std::string>{kOutOfDateText});
-}
-
-// The table windows need no Calculate; each opens once however often its item is chosen.
-TEST_F(MainWindowReportsTest, TablesMenuOpensThePowerSlopeAndTreadmillWindows) {
-    for (const char* item : {"hillpaces", "tread", "power", "hillpaces", "tread", "power"}) {
-        Find<QAction>(item)->trigger();
-    }
-    EXPECT_EQ(Window().findChildren<SlopeWindow*>().size(), 1);
-    EXPECT_EQ(Window().findChildren<TreadmillWindow*>().size(), 1);
-    ASSERT_EQ(Window().findChildren<PowerWindow*>().size(), 1);
-    EXPECT_EQ(Window().findChildren<PowerWindow*>().front()->Canvas().Buffer().Lines().back(),
-              "  Values for a 160 pound (72.7 kilogram) person.");
 }
 
 // The analysis and graph windows, once open, follow every Calculate: the new runner after one
