@@ -52,15 +52,12 @@ TEST(InputStage, ValidationMessagesNameTheRowAndStopTheRun) {
 }
 
 TEST(InputStage, SpeedLimitsAreInclusive) {
-    ModelRun fast(FormBuilder().Race(0, "0", "0", "9.0", "100", DistanceUnit::Meters).Build());
-    EXPECT_TRUE(fast.Calculate().Completed());
-    ModelRun twelve(FormBuilder().Race(0, "0", "0", "10", "120", DistanceUnit::Meters).Build());
-    EXPECT_TRUE(twelve.Calculate().Completed());
-    ModelRun half(FormBuilder().Race(0, "0", "0", "2000", "1000", DistanceUnit::Meters).Build());
-    EXPECT_TRUE(half.Calculate().Completed());
-    ModelRun longest(
-        FormBuilder().Race(0, "30", "0", "0", "300", DistanceUnit::Kilometers).Build());
-    EXPECT_TRUE(longest.Calculate().Completed());
+    for (const auto& [seconds, meters] :
+         {std::pair{"9.0", "100"}, {"10", "120"}, {"2000", "1000"}, {"108000", "300000"}}) {
+        ModelRun run(
+            FormBuilder().Race(0, "0", "0", seconds, meters, DistanceUnit::Meters).Build());
+        EXPECT_TRUE(run.Calculate().Completed()) << seconds << " s for " << meters << " m";
+    }
 }
 
 TEST(InputStage, RowsAreValidatedInOrderAndUncheckedRowsNever) {
