@@ -102,15 +102,6 @@ TEST(PerfTableCommand, IndividualTableLeavesThePredictionTableAsItWas) {
         EXPECT_EQ(after.Text(), before.Text());
         EXPECT_TRUE(notifier.Messages().empty());
     }
-    ScratchDirectory directory;
-    MainFormInputs form;
-    SelectEnglishOutput(form);
-    directory.Write(kSettingsFileName, SettingsText(form));
-    const auto table = CallCli({"table"}, directory.Path());
-    const auto individual = CallCli({"perftable", "--kind", "individual"}, directory.Path());
-    EXPECT_EQ(individual.status, kExitPrinted);
-    EXPECT_EQ(individual.out.substr(0, 39), "Predicted Performances at Various Ages\n");
-    EXPECT_EQ(CallCli({"table"}, directory.Path()).out, table.out);
 }
 
 TEST(PerfTableCommand, RefusalsExitWithThree) {

@@ -4,6 +4,7 @@
 #include "cli_test_support.hpp"
 #include "files/settings_file.hpp"
 #include "model/calculate.hpp"
+#include "support/model_fixtures.hpp"
 
 namespace kestrova {
 namespace {
@@ -49,13 +50,8 @@ TEST(TableCommand, MessagesGoToStandardErrorInOrderWithCaptions) {
     ScratchDirectory directory;
     MainFormInputs form;
     ClearRaceRows(form);
-    form.rows[0].Check1 = 1;
-    form.rows[0].Text2 = "1";
-    form.rows[0].Text3 = "0";
-    form.rows[0].Text4 = "400";
-    form.rows[1].Check1 = 1;
-    form.rows[1].Text3 = "55";
-    form.rows[1].Text4 = "400";
+    test_support::SetRaceRow(form, 0, "", "1", "0", "400", DistanceUnit::Meters);
+    test_support::SetRaceRow(form, 1, "", "", "55", "400", DistanceUnit::Meters);
     form.txtage = "old";
     directory.Write(kSettingsFileName, SettingsText(form));
     const auto call = CallCli({"table"}, directory.Path());
