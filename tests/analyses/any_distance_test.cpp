@@ -5,6 +5,7 @@
 #include <cctype>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "support/model_fixtures.hpp"
@@ -43,25 +44,19 @@ TEST(SpecialInputs, DistanceUnitsAndHorizontalGrade) {
 // The analysis is the first chosen of Option1, Option2, Option3; only the two tables have the
 // pace unit switch; the slope counts only on the hills.
 TEST(SpecialInputs, AnalysisChoice) {
-    struct Case {
-        int option;
-        SpecialAnalysis analysis;
-        bool table;
-        double slope;
-    };
-    const Case cases[] = {
+    // The chosen option, the analysis, whether it has a table, the slope it uses.
+    const std::tuple<int, SpecialAnalysis, bool, double> cases[] = {
         {-1, SpecialAnalysis::LevelOnly, false, 0.0},
         {3, SpecialAnalysis::LevelOnly, false, 0.0},
         {0, SpecialAnalysis::UnevenSplits, true, 0.0},
         {1, SpecialAnalysis::ConstantSlope, false, 0.07},
         {2, SpecialAnalysis::HalfUpHalfDown, true, 0.07},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.option);
-        const SpecialFormInputs inputs = Inputs("5", DistanceUnit::Kilometers, c.option, "0.07");
-        EXPECT_EQ(ChosenAnalysis(inputs), c.analysis);
-        EXPECT_EQ(HasStrategyTable(c.analysis), c.table);
-        EXPECT_EQ(SpecialSlope(inputs), c.slope);
+    for (const auto& [option, analysis, table, slope] : cases) {
+        const SpecialFormInputs inputs = Inputs("5", DistanceUnit::Kilometers, option, "0.07");
+        EXPECT_EQ(ChosenAnalysis(inputs), analysis) << option;
+        EXPECT_EQ(HasStrategyTable(analysis), table) << option;
+        EXPECT_EQ(SpecialSlope(inputs), slope) << option;
     }
 }
 

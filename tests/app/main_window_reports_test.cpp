@@ -46,28 +46,21 @@ class MainWindowReportsTest : public MainWindowTest {
     void ExpectControlsInsideTheirWindows();
 };
 
-// "Special" opens one window, which compares with the main window's comparison level and opens
-// again with its last inputs for the rest of the run.
+// "Special" opens one window, which opens again with its last inputs for the rest of the run.
 TEST_F(MainWindowReportsTest, SpecialOpensOneWindowThatKeepsItsInputsForTheRun) {
     Calculate();
-    Find<QScrollBar>("HScroll2")->setValue(0);
     Find<QAbstractButton>("Command4")->click();
     Find<QAbstractButton>("Command4")->click();
     auto windows = Window().findChildren<AnyDistanceWindow*>();
     ASSERT_EQ(windows.size(), 1);
     windows.front()->findChild<QLineEdit*>("Text1")->setText("8");
     windows.front()->findChild<QAbstractButton*>("Command1")->click();
-    // No comparison at level 0: the line ends in the performance level alone.
-    const QString line = windows.front()->findChild<QLabel*>("Text4")->text();
-    EXPECT_TRUE(line.contains(QString(20, QChar(' ')) + "      ")) << line.toStdString();
     windows.front()->close();
     test_support::DeleteClosedWindows();
-
     Find<QAbstractButton>("Command4")->click();
     windows = Window().findChildren<AnyDistanceWindow*>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows.front()->Inputs().Text1, "8");
-    EXPECT_TRUE(notifier_.Messages().empty());
 }
 
 // An open special information window that showed a calculation shows it again on the new curve

@@ -9,7 +9,6 @@
 #include "cli_test_support.hpp"
 #include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
-#include "support/comma_locale.hpp"
 #include "support/settings_lines.hpp"
 
 namespace kestrova {
@@ -57,27 +56,6 @@ TEST(SettingsOption, WarnsAndGoesOnWhenReadingStopsPartWay) {
     // The window's words, on standard error.
     EXPECT_NE(call.err.find("could not be read from line 3 on (line 3: \"200\""), std::string::npos)
         << call.err;
-}
-
-TEST(SettingsOption, ReadsDecimalsWithAPointUnderACommaLocale) {
-    ScratchDirectory directory;
-    directory.Write(kSettingsFileName, SettingsText(MainFormInputs{}));
-    const auto inC = CallCli({"table", "--json"}, directory.Path());
-    const test_support::CommaLocale comma;
-    if (!comma.Active()) {
-        GTEST_SKIP() << "no de_DE locale on this machine";
-    }
-    const auto inComma = CallCli({"table", "--json"}, directory.Path());
-    EXPECT_EQ(inComma.status, kExitPrinted);
-    EXPECT_EQ(inComma.out, inC.out);
-}
-
-TEST(SettingsOption, ControlCharactersInTheNameBecomeBlanks) {
-    ScratchDirectory directory;
-    const auto call = CallCli({"report", "--name", "Ann\nRunner\x1b[2J"}, directory.Path());
-    ASSERT_EQ(call.status, kExitPrinted);
-    const std::string first = call.out.substr(0, call.out.find('\n'));
-    EXPECT_NE(first.find("Ann Runner [2J"), std::string::npos) << first;
 }
 
 TEST(SettingsOption, ReadsStandardInputForADash) {
