@@ -85,18 +85,6 @@ TEST(GraphCommand, SavesPngAndSvgImages) {
     EXPECT_NE(text.find("performance level"), std::string::npos);
 }
 
-TEST(GraphCommand, RefusedInputsPrintNothing) {
-    ScratchDirectory directory;
-    MainFormInputs refused;
-    refused.rows[2].Text4 = "0";
-    const auto settings = directory.Write("refused.txt", SettingsText(refused));
-    const auto call =
-        CallCli({"graph", "--json", "--settings", settings.string()}, directory.Path());
-    EXPECT_EQ(call.status, kExitRefused);
-    EXPECT_EQ(call.out, "");
-    EXPECT_EQ(call.err, "Bad distance entry in row # 3\n");
-}
-
 TEST(GraphCommand, WritesIntoPipesAndDevicesAndNotOverDirectories) {
     ScratchDirectory directory;
     test_support::ExpectSpecialTargetsHandled(

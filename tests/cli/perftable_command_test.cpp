@@ -104,19 +104,8 @@ TEST(PerfTableCommand, IndividualTableLeavesThePredictionTableAsItWas) {
     }
 }
 
-TEST(PerfTableCommand, RefusalsExitWithThree) {
+TEST(PerfTableCommand, RefusedTableValuesExitWithThree) {
     ScratchDirectory directory;
-    MainFormInputs refused;
-    refused.rows[0].Text3 = "";
-    refused.rows[0].Text2 = "";
-    const std::string path = directory.Write("refused.txt", SettingsText(refused)).string();
-    for (const char* kind : {"general", "age", "individual"}) {
-        const auto call =
-            CallCli({"perftable", "--kind", kind, "--settings", path}, directory.Path());
-        EXPECT_EQ(call.status, kExitRefused) << kind;
-        EXPECT_EQ(call.out, "");
-        EXPECT_EQ(call.err, "Bad time entry in row # 1\n");
-    }
     const auto zeroLevel =
         CallCli({"perftable", "--kind", "age", "--level", "0"}, directory.Path());
     EXPECT_EQ(zeroLevel.status, kExitRefused);

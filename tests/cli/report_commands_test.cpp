@@ -78,19 +78,5 @@ TEST(AnalysisCommand, PrintsTheWindowLines) {
     EXPECT_EQ(call.err, "");
 }
 
-TEST(ReportCommands, RefusedInputsStopBeforeAnyOutput) {
-    ScratchDirectory directory;
-    MainFormInputs form;
-    form.rows[2].Text4 = "0";  // "Bad distance entry in row # 3"
-    directory.Write(kSettingsFileName, SettingsText(form));
-    for (const char* command : {"report", "analysis"}) {
-        SCOPED_TRACE(command);
-        const auto call = CallCli({command}, directory.Path());
-        EXPECT_EQ(call.status, kExitRefused);
-        EXPECT_EQ(call.out, "");
-        EXPECT_EQ(call.err, "Bad distance entry in row # 3\n");
-    }
-}
-
 }  // namespace
 }  // namespace kestrova

@@ -63,15 +63,25 @@ TEST(TableCommand, MessagesGoToStandardErrorInOrderWithCaptions) {
               "DISTANCES UNCERTAIN.\n");
 }
 
-TEST(TableCommand, ValidationStopExitsWithThree) {
+// Inputs the model refuses stop every command before any output, with status 3 and the message.
+TEST(CommandLine, RefusedInputsExitWithThreeBeforeAnyOutput) {
     ScratchDirectory directory;
     MainFormInputs form;
     form.rows[2].Text4 = "";
     directory.Write(kSettingsFileName, SettingsText(form));
-    const auto call = CallCli({"table"}, directory.Path());
-    EXPECT_EQ(call.status, kExitRefused);
-    EXPECT_EQ(call.out, "");
-    EXPECT_EQ(call.err, "Bad distance entry in row # 3\n");
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"table"},
+                                               {"report"},
+                                               {"analysis"},
+                                               {"graph", "--json"},
+                                               {"perftable", "--kind", "general"},
+                                               {"perftable", "--kind", "age"},
+                                               {"perftable", "--kind", "individual"}}) {
+        const auto call = CallCli(args, directory.Path());
+        EXPECT_EQ(call.status, kExitRefused) << args.back();
+        EXPECT_EQ(call.out, "") << args.back();
+        EXPECT_EQ(call.err, "Bad distance entry in row # 3\n") << args.back();
+    }
 }
 
 // A mistake on the command line exits with 2 and one line on standard error naming it, before
