@@ -20,13 +20,8 @@ std::string Blanks(int count) {
     return std::string(static_cast<std::size_t>(count), ' ');
 }
 
-struct TimeCase {
-    double seconds;
-    std::string text;
-};
-
 TEST(FormatTime, ShortAndLongFormsKeepTheirWidths) {
-    const TimeCase cases[] = {
+    const std::pair<double, std::string> cases[] = {
         {12.34, Blanks(6) + "12.3"},
         {5.55, Blanks(7) + "5.6"},
         {0.5, Blanks(6) + "0.5"},
@@ -48,8 +43,8 @@ TEST(FormatTime, ShortAndLongFormsKeepTheirWidths) {
         {999.0 * 3600.0 + 59.0 * 60.0 + 59.0, "999:59:59  "},
         {1009.0 * 3600.0 + 28.0 * 60.0 + 17.0, "1009:28:17  "},
     };
-    for (const TimeCase& c : cases) {
-        EXPECT_EQ(FormatTime(c.seconds), c.text) << c.seconds;
+    for (const auto& [seconds, text] : cases) {
+        EXPECT_EQ(FormatTime(seconds), text) << seconds;
     }
 }
 
