@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analyses/power_table.hpp"
@@ -73,17 +74,13 @@ TEST(PowerTable, MetricTableRunsFrom1_45To8_30InKilojoules) {
 }
 
 TEST(PowerTable, FooterFollowsTheWeightBar) {
-    struct Case {
-        double kg;
-        const char* footer;
-    };
-    const Case cases[] = {
+    const std::pair<double, const char*> cases[] = {
         {13.64, "  Values for a 30 pound (13.64 kilogram) person."},
         {136.36, "  Values for a 300 pound (136.36 kilogram) person."},
         {72.5, "  Values for a 160 pound (72.5 kilogram) person."},  // 159.5 to the even 160
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(PowerLines(c.kg, PaceUnit::Mile).back(), c.footer);
+    for (const auto& [kg, footer] : cases) {
+        EXPECT_EQ(PowerLines(kg, PaceUnit::Mile).back(), footer);
     }
     // Power scales with the weight; METs do not.
     const auto light = ComputePowerTable(13.64, PaceUnit::Mile);

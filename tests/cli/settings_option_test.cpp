@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_run.hpp"
@@ -25,11 +26,7 @@ TEST(SettingsOption, SaysWhyAFileCannotBeUsed) {
     ::mkfifo((directory.Path() / "fifo").c_str(), 0600);
     std::filesystem::create_directory(directory.Path() / "folder");
     const std::string at = directory.Path().string() + "/";
-    struct Case {
-        const char* file;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<const char*, std::string>> cases = {
         {"README.md", at + "README.md is not a settings file (line 1: \"# Kestrova\" is not True, "
                            "False or a number)"},
         {"empty.txt", at + "empty.txt is not a settings file (line 1: the file is empty)"},
@@ -39,11 +36,11 @@ TEST(SettingsOption, SaysWhyAFileCannotBeUsed) {
         {"folder", "cannot read the settings file " + at + "folder (it is a directory)"},
         {"fifo", "cannot read the settings file " + at + "fifo (it is not a regular file)"},
     };
-    for (const Case& c : cases) {
-        const auto call = CallCli({"table", "--settings", at + c.file}, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile) << c.file;
-        EXPECT_EQ(call.out, "") << c.file;
-        EXPECT_EQ(call.err, "kestrova-cli: " + c.message + "\n") << c.file;
+    for (const auto& [file, message] : cases) {
+        const auto call = CallCli({"table", "--settings", at + file}, directory.Path());
+        EXPECT_EQ(call.status, kExitUsageOrFile) << file;
+        EXPECT_EQ(call.out, "") << file;
+        EXPECT_EQ(call.err, "kestrova-cli: " + message + "\n") << file;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_run.hpp"
@@ -218,11 +219,7 @@ TEST(TeamCommand, FilesThatCannotBeUsedGetAClearMessageAndStatus2) {
     directory.Write("twice.csv", "name,5km,5km\nA,18:00,18:00\n");
     directory.Write("noraces.csv", "name,age\nA,42\n");
     std::filesystem::create_directory(directory.Path() / "folder");
-    struct Case {
-        Args args;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<Args, std::string>> cases = {
         {{"team", at + "empty.csv"},
          at + "empty.csv is empty: a team file starts with a header "
               "line such as name,sex,age,5km,10km"},
@@ -248,11 +245,11 @@ TEST(TeamCommand, FilesThatCannotBeUsedGetAClearMessageAndStatus2) {
         {{"team", at + "header.csv", "--distances", "5km,,10km"},
          "--distances: '' is not a distance such as 5km, 10000m, 3mi, 880yd, mara or hmara"},
     };
-    for (const Case& c : cases) {
-        const auto call = CallCli(c.args, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile) << c.message;
-        EXPECT_EQ(call.out, "") << c.message;
-        EXPECT_EQ(call.err, "kestrova-cli: " + c.message + "\n");
+    for (const auto& [args, message] : cases) {
+        const auto call = CallCli(args, directory.Path());
+        EXPECT_EQ(call.status, kExitUsageOrFile) << message;
+        EXPECT_EQ(call.out, "") << message;
+        EXPECT_EQ(call.err, "kestrova-cli: " + message + "\n");
     }
     const auto unknown = CallCli({"team", at + "unknown.csv"}, directory.Path());
     EXPECT_EQ(unknown.status, kExitUsageOrFile);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <gmock/gmock.h>
 
 #include "form_builder.hpp"
@@ -14,11 +16,7 @@ using test_support::ModelRun;
 using ::testing::ElementsAre;
 
 TEST(InputStage, ValidationMessagesNameTheRowAndStopTheRun) {
-    struct Case {
-        MainFormInputs form;
-        std::string message;
-    };
-    const Case cases[] = {
+    const std::pair<MainFormInputs, std::string> cases[] = {
         {FormBuilder().Race(2, "0", "0", "", "400", DistanceUnit::Meters).Build(),
          "Bad time entry in row # 3"},
         {FormBuilder().Race(0, "0", "20", "0", "zero", DistanceUnit::Kilometers).Build(),
@@ -42,11 +40,11 @@ TEST(InputStage, ValidationMessagesNameTheRowAndStopTheRun) {
          "Way too long a race in row # 2"},
         {FormBuilder().Build(), "No rows checked!"},
     };
-    for (const Case& c : cases) {
-        ModelRun run(c.form);
+    for (const auto& [form, message] : cases) {
+        ModelRun run(form);
         run.Calculate();
-        EXPECT_FALSE(run.Completed()) << c.message;
-        EXPECT_THAT(run.Texts(), ElementsAre(c.message));
+        EXPECT_FALSE(run.Completed()) << message;
+        EXPECT_THAT(run.Texts(), ElementsAre(message));
         EXPECT_TRUE(run.picture.Lines().empty());
     }
 }
