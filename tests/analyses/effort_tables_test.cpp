@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -113,28 +114,20 @@ TEST(SlopeTable, HeadingsOfTheFourRanges) {
     }
 }
 
-struct ExampleCase {
-    PaceUnit unit;
-    int gradeDefinition;
-    std::size_t line;  // of the level pace 7:00 per mile or 5:00 per km
-    const char* up;    // at 0.06 (column 12 of range 1)
-    const char* down;  // at -0.06 (column 0)
-};
-
 // The windows' example texts, read from the tables.
 TEST(SlopeTable, ExamplePacesInBothUnitsAndGradeDefinitions) {
-    const ExampleCase cases[] = {
+    const std::tuple<PaceUnit, int, std::size_t, const char*, const char*> cases[] = {
         {PaceUnit::Mile, 1, 13, " 9:24  ", " 5:42  "},
         {PaceUnit::Mile, 2, 13, " 9:23  ", " 5:42  "},
         {PaceUnit::Kilometer, 1, 14, " 6:50  ", " 4:00  "},
         {PaceUnit::Kilometer, 2, 14, " 6:50  ", " 4:01  "},
     };
-    for (const ExampleCase& c : cases) {
-        SCOPED_TRACE(c.gradeDefinition);
-        const auto lines = SlopeLines(1, c.gradeDefinition, c.unit);
-        EXPECT_EQ(Cell(lines[c.line], 6), c.unit == PaceUnit::Mile ? " 7:00  " : " 5:00  ");
-        EXPECT_EQ(Cell(lines[c.line], 12), c.up);
-        EXPECT_EQ(Cell(lines[c.line], 0), c.down);
+    for (const auto& [unit, gradeDefinition, line, up, down] : cases) {
+        SCOPED_TRACE(gradeDefinition);
+        const auto lines = SlopeLines(1, gradeDefinition, unit);
+        EXPECT_EQ(Cell(lines[line], 6), unit == PaceUnit::Mile ? " 7:00  " : " 5:00  ");
+        EXPECT_EQ(Cell(lines[line], 12), up);
+        EXPECT_EQ(Cell(lines[line], 0), down);
     }
     EXPECT_EQ(SlopeLines(1, 1, PaceUnit::Mile)[13],
               "    5:42    5:51    6:02    6:14    6:27    6:43    7:00    7:19    7:40    8:03"

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "files/settings_file.hpp"
@@ -157,24 +158,19 @@ TEST(SettingsFile, FirstRefusedValueStopsTheReading) {
     SelectFemale(saved);
     SetComparisonLevel(saved, 900);
     std::vector<std::string> lines = SplitCrLf(SettingsText(saved));
-    struct Case {
-        std::size_t line;
-        std::string value;
-        int applied;
-    };
-    const Case cases[] = {
+    const std::tuple<std::size_t, std::string, int> cases[] = {
         {2, " 200 ", 2}, {2, "-1", 2},    {4, " 29 ", 4}, {5, " 1051 ", 5}, {6, " 3 ", 6},
         {7, "maybe", 7}, {11, " 5 ", 11}, {0, "", 0},     {2, "twenty", 2}, {2, " 99999999 ", 2},
     };
-    for (const Case& c : cases) {
+    for (const auto& [line, value, applied] : cases) {
         std::vector<std::string> broken = lines;
-        broken[c.line] = c.value;
+        broken[line] = value;
         MainFormInputs form;
-        EXPECT_EQ(ApplySettingsText(JoinLf(broken), form), c.applied) << c.line << c.value;
-        if (c.applied >= 2) {
+        EXPECT_EQ(ApplySettingsText(JoinLf(broken), form), applied) << line << value;
+        if (applied >= 2) {
             EXPECT_TRUE(form.optfemale);
         }
-        EXPECT_EQ(form.HScroll2, c.applied > 5 ? 900 : 1000);
+        EXPECT_EQ(form.HScroll2, applied > 5 ? 900 : 1000);
         EXPECT_EQ(form.rows, MainFormInputs{}.rows);
     }
 }
