@@ -42,6 +42,7 @@ class TestWindowContext {
             copiedRows_,
             &changes_,
             &dialogs_,
+            &session_,
         };
     }
 
