@@ -117,17 +117,12 @@ TEST_F(CalculateSpecialTest, HeadingWordsStandOverTheirFigures) {
               "P.Level");
     EXPECT_EQ(SpecialHeadingText(SpecialLine::Hill),
               "      Time     Per Mi       Per km        Per 400         Record");
-    struct Case {
-        const char* kilometres;
-        double level;
-        int analysis;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, double, int> cases[] = {
         {"10", 1.0, 1}, {"15", 0.5, 1}, {"100", 1.0, 1}, {"3", 0.0, 1}, {"42", 1.05, 1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.kilometres);
+    for (const auto& [kilometres, level, analysis] : cases) {
+        SCOPED_TRACE(kilometres);
         const SpecialResult result =
-            Calculate(Inputs(c.kilometres, DistanceUnit::Kilometers, c.analysis, "0.02"), c.level);
+            Calculate(Inputs(kilometres, DistanceUnit::Kilometers, analysis, "0.02"), level);
         ASSERT_TRUE(result.computed);
         ASSERT_TRUE(result.Text5.has_value());
         const std::pair<std::string, std::string> lines[] = {
@@ -140,7 +135,7 @@ TEST_F(CalculateSpecialTest, HeadingWordsStandOverTheirFigures) {
                  {"Time", "Per Mi", "Per km", "Per 400", "Record", "%Spd", "P.Level"}) {
                 const std::size_t at = heading.find(word);
                 const std::string_view name(word);
-                const bool blank = c.level == 0.0 && (name == "Record" || name == "%Spd");
+                const bool blank = level == 0.0 && (name == "Record" || name == "%Spd");
                 if (at == std::string::npos || blank) {
                     continue;
                 }
@@ -158,12 +153,7 @@ TEST_F(CalculateSpecialTest, HeadingWordsStandOverTheirFigures) {
 // Inputs that cannot be computed are refused with a message and change nothing; a slope the
 // effort model cannot answer gives a message and an empty hill line, never a number.
 TEST(CalculateSpecial, RefusesWhatCannotBeComputed) {
-    struct Case {
-        SpecialFormInputs inputs;
-        const char* message;
-        bool computed;
-    };
-    const Case cases[] = {
+    const std::tuple<SpecialFormInputs, const char*, bool> cases[] = {
         {Inputs("0", DistanceUnit::Kilometers), kSpecialDistanceMessage, false},
         {Inputs("-3", DistanceUnit::Miles), kSpecialDistanceMessage, false},
         {Inputs("five", DistanceUnit::Kilometers), kSpecialDistanceMessage, false},
@@ -172,17 +162,17 @@ TEST(CalculateSpecial, RefusesWhatCannotBeComputed) {
         {Inputs("5", DistanceUnit::Kilometers, 1, "0.9"), kSlopeBeyondModelMessage, true},
         {Inputs("5", DistanceUnit::Kilometers, 2, "0.9"), kSlopeBeyondModelMessage, true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.inputs.Text1 + " " + c.inputs.Text3);
+    for (const auto& [inputs, message, computed] : cases) {
+        SCOPED_TRACE(inputs.Text1 + " " + inputs.Text3);
         SpecialRun run;
         run.canvas_.Write("earlier table");
         run.canvas_.EndLine();
-        const SpecialResult result = run.Calculate(c.inputs);
+        const SpecialResult result = run.Calculate(inputs);
         ASSERT_EQ(run.notifier_.Messages().size(), 1u);
-        EXPECT_EQ(run.notifier_.Messages()[0].text, c.message);
-        EXPECT_EQ(result.computed, c.computed);
-        EXPECT_EQ(run.memory_.used, c.computed ? 1 : 0);
-        if (!c.computed) {
+        EXPECT_EQ(run.notifier_.Messages()[0].text, message);
+        EXPECT_EQ(result.computed, computed);
+        EXPECT_EQ(run.memory_.used, computed ? 1 : 0);
+        if (!computed) {
             EXPECT_EQ(run.canvas_.Lines().size(), 1u);
         }
         EXPECT_EQ(result.Text5.value_or(""), "");

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "model/record_curve.hpp"
@@ -89,14 +90,7 @@ TEST(PerformanceTable, TimesByAgeAtFullLevelAreTheAgeGradedRecords) {
 }
 
 TEST(PerformanceTable, CaptionRulesInTheirOrder) {
-    struct Case {
-        Kind kind;
-        const char* sex;
-        int agecomp;
-        const char* level;
-        const char* caption;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::tuple<Kind, const char*, int, const char*, const char*>> cases = {
         {Kind::General, "m", 0, "100", "Performance Levels (Open Male)"},
         {Kind::General, "f", 0, "100", "Performance Levels (Open Female)"},
         {Kind::General, "m", 1, "100", "Performance Levels (Male Age 35.5)"},
@@ -106,20 +100,20 @@ TEST(PerformanceTable, CaptionRulesInTheirOrder) {
         {Kind::Individual, "f", 1, "100", "Predicted Performances at Various Ages"},
         {Kind::Individual, "m", 0, "100", "Predicted Performances at Various Ages"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [kind, sex, agecomp, level, caption] : cases) {
         MainFormInputs form;
         form.txtage = "35.5";
-        form.agecomp = c.agecomp;
-        if (std::string(c.sex) == "f") {
+        form.agecomp = agecomp;
+        if (std::string(sex) == "f") {
             SelectFemale(form);
         }
         ModelState state = ButtonCalculated(form);
-        state.sex = c.sex;
+        state.sex = sex;
         RecordingNotifier notifier;
         const auto table =
-            GeneratePerformanceTable(state, Request(c.kind, "60", "5", c.level), form, notifier);
+            GeneratePerformanceTable(state, Request(kind, "60", "5", level), form, notifier);
         ASSERT_TRUE(table);
-        EXPECT_EQ(table->caption, c.caption);
+        EXPECT_EQ(table->caption, caption);
     }
 }
 
@@ -200,11 +194,7 @@ TEST(PerformanceTable, IndividualTableNeedsACompletedCalculate) {
 }
 
 TEST(PerformanceTable, ColumnValuesNoCurveCanUseAreRefusedNamingTheBox) {
-    struct Case {
-        PerformanceTableRequest request;
-        const char* message;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<PerformanceTableRequest, const char*>> cases = {
         {Request(Kind::General, "", "5"), "The Minimum box must hold a number."},
         {Request(Kind::TimesByAge, "60", "five"), "The Interval box must hold a number."},
         {Request(Kind::TimesByAge, "60", "5", "x"),
@@ -234,11 +224,11 @@ TEST(PerformanceTable, ColumnValuesNoCurveCanUseAreRefusedNamingTheBox) {
     MainFormInputs form;
     ModelState state = ButtonCalculated(form);
     const ModelState before = state;
-    for (const Case& c : cases) {
+    for (const auto& [request, message] : cases) {
         RecordingNotifier notifier;
-        EXPECT_FALSE(GeneratePerformanceTable(state, c.request, form, notifier)) << c.message;
+        EXPECT_FALSE(GeneratePerformanceTable(state, request, form, notifier)) << message;
         ASSERT_EQ(notifier.Messages().size(), 1u);
-        EXPECT_EQ(notifier.Messages()[0].text, c.message);
+        EXPECT_EQ(notifier.Messages()[0].text, message);
     }
     EXPECT_EQ(state.levelTableDist, before.levelTableDist);
     EXPECT_EQ(state.age, before.age);
