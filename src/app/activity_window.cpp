@@ -28,7 +28,8 @@ constexpr const char* kCaption = "Import race";
 
 ActivityWindow::ActivityWindow(const WindowContext& context)
     : QWidget(context.owner, Qt::Window),
-      context_(context),
+      notifier_(*this, context.notifier),
+      context_(WithNotifier(context, notifier_)),
       canvas_(new TextCanvas(this)),
       choices_(new QListWidget(this)),
       row_(new QComboBox(this)),

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/window_context.hpp"
+#include "app/window_notifier.hpp"
 #include "files/activity/activity.hpp"
 #include "files/activity/activity_text.hpp"
 
@@ -39,6 +40,7 @@ class ActivityWindow : public QWidget {
     QComboBox& Row() { return *row_; }
 
   private:
+    WindowNotifier notifier_;  // before the context, which sends its messages there
     WindowContext context_;
     std::vector<ActivityChoice> choiceValues_;
     TextCanvas* canvas_;

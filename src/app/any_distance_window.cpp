@@ -76,7 +76,8 @@ std::string TextOf(const QLineEdit* box) {
 
 AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMemory& memory)
     : QWidget(context.owner, Qt::Window),
-      context_(context),
+      notifier_(*this, context.notifier),
+      context_(WithNotifier(context, notifier_)),
       memory_(memory),
       canvas_(new TextCanvas(this)),
       distance_(NewTextBox(this, QStringLiteral("Text1"))),
@@ -289,9 +290,10 @@ AnyDistanceWindow* OpenAnyDistanceWindow(const WindowContext& context, SpecialFo
     AnyDistanceWindow* window = OpenOrRaise<AnyDistanceWindow>(context.owner, [&] {
         auto* created = new AnyDistanceWindow(context, memory);
         FollowSession(*created, context, Follow::Fit, [created] { created->FollowFit(); });
+        // Only a new window takes the remembered inputs: an open one keeps what was typed.
+        created->ShowOpening();
         return created;
     });
-    window->ShowOpening();
     return window;
 }
 

@@ -6,6 +6,7 @@
 
 #include "analyses/any_distance_inputs.hpp"
 #include "app/window_context.hpp"
+#include "app/window_notifier.hpp"
 
 class QLabel;
 class QLineEdit;
@@ -53,6 +54,7 @@ class AnyDistanceWindow : public QWidget {
     void ShowOutOfDate();
     void Print();
 
+    WindowNotifier notifier_;  // before the context, which sends its messages there
     WindowContext context_;
     SpecialFormMemory& memory_;
     PaceUnit paceUnit_ = PaceUnit::Mile;
@@ -73,8 +75,8 @@ class AnyDistanceWindow : public QWidget {
     QLabel* paceNote_;            // Label8
 };
 
-// The main window's "Special": opens the window (or brings the open one to the front) as opening
-// it does.
+// The main window's "Special": opens the window as opening it does, or brings the open one to the
+// front as it stands.
 AnyDistanceWindow* OpenAnyDistanceWindow(const WindowContext& context, SpecialFormMemory& memory);
 
 }  // namespace kestrova

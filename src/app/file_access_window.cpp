@@ -25,7 +25,8 @@ std::string Text(const QLineEdit* box) {
 
 FileAccessWindow::FileAccessWindow(const WindowContext& context)
     : QWidget(context.owner, Qt::Window),
-      context_(context),
+      notifier_(*this, context.notifier),
+      context_(WithNotifier(context, notifier_)),
       files_(context.session != nullptr ? context.session->raceFile : ownFiles_),
       fileName_(context.session != nullptr ? context.session->raceFileName : ownFileName_),
       controls_(CreateFileAccessControls(this)) {

@@ -7,6 +7,7 @@
 
 #include "app/file_access_controls.hpp"
 #include "app/window_context.hpp"
+#include "app/window_notifier.hpp"
 #include "files/file_access.hpp"
 
 namespace kestrova {
@@ -37,6 +38,7 @@ class FileAccessWindow : public QWidget {
     void ShowState();
     void ShowList();
 
+    WindowNotifier notifier_;  // before the context, which sends its messages there
     WindowContext context_;
     // The race file and the name box for a window opened without a session.
     FileAccessState ownFiles_;

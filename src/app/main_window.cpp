@@ -30,9 +30,11 @@
 #include "app/report_printing.hpp"
 #include "app/session_signals.hpp"
 #include "app/slope_window.hpp"
+#include "app/team_window.hpp"
 #include "app/text_canvas.hpp"
 #include "app/treadmill_window.hpp"
 #include "model/start_up_state.hpp"
+#include "session/runner_inputs.hpp"
 
 namespace kestrova {
 namespace {
@@ -82,6 +84,7 @@ WindowContext MainWindow::Context() {
         changes_,
         dialogs_,
         &session_,
+        [this](const MainFormInputs& runner) { SetRunner(runner); },
     };
 }
 
@@ -92,6 +95,14 @@ void MainWindow::SetRaceRow(int row, const RaceRowInputs& contents) {
     MainFormInputs form = FormInputs();
     form.rows[static_cast<std::size_t>(row)] = contents;
     ShowRaceRows(form, controls_.form);
+}
+
+void MainWindow::SetRunner(const MainFormInputs& runner) {
+    MainFormInputs form = FormInputs();
+    TakeRunner(form, runner);
+    ShowFormInputs(form, controls_.form);
+    // As a click on the age comparison box would.
+    TakeAgeComparison(state_, FormInputs());
 }
 
 void MainWindow::StartUp() {
@@ -144,6 +155,7 @@ void MainWindow::ConnectReports() {
             [this] { OpenFileAccessWindow(Context()); });
     connect(menus_.importactivity, &QAction::triggered, this,
             [this] { ImportRaceFromActivity(Context()); });
+    connect(menus_.openteam, &QAction::triggered, this, [this] { OpenTeamFile(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
             [this] { PrintFullReport(session_, FormInputs(), this, *dialogs_, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,

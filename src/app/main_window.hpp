@@ -42,6 +42,9 @@ class MainWindow : public QMainWindow {
     WindowContext Context();
     // Fills race row `row` (0-4) with these contents, as the file access window does.
     void SetRaceRow(int row, const RaceRowInputs& contents);
+    // Puts a runner's name, profile, comparison level, fit and races into the controls, as a
+    // team window's double-click does; the output units stay.
+    void SetRunner(const MainFormInputs& runner);
 
     // What "Calculate" does: a Calculate run on the window's inputs
     // (messages to the notifier, the table on Picture1, run results back on the controls), then

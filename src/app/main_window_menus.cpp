@@ -44,6 +44,7 @@ void AddFileMenu(QMenuBar* bar, MainMenus& menus) {
     menus.datafiles = AddItem(file, "datafiles", QStringLiteral("&Data File Access"));
     menus.importactivity =
         AddItem(file, "importactivity", QStringLiteral("&Import race from activity file…"));
+    menus.openteam = AddItem(file, "openteam", QStringLiteral("Open &team file…"));
     menus.exit = AddItem(file, "exit", QStringLiteral("E&xit"));
     menus.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }

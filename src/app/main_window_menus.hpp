@@ -11,6 +11,7 @@ namespace kestrova {
 struct MainMenus {
     QAction* datafiles = nullptr;       // "Data File Access"
     QAction* importactivity = nullptr;  // "Import race from activity file…"
+    QAction* openteam = nullptr;        // "Open team file…"
     QAction* exit = nullptr;            // "Exit"
 
     QAction* hillpaces = nullptr;    // "Hill Paces"

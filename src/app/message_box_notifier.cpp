@@ -32,9 +32,9 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* par
     return box;
 }
 
-bool MessageBoxNotifier::Ask(const Question& question) {
+bool MessageBoxNotifier::AskOver(QWidget* window, const Question& question) {
     const std::unique_ptr<QMessageBox> box =
-        MakeMessageBox(Message{question.text, question.caption, false}, parent_.data());
+        MakeMessageBox(Message{question.text, question.caption, false}, window);
     box->setStandardButtons(QMessageBox::NoButton);
     QPushButton* accept =
         box->addButton(QString::fromStdString(question.accept), QMessageBox::AcceptRole);
@@ -46,11 +46,11 @@ bool MessageBoxNotifier::Ask(const Question& question) {
     return box->clickedButton() == accept;
 }
 
-void MessageBoxNotifier::Show(const Message& message) {
+void MessageBoxNotifier::ShowOver(QWidget* window, const Message& message) {
     if (message.beep) {
         QApplication::beep();
     }
-    MakeMessageBox(message, parent_.data())->exec();
+    MakeMessageBox(message, window)->exec();
 }
 
 }  // namespace kestrova

@@ -96,4 +96,15 @@ void CloseOnEscape(QWidget* window) {
     QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
+void KeepAboveOwner(QWidget* window) {
+    if (window == nullptr || window->parentWidget() == nullptr || !window->isWindow()) {
+        return;
+    }
+    // An X11 window manager keeps a window above another only when it is transient for it, which
+    // Qt marks on dialog and tool windows alone; a dialog keeps its focus and keyboard as any
+    // window does, and gets its minimise, maximise and close buttons back explicitly.
+    window->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+}
+
 }  // namespace kestrova

@@ -17,6 +17,11 @@ void KeepOnScreen(QWidget& window);
 // Escape closes the window, as its "Close" button or its frame's close does.
 void CloseOnEscape(QWidget* window);
 
+// Makes a window of an owner one the window manager keeps above its owner (a dialog-type window
+// transient for it), with the title bar buttons of an ordinary window, so a click on the main
+// window never buries it. A window without an owner stays an ordinary window.
+void KeepAboveOwner(QWidget* window);
+
 // The open window of type Window that belongs to owner (among the application's top-level
 // windows when owner is null), if any. A window that has been closed and waits for deletion is
 // not open.
@@ -43,14 +48,16 @@ Window* FindOpenWindow(QWidget* owner) {
 
 // Opens a secondary window or brings the open one to the front: the one helper through which
 // every secondary window opens. `create` makes a new window (a Qt::Window child of owner that
-// deletes itself when closed); it is placed beside the owner, closes on Escape, and is shown,
-// raised and activated.
+// deletes itself when closed); it is kept above the owner, placed beside it, closes on Escape,
+// and is shown, raised and activated. An open window is only raised: what it shows and holds
+// stays as it is.
 template <typename Window, typename Create>
 Window* OpenOrRaise(QWidget* owner, Create&& create) {
     Window* window = FindOpenWindow<Window>(owner);
     const bool created = window == nullptr;
     if (created) {
         window = create();
+        KeepAboveOwner(window);
         CloseOnEscape(window);
     }
     window->show();

@@ -10,6 +10,7 @@
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
 #include "app/widget_builder.hpp"
+#include "app/window_notifier.hpp"
 #include "app/window_printing.hpp"
 #include "session/session.hpp"
 
@@ -96,13 +97,14 @@ PerformanceLevelsWindow* ShowPerformanceLevelsWindow(const WindowContext& contex
             return nullptr;
         }
     }
-    QWidget* owner = context.owner;
-    Notifier& notifier = context.notifier;
-    Dialogs& dialogs = DialogsOf(context);
+    // A refusal above belongs to the window that asked; the levels window may outlive it.
+    const WindowContext kept = WithNotifier(context, ProgramNotifier(context.notifier));
+    QWidget* owner = kept.owner;
+    Notifier& notifier = kept.notifier;
+    Dialogs& dialogs = DialogsOf(kept);
     PerformanceLevelsWindow* window = OpenOrRaise<PerformanceLevelsWindow>(owner, [&] {
         auto* created = new PerformanceLevelsWindow(dialogs, notifier, owner);
-        FollowSession(*created, context, Follow::Fit,
-                      [created, context] { created->FollowFit(context); });
+        FollowSession(*created, kept, Follow::Fit, [created, kept] { created->FollowFit(kept); });
         return created;
     });
     if (table) {

@@ -38,7 +38,11 @@ std::string Text(const QLineEdit* box) {
 }  // namespace
 
 PerformanceTablesWindow::PerformanceTablesWindow(const WindowContext& context)
-    : QWidget(context.owner, Qt::Window), context_(context) {
+    : QWidget(context.owner, Qt::Window),
+      notifier_(*this, context.notifier),
+      context_(WithNotifier(context, notifier_)),
+      sexBefore_(context.state.sex),
+      ageBefore_(context.state.age) {
     setObjectName("pertabspec");
     setWindowTitle("Performance table specifications");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -198,8 +202,16 @@ void PerformanceTablesWindow::closeEvent(QCloseEvent* event) {
     // however often the closing window is asked to close).
     if (!closed_) {
         closed_ = true;
-        context_.state.timesByAgeSelected = false;
-        context_.rerunCalculate();
+        ModelState& state = context_.state;
+        state.timesByAgeSelected = false;
+        if (AnyRaceRowUsed(context_.formInputs())) {
+            context_.rerunCalculate();
+        } else {
+            // A rerun would only say "No rows checked!" (after Clear): the state goes back as
+            // it was when the window opened, quietly.
+            state.sex = sexBefore_;
+            state.age = ageBefore_;
+        }
     }
     event->accept();
 }

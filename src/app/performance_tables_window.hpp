@@ -1,9 +1,12 @@
 #pragma once
 
+#include <string>
+
 #include <QWidget>
 
 #include "analyses/performance_table.hpp"
 #include "app/window_context.hpp"
+#include "app/window_notifier.hpp"
 
 class QLineEdit;
 class QPushButton;
@@ -15,7 +18,8 @@ namespace kestrova {
 // the nine column values, and "Calculate" (Command1), which shows the table in the
 // "Performance levels" window. While it is open its sex is the program's sex and its "Times by
 // age for level" option grades every record time for age; closing it, by any means, runs the
-// main window's Calculate again so that the state belongs to the entered races once more.
+// main window's Calculate again so that the state belongs to the entered races once more (when
+// the main window has no race to calculate, the sex and age come back as they were instead).
 // It opens with "General performance levels" selected.
 class PerformanceTablesWindow : public QWidget {
     Q_OBJECT
@@ -45,6 +49,7 @@ class PerformanceTablesWindow : public QWidget {
     void CopySexFromMainWindow();
     void ShowMaximum();
 
+    WindowNotifier notifier_;  // before the context, which sends its messages there
     WindowContext context_;
     QRadioButton* opper_ = nullptr;
     QRadioButton* oplev_ = nullptr;
@@ -58,6 +63,9 @@ class PerformanceTablesWindow : public QWidget {
     QPushButton* calculate_ = nullptr;
     QPushButton* close_ = nullptr;
     bool closed_ = false;
+    // What the window changes in the state, as it was when the window opened.
+    std::string sexBefore_;
+    double ageBefore_ = 0.0;
 };
 
 // The main window's "Performance Tables and Age Effects": opens the window (one at most) or

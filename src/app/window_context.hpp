@@ -42,6 +42,18 @@ struct WindowContext {
     // The program's session, which keeps what a window remembers while it is closed (the race
     // file of the file access window). Without one, such a window keeps it only while open.
     Session* session = nullptr;
+    // Puts a whole runner into the main window: the name, the profile, the comparison level, the
+    // fit and the five race rows of `runner`; the output units stay as they are.
+    std::function<void(const MainFormInputs& runner)> setRunner;
 };
+
+// The same context with its messages going to `notifier`: a secondary window's own, which shows
+// them over that window.
+inline WindowContext WithNotifier(const WindowContext& context, Notifier& notifier) {
+    return WindowContext{
+        context.state,          notifier,           context.owner,      context.formInputs,
+        context.rerunCalculate, context.setRaceRow, context.copiedRows, context.changes,
+        context.dialogs,        context.session,    context.setRunner};
+}
 
 }  // namespace kestrova

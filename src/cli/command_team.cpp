@@ -18,6 +18,7 @@
 #include "model/time_format.hpp"
 #include "session/ordered_pool.hpp"
 #include "session/team_runner.hpp"
+#include "session/team_table.hpp"
 
 namespace kestrova {
 namespace {
@@ -27,12 +28,6 @@ constexpr std::size_t kMostThreads = 256;
 // Runners held at once: enough to keep every thread busy, small enough not to matter.
 constexpr std::size_t kRunnersPerThread = 64;
 constexpr std::size_t kProgressEvery = 1000;
-
-// One line of the file after the header, with where it was.
-struct TeamItem {
-    std::size_t lineNumber = 0;
-    TeamLine line;
-};
 
 // A cell as a spreadsheet reads it back: quoted when it holds a comma, a quote or a line end.
 // A text that starts with =, +, -, @, a tab or a carriage return would be run as a formula when
@@ -63,15 +58,10 @@ std::string CsvHeader(const std::vector<TeamDistance>& distances) {
 // analysis window does.
 std::string CsvLine(const TeamResult& result, std::size_t distanceCount) {
     std::string line = CsvCell(result.name);
-    if (!result.error.empty()) {
-        return line + std::string(2 * distanceCount + 2, ',') + "," + CsvCell(result.error) + "\n";
+    for (const std::string& text : TeamResultTexts(result, distanceCount)) {
+        line += "," + text;
     }
-    for (const TeamPrediction& prediction : result.predictions) {
-        line += "," + TrimBlanks(FormatTime(prediction.seconds)) + "," +
-                TrimBlanks(PrintedWholeNumber(prediction.levelPercent));
-    }
-    return line + "," + TrimBlanks(PrintedWholeNumber(result.vo2Max)) + "," +
-           TrimBlanks(PrintedHundredths(result.bestKm)) + ",\n";
+    return line + "," + CsvCell(result.error) + "\n";
 }
 
 // The numbers in full, as table --json gives them.
@@ -146,41 +136,12 @@ bool OpenTeamSource(const CliInvocation& invocation, TeamSource& source, std::os
 // The first line that is not blank, as the header; the number of lines read goes to lineNumber.
 std::optional<TeamHeader> ReadHeader(TeamSource& source, std::size_t& lineNumber,
                                      std::ostream& err) {
-    std::optional<TeamLine> line;
-    // Each pass reads one line of the stream; the stream's end stops it.
-    while ((line = ReadTeamLine(*source.in)) &&
-           line->text.find_first_not_of(" \t") == std::string::npos && !line->tooLong) {
-        ++lineNumber;
-    }
-    if (!line) {
-        UsageError(err, source.name +
-                            " is empty: a team file starts with a header line such as "
-                            "name,sex,age,5km,10km");
-        return std::nullopt;
-    }
-    ++lineNumber;
-    if (line->tooLong) {
-        UsageError(err, source.name + " is not a team file (its first line is longer than " +
-                            std::to_string(kMostTeamLineBytes) + " bytes)");
-        return std::nullopt;
-    }
-    auto header = ReadTeamHeader(line->text);
+    auto header = ReadTeamFileHeader(*source.in, source.name, lineNumber);
     if (const auto* why = std::get_if<std::string>(&header)) {
-        UsageError(err, source.name + " is not a team file (" + *why + ")");
+        UsageError(err, *why);
         return std::nullopt;
     }
     return std::get<TeamHeader>(std::move(header));
-}
-
-TeamResult FitItem(const TeamHeader& header, const std::vector<TeamDistance>& distances,
-                   const TeamItem& item) {
-    if (item.line.tooLong) {
-        TeamResult result;
-        result.error = "line " + std::to_string(item.lineNumber) + " is longer than " +
-                       std::to_string(kMostTeamLineBytes) + " bytes";
-        return result;
-    }
-    return FitTeamRunner(ReadTeamRunner(header, item.line.text), distances);
 }
 
 bool ShowsProgress(const std::ostream& err) {
@@ -211,18 +172,11 @@ int RunTeam(const CliInvocation& invocation, std::ostream& out, std::ostream& er
     const bool progress = ShowsProgress(err);
     std::size_t written = 0;
     bool anyRefused = false;
-    const std::function<std::optional<TeamItem>()> next = [&]() -> std::optional<TeamItem> {
-        // Each pass reads one line; blank lines are skipped, the stream's end stops it.
-        while (std::optional<TeamLine> line = ReadTeamLine(*source.in)) {
-            ++lineNumber;
-            if (line->tooLong || line->text.find_first_not_of(" \t") != std::string::npos) {
-                return TeamItem{lineNumber, std::move(*line)};
-            }
-        }
-        return std::nullopt;
+    const std::function<std::optional<TeamItem>()> next = [&] {
+        return NextTeamItem(*source.in, lineNumber);
     };
     const std::function<TeamResult(const TeamItem&)> work = [&](const TeamItem& item) {
-        return FitItem(*header, *distances, item);
+        return FitTeamRunner(ReadTeamItem(*header, item), *distances);
     };
     const std::function<void(const TeamResult&)> emit = [&](const TeamResult& result) {
         if (written == 0 && !json) {
@@ -240,7 +194,7 @@ int RunTeam(const CliInvocation& invocation, std::ostream& out, std::ostream& er
         err << "\rkestrova-cli team: " << written << " runners\n";
     }
     if (written == 0) {
-        return UsageError(err, source.name + " has a header line but no runners");
+        return UsageError(err, NoTeamRunnersMessage(source.name));
     }
     return anyRefused ? kExitRefused : kExitPrinted;
 }

@@ -1,5 +1,7 @@
 #include "model/main_form_inputs.hpp"
 
+#include <algorithm>
+
 #include "model/number_reader.hpp"
 #include "model/number_text.hpp"
 #include "model/time_format.hpp"
@@ -67,6 +69,11 @@ void SetWeight(MainFormInputs& form, int pounds) {
 
 double WeightKgShown(const MainFormInputs& form) {
     return ReadAsNumber(form.txkg);
+}
+
+bool AnyRaceRowUsed(const MainFormInputs& form) {
+    return std::any_of(form.rows.begin(), form.rows.end(),
+                       [](const RaceRowInputs& row) { return row.Check1 == 1; });
 }
 
 void ClearRaceRows(MainFormInputs& form) {

@@ -81,6 +81,9 @@ void SetWeight(MainFormInputs& form, int pounds);
 // The body weight in kilograms that the model uses: the number shown in the kilogram box.
 double WeightKgShown(const MainFormInputs& form);
 
+// Whether any race row has "use?" checked: without one, Calculate has nothing to calculate.
+bool AnyRaceRowUsed(const MainFormInputs& form);
+
 // "Clear": every row unticked, its four boxes empty and "meters" selected. Nothing else changes.
 void ClearRaceRows(MainFormInputs& form);
 

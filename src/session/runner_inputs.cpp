@@ -257,4 +257,18 @@ std::optional<RunnerFieldSetter> RunnerFieldNamed(std::string_view name) {
     return std::nullopt;
 }
 
+void TakeRunner(MainFormInputs& form, const MainFormInputs& runner) {
+    const bool metric = form.Option9;
+    const bool english = form.Option10;
+    const bool fitBestTwoEnabled = form.Option7Enabled;
+    const bool reportItems = form.reportItemsEnabled;
+    const bool analysisButtons = form.analysisButtonsEnabled;
+    form = runner;
+    form.Option9 = metric;
+    form.Option10 = english;
+    form.Option7Enabled = fitBestTwoEnabled;
+    form.reportItemsEnabled = reportItems;
+    form.analysisButtonsEnabled = analysisButtons;
+}
+
 }  // namespace kestrova

@@ -35,6 +35,11 @@ RunnerInputError SetAgeGraded(MainFormInputs& form, std::string_view flag);
 using RunnerFieldSetter = RunnerInputError (*)(MainFormInputs&, std::string_view);
 std::optional<RunnerFieldSetter> RunnerFieldNamed(std::string_view name);
 
+// Puts the runner of `runner` into `form`, as a user would retype every control of the runner:
+// the name, age, sex, age comparisons, weekly volume, comparison level, weight, fit and the five
+// race rows. The output units and the control states of `form` stay.
+void TakeRunner(MainFormInputs& form, const MainFormInputs& runner);
+
 // Whether a word names a race distance as SetRaceRow reads it.
 bool IsRaceDistance(std::string_view distance);
 

@@ -167,6 +167,15 @@ TEST_F(AnyDistanceWindowTest, ReopeningRestoresTheLastInputsAndComputesNothing) 
     EXPECT_EQ(context_.State().curDist, 123);
 }
 
+// "Special" on an open window only brings it to the front: what was typed stays.
+TEST_F(AnyDistanceWindowTest, OpeningTheOpenWindowKeepsWhatWasTyped) {
+    window_ = Open();
+    Click("Command1");  // remembered inputs, which a new window would take
+    SetText("Text1", "12");
+    EXPECT_EQ(Open(), window_);
+    EXPECT_EQ(Text("Text1"), "12");
+}
+
 // "Print" asks for a printer with the buttons disabled; they come back as they were.
 TEST_F(AnyDistanceWindowTest, PrintAsksForAPrinterAndTheWindowFitsTheScreen) {
     window_ = Open();

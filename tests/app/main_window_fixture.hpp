@@ -97,7 +97,7 @@ class MainWindowTest : public ::testing::Test {
     // The program's session, its settings file in the test's own directory.
     Session session_{directory_.filePath(QStringLiteral("kestini.txt")).toStdString()};
     ModelState& state_ = session_.State();
-    RecordingNotifier notifier_;
+    test_support::RecordingWindowNotifier notifier_;
     test_support::RecordingDialogs dialogs_;
     std::unique_ptr<MainWindow> window_;
     int programEnds_ = 0;

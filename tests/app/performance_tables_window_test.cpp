@@ -154,6 +154,15 @@ TEST_F(PerformanceTablesWindowTest, ClosingByAnyMeansRecalculatesOnce) {
     EXPECT_EQ(context_.Reruns(), 1);
     window_->close();  // the window frame's close
     EXPECT_EQ(context_.Reruns(), 2);
+
+    // After "Clear" there is nothing to rerun: no "No rows checked!", the sex comes back.
+    Open();
+    Find<QRadioButton>("Option2")->click();
+    ClearRaceRows(context_.Form());
+    window_->close();
+    EXPECT_EQ(context_.Reruns(), 2);
+    EXPECT_TRUE(context_.Notifier().Messages().empty());
+    EXPECT_EQ(state_.sex, "m");
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "app/dialogs.hpp"
+#include "app/window_notifier.hpp"
+#include "model/notifier.hpp"
 
 namespace kestrova::test_support {
 
@@ -42,6 +45,31 @@ class RecordingDialogs : public Dialogs {
     SaveChoice saveAnswer;
     std::vector<QString> openAsks;
     QString openAnswer;
+};
+
+// A recording notifier that also records the window each message or question was shown over
+// (its objectName; empty for none), and can run something while the box would be up.
+class RecordingWindowNotifier : public RecordingNotifier, public WindowMessages {
+  public:
+    void ShowOver(QWidget* window, const Message& message) override {
+        Over(window);
+        Show(message);
+    }
+    bool AskOver(QWidget* window, const Question& question) override {
+        Over(window);
+        return Ask(question);
+    }
+
+    std::vector<QString> windows;
+    std::function<void()> whileShown;
+
+  private:
+    void Over(QWidget* window) {
+        windows.push_back(window != nullptr ? window->objectName() : QString());
+        if (whileShown) {
+            whileShown();
+        }
+    }
 };
 
 }  // namespace kestrova::test_support

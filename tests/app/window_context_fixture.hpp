@@ -12,6 +12,7 @@
 #include "app/window_context.hpp"
 #include "model/notifier.hpp"
 #include "recording_dialogs.hpp"
+#include "session/runner_inputs.hpp"
 #include "support/model_fixtures.hpp"
 
 namespace kestrova::test_support {
@@ -43,6 +44,7 @@ class TestWindowContext {
             &changes_,
             &dialogs_,
             &session_,
+            [this](const MainFormInputs& runner) { TakeRunner(form_, runner); },
         };
     }
 
@@ -57,7 +59,7 @@ class TestWindowContext {
 
     MainFormInputs& Form() { return form_; }
     ModelState& State() { return state_; }
-    RecordingNotifier& Notifier() { return notifier_; }
+    RecordingWindowNotifier& Notifier() { return notifier_; }
     RecordingDialogs& Dialogs() { return dialogs_; }
     QWidget* Owner() { return owner_.get(); }
     int Reruns() const { return reruns_; }
@@ -70,7 +72,7 @@ class TestWindowContext {
     Session session_{"kestini.txt"};
     ModelState& state_ = session_.State();
     SessionSignals changes_{session_};
-    RecordingNotifier notifier_;
+    RecordingWindowNotifier notifier_;
     RecordingDialogs dialogs_;
     std::unique_ptr<QWidget> owner_ = std::make_unique<QWidget>();
     CopiedRaceRows copiedRows_;
