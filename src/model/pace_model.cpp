@@ -60,13 +60,12 @@ double ModelTime(double anaerobicEnergy, double aerobicPower, double refDist, do
     return ModelTimeFromSpeed(d, speed, fadeCoef, timeOffset);
 }
 
-Prediction PredictTime(const ModelState& state) {
-    const double d = state.curDist;
+Prediction PredictTime(const FittedCurve& curve, double d) {
     Prediction p;
     const double modelSpeed =
-        ModelScaleSpeed(state.anaerobicEnergy, state.aerobicPower, state.refDist, d);
+        ModelScaleSpeed(curve.anaerobicEnergy, curve.aerobicPower, curve.refDist, d);
     p.modelTime = d / modelSpeed;
-    p.raceTime = ModelTimeFromSpeed(d, modelSpeed, state.fadeCoef, state.timeOffset);
+    p.raceTime = ModelTimeFromSpeed(d, modelSpeed, curve.fadeCoef, curve.timeOffset);
     p.speed = d / p.raceTime;
     p.pacePerMile = kMetersPerMile / p.speed;
     p.pacePerKm = 1000.0 / p.speed;
@@ -74,19 +73,13 @@ Prediction PredictTime(const ModelState& state) {
     return p;
 }
 
-double PredictedRaceTime(const ModelState& state, double d) {
-    return ModelTime(state.anaerobicEnergy, state.aerobicPower, state.refDist, d, state.fadeCoef,
-                     state.timeOffset);
+double PredictedRaceTime(const FittedCurve& curve, double d) {
+    return ModelTime(curve.anaerobicEnergy, curve.aerobicPower, curve.refDist, d, curve.fadeCoef,
+                     curve.timeOffset);
 }
 
-double PredictedTimeAt(ModelState& state, double d) {
-    state.curDist = d;
-    return PredictTime(state).raceTime;
-}
-
-double ModelScaleTimeAt(ModelState& state, double d) {
-    state.curDist = d;
-    return PredictTime(state).modelTime;
+double ModelScaleTime(const FittedCurve& curve, double d) {
+    return d / ModelScaleSpeed(curve.anaerobicEnergy, curve.aerobicPower, curve.refDist, d);
 }
 
 }  // namespace kestrova

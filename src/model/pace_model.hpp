@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/model_state.hpp"
+#include "model/fitted_curve.hpp"
 
 namespace kestrova {
 
@@ -34,23 +34,21 @@ double ModelTimeFromSpeed(double d, double speed, double fadeCoef, double timeOf
 double ModelTime(double anaerobicEnergy, double aerobicPower, double refDist, double d,
                  double fadeCoef, double timeOffset);
 
-// A prediction at the state's curDist on the state's curve.
+// A prediction at one distance on a curve.
 struct Prediction {
     double modelTime = 0.0;  // on the adjusted (model) scale
     double raceTime = 0.0;   // predicted race time
-    double speed = 0.0;      // curDist / raceTime
+    double speed = 0.0;      // distance / raceTime
     double pacePerMile = 0.0;
     double pacePerKm = 0.0;
     double pacePer400 = 0.0;
 };
-Prediction PredictTime(const ModelState& state);
+Prediction PredictTime(const FittedCurve& curve, double d);
 
-// The runner's predicted race time at d on the state's curve, leaving curDist alone.
-double PredictedRaceTime(const ModelState& state, double d);
+// The runner's predicted race time at d on the curve.
+double PredictedRaceTime(const FittedCurve& curve, double d);
 
-// The state's predicted race time at d, with curDist set to d first (as every caller does).
-double PredictedTimeAt(ModelState& state, double d);
-// The state's model-scale time at d, with curDist set to d first.
-double ModelScaleTimeAt(ModelState& state, double d);
+// The curve's model-scale time at d (before the inverse adjustments).
+double ModelScaleTime(const FittedCurve& curve, double d);
 
 }  // namespace kestrova

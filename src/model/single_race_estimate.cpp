@@ -38,8 +38,8 @@ void EstimateAerobicPower(ModelState& state, int i, double trainingAllowance) {
         const double power = TrialPower(pace);
         state.aerobicPower = power;
         state.anaerobicEnergy = energy - t * power;
-        const double t800 = PredictedTimeAt(state, 800.0);
-        const double t5000 = PredictedTimeAt(state, 5000.0);
+        const double t800 = PredictedRaceTime(state, 800.0);
+        const double t5000 = PredictedRaceTime(state, 5000.0);
         state.specIndex = SpecializationIndex(t5000, t800);
         const double need =
             TrainingVolumeForLevel(state.perfLevel, BestDistanceAtAge27(state), state.sex);
