@@ -37,21 +37,59 @@ double ModelScaleSpeedScaled(double scaledEnergy, double aerobicPower, double d)
     return (scaledEnergy + std::sqrt(discriminant)) / 2.0 / (60.0 * d);
 }
 
-double ModelTimeFromSpeed(double d, double speed, double fadeCoef, double timeOffset) {
-    double t = d / speed;
+InverseAdjustments InverseAdjustmentsAt(double d, double fadeCoef) {
+    InverseAdjustments a;
     if (d > kFadeStartDistance) {
-        t = t / EnduranceFactor(d, fadeCoef, 1.0, "");
+        a.fades = true;
+        a.fadeFactor = EnduranceFactor(d, fadeCoef, 1.0, "");
     }
-    t = t + timeOffset;
     const double logRatio = std::log(d / kBumpCentre);
     if (std::fabs(logRatio) < kBumpHalfWidth) {
         const double bump = std::cos(kPiApprox * logRatio / kBumpPeriod);
-        t = t / (1.0 + kBumpHeight * bump * bump);
+        a.bumps = true;
+        a.bumpDivisor = 1.0 + kBumpHeight * bump * bump;
     }
     if (d < kShortRaceDistance) {
-        t = t - std::pow((kShortRaceDistance - d) / kShortRaceDistance, kShortRaceExponent);
+        a.sprints = true;
+        a.sprintCorrection =
+            std::pow((kShortRaceDistance - d) / kShortRaceDistance, kShortRaceExponent);
+    }
+    return a;
+}
+
+double RaceTimeFromModelTime(const InverseAdjustments& adjustments, double modelTime,
+                             double timeOffset) {
+    double t = modelTime;
+    if (adjustments.fades) {
+        t = t / adjustments.fadeFactor;
+    }
+    t = t + timeOffset;
+    if (adjustments.bumps) {
+        t = t / adjustments.bumpDivisor;
+    }
+    if (adjustments.sprints) {
+        t = t - adjustments.sprintCorrection;
     }
     return t;
+}
+
+FixedDistance PrepareFixedDistance(const FittedCurve& curve, double d) {
+    return {d, std::pow(d / curve.refDist, 0.65), InverseAdjustmentsAt(d, curve.fadeCoef)};
+}
+
+double PredictedRaceTime(const FittedCurve& curve, const FixedDistance& distance) {
+    const double d = distance.d;
+    if (!(d > 0.0)) {
+        return ModelTimeFromSpeed(d, std::numeric_limits<double>::quiet_NaN(), curve.fadeCoef,
+                                  curve.timeOffset);
+    }
+    const double speed =
+        ModelScaleSpeedScaled(curve.anaerobicEnergy * distance.energyScale, curve.aerobicPower, d);
+    return RaceTimeFromModelTime(distance.adjustments, d / speed, curve.timeOffset);
+}
+
+double ModelTimeFromSpeed(double d, double speed, double fadeCoef, double timeOffset) {
+    return RaceTimeFromModelTime(InverseAdjustmentsAt(d, fadeCoef), d / speed, timeOffset);
 }
 
 double ModelTime(double anaerobicEnergy, double aerobicPower, double refDist, double d,

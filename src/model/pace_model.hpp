@@ -25,6 +25,35 @@ double ModelScaleSpeed(double anaerobicEnergy, double aerobicPower, double refDi
 // evaluates one distance many times does: scaledEnergy = anaerobicEnergy * (d / refDist)^0.65.
 double ModelScaleSpeedScaled(double scaledEnergy, double aerobicPower, double d);
 
+// The inverse adjustments at one distance, worked out once for a search that predicts the same
+// distance on many curves: the long-distance fade (beyond 9000 m), the middle-distance bump and
+// the sprint correction (under 100 m).
+struct InverseAdjustments {
+    bool fades = false;
+    double fadeFactor = 1.0;
+    bool bumps = false;
+    double bumpDivisor = 1.0;
+    bool sprints = false;
+    double sprintCorrection = 0.0;
+};
+InverseAdjustments InverseAdjustmentsAt(double d, double fadeCoef);
+
+// The race time of a model-scale time, with the adjustments of its distance.
+double RaceTimeFromModelTime(const InverseAdjustments& adjustments, double modelTime,
+                             double timeOffset);
+
+// One distance predicted on curves that share refDist, fadeCoef and timeOffset and differ only in
+// their power and energy, as the single-race estimate evaluates 800 m and 5000 m on every pass.
+struct FixedDistance {
+    double d = 0.0;
+    double energyScale = 0.0;  // (d / refDist)^0.65
+    InverseAdjustments adjustments;
+};
+FixedDistance PrepareFixedDistance(const FittedCurve& curve, double d);
+
+// The same race time as PredictedRaceTime at that distance on the curve.
+double PredictedRaceTime(const FittedCurve& curve, const FixedDistance& distance);
+
 // Turns a model-scale speed at d into a race time: the inverse of the adjustments Calculate
 // applies to entered times (long-distance fade, start allowance, middle-distance bump, sprint
 // correction), in reverse order.
