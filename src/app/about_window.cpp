@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "app/open_or_raise.hpp"
+#include "app/widget_builder.hpp"
 #include "help/help_texts.hpp"
 
 namespace kestrova {
@@ -19,8 +20,7 @@ constexpr int kNamePointSize = 18;
 AboutWindow::AboutWindow(QWidget* owner)
     : PageWindow(owner, "frmabout", QStringLiteral("About Kestrova"), kAboutWidth, kAboutHeight,
                  "command1"),
-      name_(new QLabel(&Page())) {
-    name_->setObjectName(QStringLiteral("Picture1"));
+      name_(NewLabel(&Page(), QStringLiteral("Picture1"), {})) {
     QFont large = font();
     large.setPointSize(kNamePointSize);
     name_->setFont(large);

@@ -1,8 +1,6 @@
 #include "app/activity_window.hpp"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,9 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialogs.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "files/activity/activity_file.hpp"
 #include "files/activity/activity_race_row.hpp"
 
@@ -32,8 +32,8 @@ ActivityWindow::ActivityWindow(const WindowContext& context)
       canvas_(new TextCanvas(this)),
       choices_(new QListWidget(this)),
       row_(new QComboBox(this)),
-      fill_(CreateWindowButton(this, "fill", QStringLiteral("&Put in race row"))),
-      close_(CreateWindowButton(this, "close", QStringLiteral("Close"))) {
+      fill_(NewWindowButton(this, "fill", QStringLiteral("&Put in race row"))),
+      close_(NewWindowButton(this, "close", QStringLiteral("Close"))) {
     setObjectName(QStringLiteral("activityimport"));
     setWindowTitle(QStringLiteral("Import race from activity file"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -48,8 +48,8 @@ ActivityWindow::ActivityWindow(const WindowContext& context)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(canvas_, 1);
-    layout->addWidget(CreateTableLabel(this, "chooselabel",
-                                       QStringLiteral("Put into a race row of the main window:")));
+    layout->addWidget(NewTableLabel(this, "chooselabel",
+                                    QStringLiteral("Put into a race row of the main window:")));
     layout->addWidget(choices_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(row_);
@@ -99,13 +99,6 @@ void ActivityWindow::FillRow() {
     row_->setCurrentIndex(FirstFreeRow(context_.formInputs()).value_or(row));
 }
 
-QString ChooseActivityFile(QWidget* parent) {
-    return QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Import race from activity file"), QDir::currentPath(),
-        QStringLiteral("Activity files (*.gpx *.GPX *.tcx *.TCX *.fit *.FIT);;GPX files (*.gpx "
-                       "*.GPX);;TCX files (*.tcx *.TCX);;FIT files (*.fit *.FIT);;All files (*)"));
-}
-
 ActivityWindow* OpenActivityFile(const WindowContext& context, const QString& path) {
     const ActivityReading reading = ReadActivityFile(path.toStdString());
     if (!reading.activity) {
@@ -118,9 +111,13 @@ ActivityWindow* OpenActivityFile(const WindowContext& context, const QString& pa
     return window;
 }
 
-ActivityWindow* ImportRaceFromActivity(const WindowContext& context,
-                                       const ActivityFileChooser& chooser) {
-    const QString path = chooser(context.owner);
+ActivityWindow* ImportRaceFromActivity(const WindowContext& context) {
+    const QString path = DialogsOf(context).ChooseOpenFile(
+        context.owner, QStringLiteral("Import race from activity file"),
+        {QStringLiteral("Activity files (*.gpx *.GPX *.tcx *.TCX *.fit *.FIT)"),
+         QStringLiteral("GPX files (*.gpx *.GPX)"), QStringLiteral("TCX files (*.tcx *.TCX)"),
+         QStringLiteral("FIT files (*.fit *.FIT)"), QStringLiteral("All files (*)")},
+        false);
     if (path.isEmpty()) {
         return nullptr;
     }

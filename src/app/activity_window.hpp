@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,19 +48,13 @@ class ActivityWindow : public QWidget {
     QPushButton* close_;
 };
 
-// Asks the user for an activity file and gives its full name, or an empty text when cancelled.
-// The main window's asks with a file dialog filtered on the three formats; tests hand in one
-// that answers.
-using ActivityFileChooser = std::function<QString(QWidget* parent)>;
-QString ChooseActivityFile(QWidget* parent);
-
 // Reads the file and shows it in the import window (opened, or brought to the front). A file
 // that gives no activity is refused in a message box and nothing else happens. Returns the
 // window, or null when there is none to show.
 ActivityWindow* OpenActivityFile(const WindowContext& context, const QString& path);
 
-// The main window's "File > Import race from activity file…": the file chooser, then the above.
-ActivityWindow* ImportRaceFromActivity(const WindowContext& context,
-                                       const ActivityFileChooser& chooser = ChooseActivityFile);
+// The main window's "File > Import race from activity file…": the context's file chooser, on
+// the three formats, then the above.
+ActivityWindow* ImportRaceFromActivity(const WindowContext& context);
 
 }  // namespace kestrova

@@ -10,6 +10,7 @@
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "model/model_state.hpp"
 #include "session/session.hpp"
 
@@ -25,14 +26,12 @@ constexpr int kCanvasLines = 16;
 AnalysisWindow::AnalysisWindow(QWidget* owner)
     : QWidget(owner, Qt::Window),
       canvas_(new TextCanvas(this)),
-      closeButton_(new QPushButton("Close", this)),
-      helpButton_(new QPushButton("Help", this)) {
+      closeButton_(NewButton(this, "Command3", "Close")),
+      helpButton_(NewButton(this, "Command2", "Help")) {
     setObjectName("anaform");
     setWindowTitle("Analysis");
     setAttribute(Qt::WA_DeleteOnClose);
     canvas_->setObjectName("canvas");
-    closeButton_->setObjectName("Command3");
-    helpButton_->setObjectName("Command2");
 
     const QFontMetrics metrics(canvas_->font());
     canvas_->setMinimumSize(metrics.horizontalAdvance(QString(kCanvasColumns, QChar('M'))),

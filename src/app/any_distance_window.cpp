@@ -18,6 +18,7 @@
 #include "app/slip_marks.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "app/window_printing.hpp"
 #include "session/session.hpp"
 
@@ -39,21 +40,10 @@ constexpr std::array<const char*, kSpecialAnalysisChoices> kAnalysisNames = {"Op
 constexpr std::array<const char*, kSpecialAnalysisChoices> kAnalysisCaptions = {
     "Uneven splits effect", "Hill - constant slope", "Hill - half up/half down", "Level time only"};
 
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, bool wrap = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(wrap);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 // A result line: a white box in the tables' font, wide enough for the whole line, whose text can
 // be selected and copied. Its text starts right inside its frame, as its heading's does.
 QLabel* ResultLine(QWidget* parent, const char* name) {
-    auto* box = new QLabel(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setTextFormat(Qt::PlainText);
-    box->setFont(TextCanvas::TableFont());
+    QLabel* box = NewTableLabel(parent, name, {});
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     box->setIndent(0);
     box->setMargin(0);
@@ -71,8 +61,7 @@ QLabel* ResultLine(QWidget* parent, const char* name) {
 
 // The column heading over a result box: the same font, its text starting where the box's does.
 QLabel* ResultHeading(QWidget* parent, const char* name, SpecialLine line, const QLabel& box) {
-    QLabel* heading =
-        CreateTableLabel(parent, name, QString::fromStdString(SpecialHeadingText(line)));
+    QLabel* heading = NewTableLabel(parent, name, QString::fromStdString(SpecialHeadingText(line)));
     heading->setIndent(0);
     heading->setMargin(0);
     heading->setContentsMargins(box.frameWidth(), 0, box.frameWidth(), 0);
@@ -90,17 +79,17 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
       context_(context),
       memory_(memory),
       canvas_(new TextCanvas(this)),
-      distance_(NewTextBox(QStringLiteral("Text1"), this)),
-      slope_(NewTextBox(QStringLiteral("Text3"), this)),
-      horizontalGrade_(new QLineEdit(this)),
+      distance_(NewTextBox(this, QStringLiteral("Text1"))),
+      slope_(NewTextBox(this, QStringLiteral("Text3"))),
+      horizontalGrade_(NewTextBox(this, QStringLiteral("Text2"))),
       levelLine_(ResultLine(this, "Text4")),
       hillLine_(ResultLine(this, "Text5")),
-      calculate_(CreateWindowButton(this, "Command1", QStringLiteral("Calculate"))),
-      help_(CreateWindowButton(this, "Command2", QStringLiteral("Help"))),
-      close_(CreateWindowButton(this, "Command3", QStringLiteral("Close"))),
-      paceSwitch_(CreateWindowButton(this, "Command4", PaceUnitSwitchCaption(PaceUnit::Mile))),
-      print_(CreateWindowButton(this, "Command5", QStringLiteral("Print"))),
-      paceNote_(Caption(this, "Label8", QStringLiteral("Paces in minutes per mile"))) {
+      calculate_(NewWindowButton(this, "Command1", QStringLiteral("Calculate"))),
+      help_(NewWindowButton(this, "Command2", QStringLiteral("Help"))),
+      close_(NewWindowButton(this, "Command3", QStringLiteral("Close"))),
+      paceSwitch_(NewWindowButton(this, "Command4", PaceUnitSwitchCaption(PaceUnit::Mile))),
+      print_(NewWindowButton(this, "Command5", QStringLiteral("Print"))),
+      paceNote_(NewLabel(this, "Label8", QStringLiteral("Paces in minutes per mile"))) {
     setObjectName("specinfo");
     setWindowTitle("Special Information");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -108,7 +97,6 @@ AnyDistanceWindow::AnyDistanceWindow(const WindowContext& context, SpecialFormMe
     SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
     MarkReadingSlips(distance_);
     MarkReadingSlips(slope_);
-    horizontalGrade_->setObjectName("Text2");
     horizontalGrade_->setReadOnly(true);
     horizontalGrade_->setFocusPolicy(Qt::NoFocus);
     paceSwitch_->setEnabled(false);
@@ -138,13 +126,13 @@ void AnyDistanceWindow::BuildLayout() {
     auto* unitGrid = new QGridLayout(frame);
     for (int i = 0; i < kDistanceUnitCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        units_[at] = NewOption(kUnitNames[at], kUnitCaptions[at], frame);
+        units_[at] = NewOption(frame, kUnitNames[at], kUnitCaptions[at]);
         unitGrid->addWidget(units_[at], i / kUnitColumns, i % kUnitColumns);
     }
     auto* distance = new QVBoxLayout;
-    distance->addWidget(Caption(this, "Label2", QStringLiteral("Your distance:")));
+    distance->addWidget(NewLabel(this, "Label2", QStringLiteral("Your distance:")));
     distance->addWidget(
-        Caption(this, "Label3", QStringLiteral("Number:                   Units:")));
+        NewLabel(this, "Label3", QStringLiteral("Number:                   Units:")));
     auto* numberAndUnit = new QHBoxLayout;
     numberAndUnit->addWidget(distance_, 0, Qt::AlignTop);
     numberAndUnit->addWidget(frame);
@@ -155,16 +143,16 @@ void AnyDistanceWindow::BuildLayout() {
     auto* choices = new QWidget(this);
     auto* choiceColumn = new QVBoxLayout(choices);
     for (std::size_t i = 0; i < analyses_.size(); ++i) {
-        analyses_[i] = NewOption(kAnalysisNames[i], kAnalysisCaptions[i], choices);
+        analyses_[i] = NewOption(choices, kAnalysisNames[i], kAnalysisCaptions[i]);
         choiceColumn->addWidget(analyses_[i]);
     }
     auto* slope = new QVBoxLayout;
-    slope->addWidget(Caption(
+    slope->addWidget(NewLabel(
         this, "Label6",
         QStringLiteral("Slope (rise/distance along surface).  Use negative for downhill. "), true));
     slope->addWidget(slope_);
-    slope->addWidget(Caption(this, "Label7",
-                             QStringLiteral("Same incline defined as vertical/horizontal"), true));
+    slope->addWidget(NewLabel(this, "Label7",
+                              QStringLiteral("Same incline defined as vertical/horizontal"), true));
     slope->addWidget(horizontalGrade_);
 
     auto* inputs = new QHBoxLayout;
@@ -183,18 +171,18 @@ void AnyDistanceWindow::BuildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
-        Caption(this, "Label1",
-                QStringLiteral("Choose a distance to analyze.  You can get a predicted "
-                               "time for this distance on a level surface (with the "
-                               "optional effect of uneven pacing) or on hills (up, "
-                               "down, or half-of-each slopes)."),
-                true));
+        NewLabel(this, "Label1",
+                 QStringLiteral("Choose a distance to analyze.  You can get a predicted "
+                                "time for this distance on a level surface (with the "
+                                "optional effect of uneven pacing) or on hills (up, "
+                                "down, or half-of-each slopes)."),
+                 true));
     layout->addLayout(inputs);
     // Each result line has its caption and its column heading, every word over its figure.
-    layout->addWidget(Caption(this, "Label4", QStringLiteral("Predicted level time:")));
+    layout->addWidget(NewLabel(this, "Label4", QStringLiteral("Predicted level time:")));
     layout->addWidget(ResultHeading(this, "Label5", SpecialLine::Level, *levelLine_));
     layout->addWidget(levelLine_);
-    layout->addWidget(Caption(this, "Label9", QStringLiteral("Predicted time on the slope:")));
+    layout->addWidget(NewLabel(this, "Label9", QStringLiteral("Predicted time on the slope:")));
     layout->addWidget(ResultHeading(this, "Label10", SpecialLine::Hill, *hillLine_));
     layout->addWidget(hillLine_);
     layout->addLayout(buttons);

@@ -1,5 +1,6 @@
 #include "app/dialogs.hpp"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 
@@ -20,6 +21,17 @@ Dialogs::SaveChoice ModalDialogs::ChooseSaveFile(QWidget* parent, const QString&
     choice.path = QFileDialog::getSaveFileName(parent, caption, suggested, filters.join(";;"),
                                                &choice.filter);
     return choice;
+}
+
+QString ModalDialogs::ChooseOpenFile(QWidget* parent, const QString& caption,
+                                     const QStringList& filters, bool mayBeNew) {
+    QFileDialog dialog(parent, caption, QDir::currentPath(), filters.join(";;"));
+    dialog.setFileMode(mayBeNew ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 Dialogs& DialogsOf(const WindowContext& context) {

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "files/race_list.hpp"
 
 namespace kestrova {
@@ -35,28 +36,6 @@ constexpr int kListLines = 12;
 constexpr int kHeadingPitchPercent = 75;
 constexpr int kListTextIndent = 3;  // pixels between the list's frame and its text
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLineEdit* Box(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-QLabel* Label(QWidget* parent, const char* name, const QString& text, bool tableFont = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    if (tableFont) {
-        label->setFont(TextCanvas::TableFont());
-    }
-    return label;
-}
-
 // The entry row: boxes and unit buttons placed at the character columns of its heading.
 QWidget* EntryRow(QWidget* window, FileAccessControls& c) {
     auto* row = new QWidget(window);
@@ -70,8 +49,8 @@ QWidget* EntryRow(QWidget* window, FileAccessControls& c) {
     const auto width = [&metrics](int characters) {
         return qRound(metrics.horizontalAdvance(QString(characters, QLatin1Char('M'))));
     };
-    QLineEdit* boxes[] = {c.Text1 = Box(row, "Text1"), c.Text2 = Box(row, "Text2"),
-                          c.Text3 = Box(row, "Text3"), c.Text4 = Box(row, "Text4")};
+    QLineEdit* boxes[] = {c.Text1 = NewTextBox(row, "Text1"), c.Text2 = NewTextBox(row, "Text2"),
+                          c.Text3 = NewTextBox(row, "Text3"), c.Text4 = NewTextBox(row, "Text4")};
     int height = 0;
     for (std::size_t i = 0; i < std::size(boxes); ++i) {
         boxes[i]->setGeometry(x(kTimeAndNumberColumns[i].start), 0,
@@ -80,15 +59,14 @@ QWidget* EntryRow(QWidget* window, FileAccessControls& c) {
     }
     c.units = new QButtonGroup(row);
     for (int unit = 0; unit < kDistanceUnitCount; ++unit) {
-        auto* option = new QRadioButton(row);
-        option->setObjectName(QStringLiteral("Option%1").arg(unit + 1));
+        QRadioButton* option = NewOption(row, QStringLiteral("Option%1").arg(unit + 1));
         const QSize size = option->sizeHint();
         option->setGeometry(x(kUnitColumns[unit]), (height - size.height()) / 2, size.width(),
                             size.height());
         c.units->addButton(option, unit);
         c.unitOption[static_cast<std::size_t>(unit)] = option;
     }
-    c.Text5 = Box(row, "Text5");
+    c.Text5 = NewTextBox(row, "Text5");
     c.Text5->setGeometry(x(kCommentColumn.start), 0, width(kCommentColumn.width), height);
     row->setFixedSize(x(kCommentColumn.start) + width(kCommentColumn.width), height);
     return row;
@@ -96,17 +74,16 @@ QWidget* EntryRow(QWidget* window, FileAccessControls& c) {
 
 QLayout* FileRow(QWidget* window, FileAccessControls& c) {
     auto* layout = new QGridLayout;
-    c.Label3 = Label(window, "Label3", QStringLiteral("Drive\\Directory\\File"));
-    c.Text6 = Box(window, "Text6");
+    c.Label3 = NewLabel(window, "Label3", QStringLiteral("Drive\\Directory\\File"));
+    c.Text6 = NewTextBox(window, "Text6");
     c.Label3->setBuddy(c.Text6);
-    c.browse = Button(window, "browse", QStringLiteral("&Browse…"));
-    c.Check1 = new QCheckBox(QStringLiteral("Open"), window);
-    c.Check1->setObjectName(QStringLiteral("Check1"));
+    c.browse = NewButton(window, "browse", QStringLiteral("&Browse…"));
+    c.Check1 = NewCheckBox(window, QStringLiteral("Check1"), QStringLiteral("Open"));
     // Only an indicator: the user cannot change it.
     c.Check1->setAttribute(Qt::WA_TransparentForMouseEvents);
     c.Check1->setFocusPolicy(Qt::NoFocus);
-    c.Command2 = Button(window, "Command2", QStringLiteral("Open &New"));
-    c.Command4 = Button(window, "Command4", QStringLiteral("Open &Existing"));
+    c.Command2 = NewButton(window, "Command2", QStringLiteral("Open &New"));
+    c.Command4 = NewButton(window, "Command4", QStringLiteral("Open &Existing"));
     layout->addWidget(c.Label3, 0, 0, 1, 2);
     layout->addWidget(c.Text6, 1, 0);
     layout->addWidget(c.browse, 1, 1);
@@ -120,7 +97,7 @@ QLayout* FileRow(QWidget* window, FileAccessControls& c) {
 QLayout* ListArea(QWidget* window, FileAccessControls& c) {
     c.List1 = new QListWidget(window);
     c.List1->setObjectName(QStringLiteral("List1"));
-    c.Label1 = Label(window, "Label1", QString::fromLatin1(kRaceListHeading), true);
+    c.Label1 = NewTableLabel(window, "Label1", QString::fromLatin1(kRaceListHeading));
     // The heading's words stand wider apart than the list's columns: in the list font drawn at
     // three quarters of its character pitch, each word sits over its column.
     QFont heading = c.Label1->font();
@@ -133,8 +110,8 @@ QLayout* ListArea(QWidget* window, FileAccessControls& c) {
     const QFontMetrics metrics(c.List1->font());
     c.List1->setMinimumHeight(metrics.lineSpacing() * kListLines);
     c.Label1->setBuddy(c.List1);
-    c.Command5 = Button(window, "Command5", QStringLiteral("&Select Race"));
-    c.Command7 = Button(window, "Command7", QStringLiteral("O&mit Race"));
+    c.Command5 = NewButton(window, "Command5", QStringLiteral("&Select Race"));
+    c.Command7 = NewButton(window, "Command7", QStringLiteral("O&mit Race"));
     c.Command5->setEnabled(false);
     c.Command7->setEnabled(false);
     auto* buttons = new QVBoxLayout;
@@ -149,14 +126,14 @@ QLayout* ListArea(QWidget* window, FileAccessControls& c) {
 }
 
 QLayout* AddRow(QWidget* window, FileAccessControls& c) {
-    c.Label4 = Label(window, "Label4", QStringLiteral("Next available race number for file:"));
-    c.Text9 = Box(window, "Text9");
+    c.Label4 = NewLabel(window, "Label4", QStringLiteral("Next available race number for file:"));
+    c.Text9 = NewTextBox(window, "Text9");
     c.Text9->setMaximumWidth(QFontMetrics(c.Text9->font()).horizontalAdvance(QString(10, 'M')));
     c.Label4->setBuddy(c.Text9);
-    c.Command1 = Button(window, "Command1", QStringLiteral("&Add to File"));
+    c.Command1 = NewButton(window, "Command1", QStringLiteral("&Add to File"));
     c.Command1->setEnabled(false);
-    c.Command6 = Button(window, "Command6", QStringLiteral("&Help"));
-    c.Command3 = Button(window, "Command3", QStringLiteral("&Close"));
+    c.Command6 = NewButton(window, "Command6", QStringLiteral("&Help"));
+    c.Command3 = NewButton(window, "Command3", QStringLiteral("&Close"));
     auto* layout = new QHBoxLayout;
     layout->addWidget(c.Label4);
     layout->addWidget(c.Text9);
@@ -174,7 +151,7 @@ FileAccessControls CreateFileAccessControls(QWidget* window) {
     auto* layout = new QVBoxLayout(window);
     layout->addLayout(FileRow(window, c));
     layout->addLayout(ListArea(window, c));
-    c.Label2 = Label(window, "Label2", QString::fromLatin1(kEntryHeading), true);
+    c.Label2 = NewTableLabel(window, "Label2", QString::fromLatin1(kEntryHeading));
     layout->addWidget(c.Label2);
     layout->addWidget(EntryRow(window, c));
     layout->addLayout(AddRow(window, c));

@@ -3,59 +3,36 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/dialogs.hpp"
 #include "app/help_window.hpp"
 #include "app/open_or_raise.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 namespace {
-
-constexpr const char* kSessionName = "fileaccSession";
-
-QString FileDialogChoice(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Saved race file"), QDir::currentPath(),
-                       QStringLiteral("Saved race files (*.kst*);;All files (*)"));
-    // A new name may be typed as well, for "Open New".
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
-}
 
 std::string Text(const QLineEdit* box) {
     return box->text().toStdString();
 }
 
-FileAccessSession& SessionOf(QObject* owner) {
-    auto* session = owner->findChild<FileAccessSession*>(QLatin1String(kSessionName),
-                                                         Qt::FindDirectChildrenOnly);
-    if (session == nullptr) {
-        session = new FileAccessSession(owner);
-        session->setObjectName(QLatin1String(kSessionName));
-    }
-    return *session;
-}
-
 }  // namespace
 
-FileAccessWindow::FileAccessWindow(const WindowContext& context, FileAccessSession& session)
+FileAccessWindow::FileAccessWindow(const WindowContext& context)
     : QWidget(context.owner, Qt::Window),
       context_(context),
-      session_(session),
-      controls_(CreateFileAccessControls(this)),
-      chooser_(FileDialogChoice) {
+      files_(context.session != nullptr ? context.session->raceFile : ownFiles_),
+      fileName_(context.session != nullptr ? context.session->raceFileName : ownFileName_),
+      controls_(CreateFileAccessControls(this)) {
     setObjectName(QStringLiteral("fileacc"));
     setWindowTitle(QStringLiteral("File Access for Saved Races"));
     setAttribute(Qt::WA_DeleteOnClose);
-    controls_.Text6->setText(session_.fileName);
+    controls_.Text6->setText(QString::fromStdString(fileName_));
     ShowState();
     ShowList();
     Connect();
@@ -88,12 +65,15 @@ void FileAccessWindow::ClickLine(int row) {
     if (row < 0) {
         return;
     }
-    session_.state.selectedRow = row + 1;
+    files_.selectedRow = row + 1;
     controls_.Command5->setEnabled(true);
 }
 
 void FileAccessWindow::Browse() {
-    const QString chosen = chooser_(this);
+    // A new name may be typed as well, for "Open New".
+    const QString chosen = DialogsOf(context_).ChooseOpenFile(
+        this, QStringLiteral("Saved race file"),
+        {QStringLiteral("Saved race files (*.kst*)"), QStringLiteral("All files (*)")}, true);
     if (chosen.isEmpty()) {
         return;
     }
@@ -104,19 +84,19 @@ void FileAccessWindow::Browse() {
 }
 
 void FileAccessWindow::FileNameChanged(const QString& text) {
-    session_.fileName = text;
-    CloseRaceFile(session_.state);
+    fileName_ = text.toStdString();
+    CloseRaceFile(files_);
     ShowState();
 }
 
 void FileAccessWindow::OpenNewFile() {
-    OpenNew(session_.state, Text(controls_.Text6), context_.notifier);
+    OpenNew(files_, Text(controls_.Text6), context_.notifier);
     ShowState();
     ShowList();
 }
 
 void FileAccessWindow::OpenExistingFile() {
-    OpenExisting(session_.state, Text(controls_.Text6), context_.notifier);
+    OpenExisting(files_, Text(controls_.Text6), context_.notifier);
     ShowState();
     ShowList();
 }
@@ -135,14 +115,14 @@ void FileAccessWindow::AddRace() {
     if (!controls_.Command1->isEnabled()) {
         return;
     }
-    AddToFile(session_.state, Entry(), context_.notifier);
+    AddToFile(files_, Entry(), context_.notifier);
     ShowState();
     ShowList();
 }
 
 void FileAccessWindow::SelectOrOmit(bool select) {
     MainFormInputs form = context_.formInputs();
-    FileAccessState& state = session_.state;
+    FileAccessState& state = files_;
     const std::optional<int> row =
         select ? SelectRace(state, form, context_.copiedRows, context_.notifier)
                : OmitRace(state, form, context_.notifier);
@@ -157,14 +137,14 @@ void FileAccessWindow::SelectOrOmit(bool select) {
 }
 
 void FileAccessWindow::ShowState() {
-    const FileAccessState& state = session_.state;
+    const FileAccessState& state = files_;
     controls_.Check1->setChecked(state.fileOpen);
     controls_.Command1->setEnabled(state.CanAdd());
     controls_.Text9->setText(QString::fromStdString(state.Text9));
 }
 
 void FileAccessWindow::ShowList() {
-    const FileAccessState& state = session_.state;
+    const FileAccessState& state = files_;
     QListWidget* list = controls_.List1;
     const QSignalBlocker quiet(list);
     list->clear();
@@ -179,16 +159,8 @@ void FileAccessWindow::ShowList() {
 }
 
 FileAccessWindow* OpenFileAccessWindow(const WindowContext& context) {
-    QWidget* owner = context.owner;
-    return OpenOrRaise<FileAccessWindow>(owner, [&context, owner] {
-        if (owner != nullptr) {
-            return new FileAccessWindow(context, SessionOf(owner));
-        }
-        auto* session = new FileAccessSession;
-        auto* window = new FileAccessWindow(context, *session);
-        session->setParent(window);
-        return window;
-    });
+    return OpenOrRaise<FileAccessWindow>(context.owner,
+                                         [&context] { return new FileAccessWindow(context); });
 }
 
 }  // namespace kestrova

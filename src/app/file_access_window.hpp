@@ -1,9 +1,7 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
-#include <QObject>
 #include <QString>
 #include <QWidget>
 
@@ -13,34 +11,18 @@
 
 namespace kestrova {
 
-// What the file access window keeps while the program runs, also while the window is closed:
-// the open race file with its list, picks and marks, and the file name box. It belongs to the
-// main window (or to the window itself when it has no owner).
-class FileAccessSession : public QObject {
-    Q_OBJECT
-
-  public:
-    using QObject::QObject;
-
-    FileAccessState state;
-    QString fileName;  // the contents of the file name box
-};
-
-// Asks the user for a race file and gives its full name, or an empty text when cancelled. The
-// window's own asks with a file dialog filtered on "*.kst*"; tests hand in one that answers.
-using RaceFileChooser = std::function<QString(QWidget* parent)>;
-
 // The file access window (fileacc) "File Access for Saved Races": opens and creates saved race
 // files, lists their races, adds the entry row's race to the open file, and copies chosen races
-// into the main window's race rows (or takes them out again) the moment they are chosen.
+// into the main window's race rows (or takes them out again) the moment they are chosen. The
+// open race file with its list, picks and marks, and the file name box are the session's, so
+// they stay while the window is closed.
 class FileAccessWindow : public QWidget {
     Q_OBJECT
 
   public:
-    FileAccessWindow(const WindowContext& context, FileAccessSession& session);
+    explicit FileAccessWindow(const WindowContext& context);
 
-    void SetFileChooser(RaceFileChooser chooser) { chooser_ = std::move(chooser); }
-    const FileAccessState& State() const { return session_.state; }
+    const FileAccessState& State() const { return files_; }
 
   private:
     void Connect();
@@ -56,9 +38,12 @@ class FileAccessWindow : public QWidget {
     void ShowList();
 
     WindowContext context_;
-    FileAccessSession& session_;
+    // The race file and the name box for a window opened without a session.
+    FileAccessState ownFiles_;
+    std::string ownFileName_;
+    FileAccessState& files_;
+    std::string& fileName_;
     FileAccessControls controls_;
-    RaceFileChooser chooser_;
 };
 
 // The main window's "Data File Access": opens the file access window (one at most) or brings it

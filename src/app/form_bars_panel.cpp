@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "app/form_controls.hpp"
+#include "app/widget_builder.hpp"
 #include "model/main_form_inputs.hpp"
 
 namespace kestrova {
@@ -21,10 +22,10 @@ enum Column { kCaption, kBar, kFirstBox, kFirstUnit, kSecondBox, kSecondUnit };
 QScrollBar* AddBar(QGridLayout* grid, int row, const QString& caption, const QString& name,
                    int minimum, int maximum) {
     QWidget* panel = grid->parentWidget();
-    QScrollBar* bar = NewScrollBar(name, minimum, maximum, panel);
+    QScrollBar* bar = NewScrollBar(panel, name, minimum, maximum);
     bar->setMinimumWidth(
         bar->fontMetrics().horizontalAdvance(QString(kBarMinimumCharacters, QLatin1Char('n'))));
-    QLabel* label = NewCaption(caption, panel);
+    QLabel* label = NewLabel(panel, {}, caption);
     label->setBuddy(bar);
     grid->addWidget(label, row, kCaption);
     grid->addWidget(bar, row, kBar);
@@ -40,28 +41,28 @@ QWidget* CreateBarsPanel(MainFormWidgets& form, QPushButton* explanation, QWidge
 
     form.HScroll1 = AddBar(grid, 0, QStringLiteral("Weekly training volume:"),
                            QStringLiteral("HScroll1"), kWeeklyMilesMin, kWeeklyMilesMax);
-    form.txtmi = NewDisplayBox(QStringLiteral("txtmi"), kBoxCharacters, panel);
-    form.txtkm = NewDisplayBox(QStringLiteral("txtkm"), kBoxCharacters, panel);
+    form.txtmi = NewDisplayBox(panel, QStringLiteral("txtmi"), kBoxCharacters);
+    form.txtkm = NewDisplayBox(panel, QStringLiteral("txtkm"), kBoxCharacters);
     grid->addWidget(form.txtmi, 0, kFirstBox);
-    grid->addWidget(NewCaption(QStringLiteral("miles ="), panel), 0, kFirstUnit);
+    grid->addWidget(NewLabel(panel, {}, QStringLiteral("miles =")), 0, kFirstUnit);
     grid->addWidget(form.txtkm, 0, kSecondBox);
-    grid->addWidget(NewCaption(QStringLiteral("kilometers"), panel), 0, kSecondUnit);
+    grid->addWidget(NewLabel(panel, {}, QStringLiteral("kilometers")), 0, kSecondUnit);
 
     form.HScroll2 = AddBar(grid, 1, QStringLiteral("Comparison level:"), QStringLiteral("HScroll2"),
                            kComparisonLevelMin, kComparisonLevelMax);
-    form.Text5 = NewDisplayBox(QStringLiteral("Text5"), kBoxCharacters, panel);
+    form.Text5 = NewDisplayBox(panel, QStringLiteral("Text5"), kBoxCharacters);
     grid->addWidget(form.Text5, 1, kFirstBox);
     explanation->setParent(panel);
     grid->addWidget(explanation, 1, kFirstUnit, 1, 3, Qt::AlignLeft);
 
     form.wtscrl = AddBar(grid, 2, QStringLiteral("Weight:"), QStringLiteral("wtscrl"),
                          kWeightPoundsMin, kWeightPoundsMax);
-    form.txlb = NewDisplayBox(QStringLiteral("txlb"), kBoxCharacters, panel);
-    form.txkg = NewDisplayBox(QStringLiteral("txkg"), kBoxCharacters, panel);
+    form.txlb = NewDisplayBox(panel, QStringLiteral("txlb"), kBoxCharacters);
+    form.txkg = NewDisplayBox(panel, QStringLiteral("txkg"), kBoxCharacters);
     grid->addWidget(form.txlb, 2, kFirstBox);
-    grid->addWidget(NewCaption(QStringLiteral("lb, or"), panel), 2, kFirstUnit);
+    grid->addWidget(NewLabel(panel, {}, QStringLiteral("lb, or")), 2, kFirstUnit);
     grid->addWidget(form.txkg, 2, kSecondBox);
-    grid->addWidget(NewCaption(QStringLiteral("kg"), panel), 2, kSecondUnit);
+    grid->addWidget(NewLabel(panel, {}, QStringLiteral("kg")), 2, kSecondUnit);
 
     grid->setColumnStretch(kBar, 1);
     grid->setRowStretch(3, 1);

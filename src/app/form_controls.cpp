@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "app/form_scroll_bar.hpp"
+#include "app/widget_builder.hpp"
 
 namespace kestrova {
 namespace {
@@ -17,14 +18,8 @@ constexpr int kTrackStep = 10;
 
 }  // namespace
 
-QLineEdit* NewTextBox(const QString& name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QLineEdit* NewDisplayBox(const QString& name, int characters, QWidget* parent) {
-    QLineEdit* box = NewTextBox(name, parent);
+QLineEdit* NewDisplayBox(QWidget* parent, const QString& name, int characters) {
+    QLineEdit* box = NewTextBox(parent, name);
     // Shown, not typed into: no focus and so no caret, and the window's colour behind the text
     // instead of an entry box's white. The mouse still selects the text to copy it.
     box->setReadOnly(true);
@@ -38,19 +33,8 @@ QLineEdit* NewDisplayBox(const QString& name, int characters, QWidget* parent) {
     return box;
 }
 
-QLabel* NewCaption(const QString& text, QWidget* parent) {
-    return new QLabel(text, parent);
-}
-
-QRadioButton* NewOption(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QCheckBox* NewCheckBox(const QString& name, const QString& caption, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
+QCheckBox* NewTristateCheckBox(QWidget* parent, const QString& name, const QString& caption) {
+    QCheckBox* box = NewCheckBox(parent, name, caption);
     OnCheckValueChanged(box, box, [box](int value) {
         if (value != 2) {
             box->setTristate(false);
@@ -68,7 +52,7 @@ void OnCheckValueChanged(QCheckBox* box, QObject* context, std::function<void(in
 #endif
 }
 
-QScrollBar* NewScrollBar(const QString& name, int minimum, int maximum, QWidget* parent) {
+QScrollBar* NewScrollBar(QWidget* parent, const QString& name, int minimum, int maximum) {
     auto* bar = new FormScrollBar(parent);
     bar->setObjectName(name);
     bar->setRange(minimum, maximum);

@@ -5,42 +5,31 @@
 
 class QAbstractButton;
 class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QRadioButton;
 class QScrollBar;
 class QObject;
 class QWidget;
 
 namespace kestrova {
 
-// Small builders and value helpers shared by the main window's panels. Every control gets its
-// control name as its objectName, so the window's code, the settings and the tests all speak of
-// "txtname", "HScroll1" or "Option7".
-
-// A text box the user types into.
-QLineEdit* NewTextBox(const QString& name, QWidget* parent);
+// The main window's own kinds of control, made as widget_builder.hpp makes every control (parent,
+// control name, then the rest), and value helpers shared by its panels.
 
 // A display-only box beside a scroll bar: read-only, wide enough for `characters` digits, without
 // focus or caret (its value comes only from its scroll bar), on the window's colour.
-QLineEdit* NewDisplayBox(const QString& name, int characters, QWidget* parent);
-
-// A plain caption beside a control.
-QLabel* NewCaption(const QString& text, QWidget* parent);
-
-QRadioButton* NewOption(const QString& name, const QString& caption, QWidget* parent);
+QLineEdit* NewDisplayBox(QWidget* parent, const QString& name, int characters);
 
 // A check box whose value may be 0 (clear), 1 (checked) or 2 (greyed). The greyed state only
 // comes from a restored setting; the first click on a greyed box makes it an ordinary two-state
 // box again.
-QCheckBox* NewCheckBox(const QString& name, const QString& caption, QWidget* parent);
+QCheckBox* NewTristateCheckBox(QWidget* parent, const QString& name, const QString& caption);
 
 // Calls `changed` with the box's value (0, 1 or 2) whenever its state changes, through the
 // signal the Qt in use offers (stateChanged is deprecated from Qt 6.9).
 void OnCheckValueChanged(QCheckBox* box, QObject* context, std::function<void(int)> changed);
 
 // A horizontal scroll bar over [minimum, maximum]: an arrow click moves by 1, a track click by 10.
-QScrollBar* NewScrollBar(const QString& name, int minimum, int maximum, QWidget* parent);
+QScrollBar* NewScrollBar(QWidget* parent, const QString& name, int minimum, int maximum);
 
 // A check box's value: 0 clear, 1 checked, 2 greyed.
 int CheckValue(const QCheckBox* box);

@@ -12,6 +12,7 @@
 
 #include "app/form_controls.hpp"
 #include "app/slip_marks.hpp"
+#include "app/widget_builder.hpp"
 
 namespace kestrova {
 namespace {
@@ -50,33 +51,33 @@ QWidget* CreateRunnerPanel(MainFormWidgets& form, QWidget* parent) {
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    form.txtname = NewTextBox(QStringLiteral("txtname"), panel);
+    form.txtname = NewTextBox(panel, QStringLiteral("txtname"));
     SetWidthInCharacters(form.txtname, kNameCharacters);
-    QLabel* nameLabel = NewCaption(QStringLiteral("Runner's Name:"), panel);
+    QLabel* nameLabel = NewLabel(panel, {}, QStringLiteral("Runner's Name:"));
     nameLabel->setBuddy(form.txtname);
     grid->addWidget(nameLabel, 0, 0);
     grid->addWidget(form.txtname, 0, 1, 1, 2);
 
-    form.txtage = NewTextBox(QStringLiteral("txtage"), panel);
+    form.txtage = NewTextBox(panel, QStringLiteral("txtage"));
     MarkReadingSlips(form.txtage);
     form.txtage->setFixedWidth(
         form.txtage->fontMetrics().horizontalAdvance(QString(kAgeCharacters, QLatin1Char('0'))));
-    QLabel* ageLabel = NewCaption(QStringLiteral("Age:"), panel);
+    QLabel* ageLabel = NewLabel(panel, {}, QStringLiteral("Age:"));
     ageLabel->setBuddy(form.txtage);
     grid->addWidget(ageLabel, 1, 0);
     grid->addWidget(form.txtage, 1, 1);
-    form.optmale = NewOption(QStringLiteral("optmale"), QStringLiteral("Male"), panel);
-    form.optfemale = NewOption(QStringLiteral("optfemale"), QStringLiteral("Female"), panel);
+    form.optmale = NewOption(panel, QStringLiteral("optmale"), QStringLiteral("Male"));
+    form.optfemale = NewOption(panel, QStringLiteral("optfemale"), QStringLiteral("Female"));
     grid->addWidget(OptionPair(form.optmale, form.optfemale, false, panel), 1, 2);
 
-    form.agecomp =
-        NewCheckBox(QStringLiteral("agecomp"), QStringLiteral("Use age-based comparisons"), panel);
+    form.agecomp = NewTristateCheckBox(panel, QStringLiteral("agecomp"),
+                                       QStringLiteral("Use age-based comparisons"));
     grid->addWidget(form.agecomp, 2, 0, 1, 3);
 
-    form.Option7 = NewOption(QStringLiteral("Option7"), QStringLiteral("Fit best two"), panel);
-    form.Option8 = NewOption(QStringLiteral("Option8"), QStringLiteral("Use all data"), panel);
-    form.Option9 = NewOption(QStringLiteral("Option9"), QStringLiteral("Metric output"), panel);
-    form.Option10 = NewOption(QStringLiteral("Option10"), QStringLiteral("English output"), panel);
+    form.Option7 = NewOption(panel, QStringLiteral("Option7"), QStringLiteral("Fit best two"));
+    form.Option8 = NewOption(panel, QStringLiteral("Option8"), QStringLiteral("Use all data"));
+    form.Option9 = NewOption(panel, QStringLiteral("Option9"), QStringLiteral("Metric output"));
+    form.Option10 = NewOption(panel, QStringLiteral("Option10"), QStringLiteral("English output"));
     auto* groups = new QHBoxLayout;
     groups->addWidget(OptionPair(form.Option7, form.Option8, true, panel));
     groups->addWidget(OptionPair(form.Option9, form.Option10, true, panel));

@@ -15,6 +15,7 @@
 #include "app/follow_session.hpp"
 #include "app/graph_printing.hpp"
 #include "app/open_or_raise.hpp"
+#include "app/widget_builder.hpp"
 #include "app/window_printing.hpp"
 #include "output/pace_graph.hpp"
 #include "output/pace_graph_frame.hpp"
@@ -82,13 +83,11 @@ GraphWindow::GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier,
       notifier_(notifier),
       runnerName_(std::move(runnerName)),
       view_(new GraphView(this)),
-      printButton_(new QPushButton(QStringLiteral("Print"), this)),
-      closeButton_(new QPushButton(QStringLiteral("Close"), this)) {
+      printButton_(NewButton(this, QStringLiteral("Command2"), QStringLiteral("Print"))),
+      closeButton_(NewButton(this, QStringLiteral("Command1"), QStringLiteral("Close"))) {
     setObjectName(QStringLiteral("graphform"));
     setWindowTitle(QStringLiteral("Pace versus distance"));
     setAttribute(Qt::WA_DeleteOnClose);
-    printButton_->setObjectName(QStringLiteral("Command2"));
-    closeButton_->setObjectName(QStringLiteral("Command1"));
     // The drawing fills the window's top; the buttons stand in a row under it, at the right.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -81,6 +81,7 @@ WindowContext MainWindow::Context() {
         copiedRows_,
         changes_,
         dialogs_,
+        &session_,
     };
 }
 
@@ -144,9 +145,9 @@ void MainWindow::ConnectReports() {
     connect(menus_.importactivity, &QAction::triggered, this,
             [this] { ImportRaceFromActivity(Context()); });
     connect(this, &MainWindow::fullReportRequested, this,
-            [this] { PrintFullReport(state_, FormInputs(), this, *dialogs_, notifier_); });
+            [this] { PrintFullReport(session_, FormInputs(), this, *dialogs_, notifier_); });
     connect(this, &MainWindow::textFileReportRequested, this,
-            [this] { SaveFullReportTextFile(state_, FormInputs(), notifier_); });
+            [this] { SaveFullReportTextFile(session_, FormInputs(), notifier_); });
     connect(menus_.hillpaces, &QAction::triggered, this, [this] { OpenSlopeWindow(Context()); });
     connect(menus_.tread, &QAction::triggered, this, [this] { OpenTreadmillWindow(Context()); });
     connect(menus_.power, &QAction::triggered, this, [this] { OpenPowerWindow(Context()); });

@@ -16,6 +16,7 @@
 #include "app/form_runner_panel.hpp"
 #include "app/race_rows_panel.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 
 namespace kestrova {
 namespace {
@@ -47,25 +48,20 @@ class OutputCanvas : public TextCanvas {
     }
 };
 
-QPushButton* NewButton(const char* name, const char* caption, QWidget* parent,
-                       bool enabled = true) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setEnabled(enabled);
-    return button;
-}
-
 MainButtons CreateButtons(QWidget* parent) {
     MainButtons buttons;
-    buttons.Command1 = NewButton("Command1", "Calculate", parent);
-    // "Special" stays disabled, also after a run, until the special information window exists.
-    buttons.Command2 = NewButton("Command2", "Graph", parent, false);    // enabled by a run
-    buttons.Command3 = NewButton("Command3", "Analyze", parent, false);  // enabled by a run
-    buttons.Command4 = NewButton("Command4", "Special", parent, false);
-    buttons.Command5 = NewButton("Command5", "Help", parent);
-    buttons.Command6 = NewButton("Command6", "Close", parent);
-    buttons.Command7 = NewButton("Command7", "Clear", parent);
-    buttons.Command8 = NewButton("Command8", "Explanation", parent);
+    buttons.Command1 = NewButton(parent, "Command1", "Calculate");
+    buttons.Command2 = NewButton(parent, "Command2", "Graph");
+    buttons.Command3 = NewButton(parent, "Command3", "Analyze");
+    buttons.Command4 = NewButton(parent, "Command4", "Special");
+    buttons.Command5 = NewButton(parent, "Command5", "Help");
+    buttons.Command6 = NewButton(parent, "Command6", "Close");
+    buttons.Command7 = NewButton(parent, "Command7", "Clear");
+    buttons.Command8 = NewButton(parent, "Command8", "Explanation");
+    // Graph, Analyze and Special wait for a run.
+    for (QPushButton* button : {buttons.Command2, buttons.Command3, buttons.Command4}) {
+        button->setEnabled(false);
+    }
     return buttons;
 }
 

@@ -15,37 +15,20 @@
 #include "app/open_or_raise.hpp"
 #include "app/performance_levels_window.hpp"
 #include "app/slip_marks.hpp"
+#include "app/widget_builder.hpp"
 
 namespace kestrova {
 namespace {
 
 constexpr int kBoxCharacters = 7;
 
-QRadioButton* NewOption(const char* name, const QString& text, QWidget* parent) {
-    auto* option = new QRadioButton(text, parent);
-    option->setObjectName(QLatin1String(name));
-    return option;
-}
-
-QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QLineEdit* NewBox(const char* name, const QString& text, QWidget* parent) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QLatin1String(name));
+// A box for one of the column values, seven characters wide, its reading slips marked.
+QLineEdit* NumberBox(QWidget* parent, const char* name, const QString& text) {
+    QLineEdit* box = NewTextBox(parent, name, text);
     box->setFixedWidth(
         box->fontMetrics().horizontalAdvance(QString(kBoxCharacters, QLatin1Char('n'))));
     MarkReadingSlips(box);
     return box;
-}
-
-QPushButton* NewButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
 }
 
 std::string Text(const QLineEdit* box) {
@@ -74,10 +57,10 @@ PerformanceTablesWindow::PerformanceTablesWindow(const WindowContext& context)
 QWidget* PerformanceTablesWindow::BuildKindFrame() {
     auto* frame = new QGroupBox("Select type of table: ", this);
     frame->setObjectName("Frame1");
-    opper_ = NewOption("opper", "&General performance levels", frame);
-    oplev_ = NewOption("oplev", "&Times by age for level", frame);
-    opage_ = NewOption("opage", "&Individual performance by age", frame);
-    auto* note = NewLabel("Label1", "(requires earlier calculation on main form)", frame);
+    opper_ = NewOption(frame, "opper", "&General performance levels");
+    oplev_ = NewOption(frame, "oplev", "&Times by age for level");
+    opage_ = NewOption(frame, "opage", "&Individual performance by age");
+    auto* note = NewLabel(frame, "Label1", "(requires earlier calculation on main form)");
     auto* grid = new QGridLayout(frame);
     grid->addWidget(opper_, 0, 0);
     grid->addWidget(oplev_, 1, 0);
@@ -88,8 +71,8 @@ QWidget* PerformanceTablesWindow::BuildKindFrame() {
 
 QWidget* PerformanceTablesWindow::BuildSexOptions() {
     auto* holder = new QWidget(this);
-    male_ = NewOption("Option1", "&Male", holder);
-    female_ = NewOption("Option2", "&Female", holder);
+    male_ = NewOption(holder, "Option1", "&Male");
+    female_ = NewOption(holder, "Option2", "&Female");
     auto* group = new QButtonGroup(holder);
     group->addButton(male_);
     group->addButton(female_);
@@ -102,24 +85,24 @@ QWidget* PerformanceTablesWindow::BuildSexOptions() {
 
 QWidget* PerformanceTablesWindow::BuildRange() {
     auto* range = new QWidget(this);
-    minimum_ = NewBox("Text1", "60", range);
-    interval_ = NewBox("Text2", "5", range);
-    maximum_ = NewBox("Text3", "100", range);
+    minimum_ = NumberBox(range, "Text1", "60");
+    interval_ = NumberBox(range, "Text2", "5");
+    maximum_ = NumberBox(range, "Text3", "100");
     maximum_->setReadOnly(true);
     maximum_->setFocusPolicy(Qt::NoFocus);
-    level_ = NewBox("lev", "100", range);
-    auto* minimumLabel = NewLabel("Label3", "Mi&nimum", range);
+    level_ = NumberBox(range, "lev", "100");
+    auto* minimumLabel = NewLabel(range, "Label3", "Mi&nimum");
     minimumLabel->setBuddy(minimum_);
-    auto* intervalLabel = NewLabel("Label4", "Inte&rval", range);
+    auto* intervalLabel = NewLabel(range, "Label4", "Inte&rval");
     intervalLabel->setBuddy(interval_);
-    auto* levelLabel = NewLabel("levLabel", "Le&vel (%) for times by age:", range);
+    auto* levelLabel = NewLabel(range, "levLabel", "Le&vel (%) for times by age:");
     levelLabel->setBuddy(level_);
 
     auto* grid = new QGridLayout(range);
-    grid->addWidget(NewLabel("Label2", "Performance or age (in years) range:", range), 0, 0, 1, 3);
+    grid->addWidget(NewLabel(range, "Label2", "Performance or age (in years) range:"), 0, 0, 1, 3);
     grid->addWidget(minimumLabel, 1, 0);
     grid->addWidget(intervalLabel, 1, 1);
-    grid->addWidget(NewLabel("Label5", "Maximum", range), 1, 2);
+    grid->addWidget(NewLabel(range, "Label5", "Maximum"), 1, 2);
     grid->addWidget(minimum_, 2, 0);
     grid->addWidget(interval_, 2, 1);
     grid->addWidget(maximum_, 2, 2);
@@ -130,12 +113,12 @@ QWidget* PerformanceTablesWindow::BuildRange() {
 
 QWidget* PerformanceTablesWindow::BuildButtons() {
     auto* holder = new QWidget(this);
-    calculate_ = NewButton("Command1", "&Calculate", holder);
+    calculate_ = NewButton(holder, "Command1", "&Calculate");
     calculate_->setDefault(true);
-    QPushButton* help = NewButton("Command2", "&Help", holder);
+    QPushButton* help = NewButton(holder, "Command2", "&Help");
     connect(help, &QPushButton::clicked, this,
             [this] { OpenHelpTopic(context_, HelpTopic::AgeEffects); });
-    close_ = NewButton("Command3", "C&lose", holder);
+    close_ = NewButton(holder, "Command3", "C&lose");
     auto* row = new QHBoxLayout(holder);
     row->addWidget(calculate_);
     row->addWidget(help);
@@ -207,11 +190,7 @@ PerformanceTableRequest PerformanceTablesWindow::Request() const {
 }
 
 void PerformanceTablesWindow::MakeTable() {
-    const std::optional<PerformanceTable> table = GeneratePerformanceTable(
-        context_.state, Request(), context_.formInputs(), context_.notifier);
-    if (table) {
-        ShowPerformanceLevelsWindow(context_, *table);
-    }
+    ShowPerformanceLevelsWindow(context_, Request());
 }
 
 void PerformanceTablesWindow::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "app/window_printing.hpp"
 
 namespace kestrova {
@@ -35,10 +36,10 @@ PowerWindow::PowerWindow(ModelState& state, Dialogs& dialogs, Notifier& notifier
       dialogs_(dialogs),
       notifier_(notifier),
       canvas_(new TextCanvas(this)),
-      units_(CreateTableLabel(this, "Label2", kMileUnits)),
-      close_(CreateWindowButton(this, "Command1", QStringLiteral("Close"))),
-      unitSwitch_(CreateWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
-      print_(CreateWindowButton(this, "Command3", QStringLiteral("Print"))) {
+      units_(NewTableLabel(this, "Label2", kMileUnits)),
+      close_(NewWindowButton(this, "Command1", QStringLiteral("Close"))),
+      unitSwitch_(NewWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
+      print_(NewWindowButton(this, "Command3", QStringLiteral("Print"))) {
     setObjectName("powen");
     setWindowTitle("Power and Energy Usage and Output");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -46,12 +47,12 @@ PowerWindow::PowerWindow(ModelState& state, Dialogs& dialogs, Notifier& notifier
     SizeCanvas(*canvas_, kCanvasColumns, kCanvasLines);
 
     QLabel* headings[] = {
-        CreateTableLabel(this, "Label1",
-                         QStringLiteral("Pace  Speed   Power Ouput -------------Power Used--------"
-                                        "------  Energy Used per Distance")),
-        CreateTableLabel(this, "Label3",
-                         QStringLiteral("Gross   Net     Gross   Net                 Gross     "
-                                        "Net")),
+        NewTableLabel(this, "Label1",
+                      QStringLiteral("Pace  Speed   Power Ouput -------------Power Used--------"
+                                     "------  Energy Used per Distance")),
+        NewTableLabel(this, "Label3",
+                      QStringLiteral("Gross   Net     Gross   Net                 Gross     "
+                                     "Net")),
         units_,
     };
     auto* layout = new QVBoxLayout(this);
@@ -61,7 +62,7 @@ PowerWindow::PowerWindow(ModelState& state, Dialogs& dialogs, Notifier& notifier
     }
     AlignWithCanvasColumn(*headings[1], *canvas_, kPowerUsedColumn);
     layout->addWidget(canvas_, 1);
-    layout->addWidget(CreateTableLabel(
+    layout->addWidget(NewTableLabel(
         this, "Label4", QStringLiteral("'Gross' means including base metabolic rate.")));
     layout->addLayout(TableButtonRow({unitSwitch_}, print_, close_));
     AddPrintShortcut(*this, *print_);

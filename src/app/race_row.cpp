@@ -10,6 +10,7 @@
 
 #include "app/form_controls.hpp"
 #include "app/slip_marks.hpp"
+#include "app/widget_builder.hpp"
 
 namespace kestrova {
 namespace {
@@ -25,8 +26,8 @@ QFrame* CreateUnitFrame(int row, RaceRowWidgets& widgets, QWidget* parent) {
     widgets.units = new QButtonGroup(frame);
     for (int unit = 0; unit < kDistanceUnitCount; ++unit) {
         const QString array = QStringLiteral("Option%1").arg(unit + 1);
-        QRadioButton* button = NewOption(ControlArrayName(array, row),
-                                         kUnitCaptions[static_cast<std::size_t>(unit)], frame);
+        QRadioButton* button = NewOption(frame, ControlArrayName(array, row),
+                                         kUnitCaptions[static_cast<std::size_t>(unit)]);
         widgets.units->addButton(button, unit);
         widgets.unitOption[static_cast<std::size_t>(unit)] = button;
         layout->addWidget(button);
@@ -42,11 +43,12 @@ QString ControlArrayName(const QString& array, int index) {
 
 RaceRowWidgets CreateRaceRow(int row, QWidget* parent) {
     RaceRowWidgets widgets;
-    widgets.Check1 = NewCheckBox(ControlArrayName(QStringLiteral("Check1"), row), {}, parent);
-    widgets.Text1 = NewTextBox(ControlArrayName(QStringLiteral("Text1"), row), parent);
-    widgets.Text2 = NewTextBox(ControlArrayName(QStringLiteral("Text2"), row), parent);
-    widgets.Text3 = NewTextBox(ControlArrayName(QStringLiteral("Text3"), row), parent);
-    widgets.Text4 = NewTextBox(ControlArrayName(QStringLiteral("Text4"), row), parent);
+    widgets.Check1 =
+        NewTristateCheckBox(parent, ControlArrayName(QStringLiteral("Check1"), row), {});
+    widgets.Text1 = NewTextBox(parent, ControlArrayName(QStringLiteral("Text1"), row));
+    widgets.Text2 = NewTextBox(parent, ControlArrayName(QStringLiteral("Text2"), row));
+    widgets.Text3 = NewTextBox(parent, ControlArrayName(QStringLiteral("Text3"), row));
+    widgets.Text4 = NewTextBox(parent, ControlArrayName(QStringLiteral("Text4"), row));
     for (QLineEdit* box : {widgets.Text1, widgets.Text2, widgets.Text3, widgets.Text4}) {
         MarkReadingSlips(box);
     }

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/widget_builder.hpp"
+
 namespace kestrova {
 namespace {
 
@@ -83,8 +85,8 @@ RaceRowsPanel CreateRaceRowsPanel(QWidget* parent) {
     panel.widget = new QWidget(parent);
     auto* layout = new QVBoxLayout(panel.widget);
     layout->setContentsMargins(0, 0, 0, 0);
-    panel.heading = new QLabel(QString::fromLatin1(kRaceRowsHeading), panel.widget);
-    panel.heading->setObjectName(QStringLiteral("RaceRowsHeading"));
+    panel.heading = NewLabel(panel.widget, QStringLiteral("RaceRowsHeading"),
+                             QString::fromLatin1(kRaceRowsHeading));
     panel.heading->setIndent(0);
     panel.heading->setMargin(0);
     layout->addWidget(panel.heading);

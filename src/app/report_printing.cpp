@@ -11,6 +11,7 @@
 #include "model/model_state.hpp"
 #include "model/notifier.hpp"
 #include "output/full_report.hpp"
+#include "session/session.hpp"
 
 namespace kestrova {
 
@@ -24,19 +25,25 @@ bool PrintFullReportOn(ModelState& state, const MainFormInputs& form, QPrinter& 
     return sink.Finish();
 }
 
-void PrintFullReport(ModelState& state, const MainFormInputs& form, QWidget* owner,
-                     Dialogs& dialogs, Notifier& notifier) {
+void PrintFullReport(Session& session, const MainFormInputs& form, QWidget* owner, Dialogs& dialogs,
+                     Notifier& notifier) {
+    if (!session.FitCanBeReported(notifier)) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName("Kestrova full report");
     if (!dialogs.ChoosePrinter(printer, owner)) {
         return;
     }
-    if (!PrintFullReportOn(state, form, printer)) {
+    if (!PrintFullReportOn(session.State(), form, printer)) {
         notifier.Show("The full report could not be printed on the printer chosen.");
     }
 }
 
-bool SaveFullReportTextFile(ModelState& state, const MainFormInputs& form, Notifier& notifier) {
+bool SaveFullReportTextFile(Session& session, const MainFormInputs& form, Notifier& notifier) {
+    if (!session.FitCanBeReported(notifier)) {
+        return false;
+    }
     std::error_code error;
     const std::filesystem::path directory = std::filesystem::current_path(error);
     if (error) {
@@ -45,7 +52,7 @@ bool SaveFullReportTextFile(ModelState& state, const MainFormInputs& form, Notif
                       error.message() + ").");
         return false;
     }
-    return SaveReportLinesIn(FullReportFileLines(state, form), directory, notifier);
+    return SaveReportLinesIn(FullReportFileLines(session.State(), form), directory, notifier);
 }
 
 }  // namespace kestrova

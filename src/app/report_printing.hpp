@@ -8,6 +8,7 @@ namespace kestrova {
 class Dialogs;
 
 class Notifier;
+class Session;
 struct MainFormInputs;
 struct ModelState;
 
@@ -16,12 +17,14 @@ struct ModelState;
 bool PrintFullReportOn(ModelState& state, const MainFormInputs& form, QPrinter& printer);
 
 // The main window's "Full report": lets the user pick a printer (or a PDF file) in the print
-// dialog and prints the report there. A cancelled dialog prints nothing; a failure is told.
-void PrintFullReport(ModelState& state, const MainFormInputs& form, QWidget* owner,
-                     Dialogs& dialogs, Notifier& notifier);
+// dialog and prints the session's report there. A cancelled dialog prints nothing; a failure is
+// told. After a Calculate that stopped on a message it is refused before anything is asked.
+void PrintFullReport(Session& session, const MainFormInputs& form, QWidget* owner, Dialogs& dialogs,
+                     Notifier& notifier);
 
-// The main window's "Text file of full report": saves the report as fulltext.txt in the current
-// directory and says where, or that and why it could not. Returns whether it was saved.
-bool SaveFullReportTextFile(ModelState& state, const MainFormInputs& form, Notifier& notifier);
+// The main window's "Text file of full report": saves the session's report as fulltext.txt in
+// the current directory and says where, or that and why it could not. After a Calculate that
+// stopped on a message it is refused and no file is written. Returns whether it was saved.
+bool SaveFullReportTextFile(Session& session, const MainFormInputs& form, Notifier& notifier);
 
 }  // namespace kestrova

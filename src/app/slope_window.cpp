@@ -8,9 +8,11 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs.hpp"
+#include "app/follow_session.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "app/window_printing.hpp"
 
 namespace kestrova {
@@ -64,15 +66,15 @@ SlopeWindow::SlopeWindow(ModelState& state, Dialogs& dialogs, Notifier& notifier
       dialogs_(dialogs),
       notifier_(notifier),
       canvas_(new TextCanvas(this)),
-      unitLabel_(CreateTableLabel(this, "Label1", QString())),
-      example_(CreateTableLabel(this, "Label2", QString(), true)),
-      gradeHeading_(CreateTableLabel(this, "Label4", QString())),
-      minus_(CreateWindowButton(this, "sclminus", QStringLiteral("-"))),
-      plus_(CreateWindowButton(this, "sclplus", QStringLiteral("+"))),
-      close_(CreateWindowButton(this, "Command1", QStringLiteral("Close"))),
-      unitSwitch_(CreateWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
-      print_(CreateWindowButton(this, "Command3", QStringLiteral("Print"))),
-      gradeSwitch_(CreateWindowButton(this, "Command4", QStringLiteral("Switch grade defnition"))) {
+      unitLabel_(NewTableLabel(this, "Label1", QString())),
+      example_(NewTableLabel(this, "Label2", QString(), true)),
+      gradeHeading_(NewTableLabel(this, "Label4", QString())),
+      minus_(NewWindowButton(this, "sclminus", QStringLiteral("-"))),
+      plus_(NewWindowButton(this, "sclplus", QStringLiteral("+"))),
+      close_(NewWindowButton(this, "Command1", QStringLiteral("Close"))),
+      unitSwitch_(NewWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
+      print_(NewWindowButton(this, "Command3", QStringLiteral("Print"))),
+      gradeSwitch_(NewWindowButton(this, "Command4", QStringLiteral("Switch grade defnition"))) {
     setObjectName("eqpace");
     setWindowTitle("Equivalent Paces on Different Slopes");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -81,7 +83,7 @@ SlopeWindow::SlopeWindow(ModelState& state, Dialogs& dialogs, Notifier& notifier
     settings_.gradeDefinition = ProgramGradeDefinition(state_);
 
     auto* range = new QHBoxLayout;
-    range->addWidget(CreateTableLabel(this, "Label3", QStringLiteral("Range:")));
+    range->addWidget(NewTableLabel(this, "Label3", QStringLiteral("Range:")));
     range->addWidget(minus_);
     range->addWidget(plus_);
     range->addSpacing(24);
@@ -156,8 +158,14 @@ SlopeWindow* OpenSlopeWindow(const WindowContext& context) {
     QWidget* owner = context.owner;
     ModelState& state = context.state;
     Notifier& notifier = context.notifier;
-    SlopeWindow* window = OpenOrRaise<SlopeWindow>(
-        owner, [&] { return new SlopeWindow(state, DialogsOf(context), notifier, owner); });
+    SlopeWindow* window = OpenOrRaise<SlopeWindow>(owner, [&] {
+        auto* created = new SlopeWindow(state, DialogsOf(context), notifier, owner);
+        // The table uses no runner data, so a Calculate that stopped leaves it valid: it is only
+        // written anew, in the window's own settings. No other window's option (graph scale and
+        // units, weight) is among its inputs, so a drag of the weight bar does not redraw it.
+        FollowSession(*created, context, Follow::Fit, [created] { created->ShowTable(); });
+        return created;
+    });
     window->OpenFromMenu();
     return window;
 }

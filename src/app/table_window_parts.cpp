@@ -26,25 +26,9 @@ int DocumentMargin(const TextCanvas& canvas) {
 
 }  // namespace
 
-QLabel* CreateTableLabel(QWidget* parent, const char* name, const QString& text, bool wrap) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(TextCanvas::TableFont());
-    label->setWordWrap(wrap);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 void SetWrappedText(QLabel& label, const QString& text, const TextCanvas& canvas) {
     label.setText(text);
     label.setMinimumHeight(label.heightForWidth(canvas.minimumWidth()));
-}
-
-QPushButton* CreateWindowButton(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(true);  // Enter presses the button that has the focus
-    return button;
 }
 
 QString PaceUnitSwitchCaption(PaceUnit shown) {

@@ -15,18 +15,13 @@ namespace kestrova {
 class Notifier;
 class TextCanvas;
 
-// The pieces the table windows (power and energy, hill paces, treadmill) are built from.
-
-// A label in the tables' fixed-pitch font, so headings line up with the canvas' columns; long
-// notes wrap.
-QLabel* CreateTableLabel(QWidget* parent, const char* name, const QString& text, bool wrap = false);
+// The pieces the table windows (power and energy, hill paces, treadmill) are built from, besides
+// their labels and buttons (widget_builder.hpp).
 
 // Gives a wrapping label its text and reserves the lines that text takes at the narrowest the
 // label can be (the canvas' width under it). A window's minimum height leaves wrapped lines out
 // of its count otherwise, and the canvas then slides under the buttons.
 void SetWrappedText(QLabel& label, const QString& text, const TextCanvas& canvas);
-
-QPushButton* CreateWindowButton(QWidget* parent, const char* name, const QString& text);
 
 // The caption of the button that switches the paces away from `shown`: "Switch to
 // minutes/kilometer" while they are per mile, "Switch to minutes/mile" while per kilometre.

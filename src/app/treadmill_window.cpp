@@ -6,9 +6,11 @@
 
 #include "analyses/treadmill_table.hpp"
 #include "app/dialogs.hpp"
+#include "app/follow_session.hpp"
 #include "app/open_or_raise.hpp"
 #include "app/table_window_parts.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "app/window_printing.hpp"
 
 namespace kestrova {
@@ -40,11 +42,11 @@ TreadmillWindow::TreadmillWindow(Dialogs& dialogs, Notifier& notifier, QWidget* 
       dialogs_(dialogs),
       notifier_(notifier),
       canvas_(new TextCanvas(this)),
-      unitLabel_(CreateTableLabel(this, "Label1", QString(), true)),
-      example_(CreateTableLabel(this, "Label2", QString(), true)),
-      close_(CreateWindowButton(this, "Command1", QStringLiteral("Close"))),
-      unitSwitch_(CreateWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
-      print_(CreateWindowButton(this, "Command3", QStringLiteral("Print"))) {
+      unitLabel_(NewTableLabel(this, "Label1", QString(), true)),
+      example_(NewTableLabel(this, "Label2", QString(), true)),
+      close_(NewWindowButton(this, "Command1", QStringLiteral("Close"))),
+      unitSwitch_(NewWindowButton(this, "Command2", PaceUnitSwitchCaption(PaceUnit::Mile))),
+      print_(NewWindowButton(this, "Command3", QStringLiteral("Print"))) {
     setObjectName("tmill");
     setWindowTitle("Treadmill Equivalent Paces");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,7 +55,7 @@ TreadmillWindow::TreadmillWindow(Dialogs& dialogs, Notifier& notifier, QWidget* 
     SetWrappedText(*unitLabel_, kMileUnit, *canvas_);
     SetWrappedText(*example_, kMileExample, *canvas_);
 
-    QLabel* heading = CreateTableLabel(
+    QLabel* heading = NewTableLabel(
         this, "Label3",
         QStringLiteral("Treadmill    Incline (vertical rise/horizontal distance)    Equivalent "
                        "flat pace with air resistance."));
@@ -93,8 +95,12 @@ void TreadmillWindow::Print() {
 TreadmillWindow* OpenTreadmillWindow(const WindowContext& context) {
     QWidget* owner = context.owner;
     Notifier& notifier = context.notifier;
-    TreadmillWindow* window = OpenOrRaise<TreadmillWindow>(
-        owner, [&] { return new TreadmillWindow(DialogsOf(context), notifier, owner); });
+    TreadmillWindow* window = OpenOrRaise<TreadmillWindow>(owner, [&] {
+        auto* created = new TreadmillWindow(DialogsOf(context), notifier, owner);
+        // Like the slopes table it uses no runner data and stays valid after any Calculate.
+        FollowSession(*created, context, Follow::Fit, [created] { created->ShowTable(); });
+        return created;
+    });
     window->ShowTable();
     return window;
 }

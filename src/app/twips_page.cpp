@@ -13,6 +13,7 @@
 
 #include "app/open_or_raise.hpp"
 #include "app/text_canvas.hpp"
+#include "app/widget_builder.hpp"
 #include "help/help_texts.hpp"
 
 namespace kestrova {
@@ -114,12 +115,11 @@ PageWindow::PageWindow(QWidget* owner, const char* name, const QString& title, i
     : QWidget(owner, Qt::Window),
       page_(new TwipsPage(widthTwips, heightTwips, nullptr)),
       scroll_(new QScrollArea(this)),
-      close_(new QPushButton(QStringLiteral("Close"), page_)) {
+      close_(NewButton(page_, QLatin1String(closeName), QStringLiteral("Close"))) {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
     page_->setObjectName(QStringLiteral("page"));
-    close_->setObjectName(QLatin1String(closeName));
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidget(page_);
     auto* layout = new QVBoxLayout(this);
@@ -157,8 +157,7 @@ void PageWindow::FitToPage() {
 }
 
 QPushButton* NewLinkBox(QWidget* parent, const char* name, const QString& caption) {
-    auto* link = new QPushButton(caption, parent);
-    link->setObjectName(QLatin1String(name));
+    QPushButton* link = NewButton(parent, QLatin1String(name), caption);
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
     QFont font = parent->font();

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace kestrova {
 class Dialogs;
+class Session;
 class SessionSignals;
 }  // namespace kestrova
 
@@ -38,6 +39,9 @@ struct WindowContext {
     SessionSignals* changes = nullptr;
     // The print dialog and file choosers (Qt's own when none is given).
     Dialogs* dialogs = nullptr;
+    // The program's session, which keeps what a window remembers while it is closed (the race
+    // file of the file access window). Without one, such a window keeps it only while open.
+    Session* session = nullptr;
 };
 
 }  // namespace kestrova

@@ -62,6 +62,14 @@ bool Session::CalculateThen(MainFormInputs& form, Notifier& notifier,
     return true;
 }
 
+bool Session::FitCanBeReported(Notifier& notifier) const {
+    if (fit_ == FitStatus::OutOfDate) {
+        notifier.Show(kReportOutOfDateMessage);
+        return false;
+    }
+    return true;
+}
+
 void Session::SetGraphScale(int scale) {
     state_.graphScale = scale;
     Tell(SessionChange::Options);

@@ -33,6 +33,12 @@ enum class SessionChange {
 inline constexpr const char* kOutOfDateText = "Out of date: press Calculate";
 void WriteOutOfDate(TextSink& sink);
 
+// What "Full report" and "Text file of full report" say instead of reporting an older runner's
+// curve under the inputs shown, after a Calculate that stopped on a message.
+inline constexpr const char* kReportOutOfDateMessage =
+    "The full report is not made: the last Calculate stopped on a message, so the fitted curve "
+    "is not that of the inputs shown. Press Calculate once the inputs are right.";
+
 // One running program (or one runner of a batch): the model state, the settings file's full
 // path fixed when the session starts, the race-file state and each window's remembered inputs,
 // and the flows that calculate and then do something with the curve, which the windows and the
@@ -73,6 +79,9 @@ class Session {
     // Returns whether it completed.
     bool CalculateThen(MainFormInputs& form, Notifier& notifier,
                        const std::function<void(ModelState&)>& then);
+    // Whether the full report may be made from the fit: not after a Calculate that stopped on a
+    // message, which the notifier is then told (kReportOutOfDateMessage).
+    bool FitCanBeReported(Notifier& notifier) const;
 
     // The windows' own options: each sets its value and tells the listener.
     void SetGraphScale(int scale);

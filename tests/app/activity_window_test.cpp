@@ -104,8 +104,8 @@ TEST_F(ActivityWindowTest, RefusesABadFileAndChangesNothing) {
     EXPECT_EQ(context_.Notifier().Messages()[0].caption, "Import race");
     EXPECT_EQ(context_.Notifier().Messages()[0].text.rfind("notes.txt: The file is not", 0), 0u);
     EXPECT_TRUE(context_.RowsSet().empty());
-    EXPECT_EQ(ImportRaceFromActivity(context_.Context(), [](QWidget*) { return QString(); }),
-              nullptr);
+    EXPECT_EQ(ImportRaceFromActivity(context_.Context()), nullptr);  // the chooser cancelled
+    EXPECT_EQ(context_.Dialogs().openAsks.size(), 1u);
     EXPECT_EQ(context_.Notifier().Messages().size(), 1u);
 }
 

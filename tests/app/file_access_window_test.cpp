@@ -39,7 +39,6 @@ class FileAccessWindowTest : public ::testing::Test {
 
     FileAccessWindow& Open() {
         window_ = OpenFileAccessWindow(context_.Context());
-        window_->SetFileChooser([this](QWidget*) { return chosen_; });
         return *window_;
     }
     template <typename T>
@@ -74,8 +73,8 @@ class FileAccessWindowTest : public ::testing::Test {
 
     QTemporaryDir directory_;
     QString previousDirectory_;
-    QString chosen_;
     test_support::TestWindowContext context_;
+    QString& chosen_ = context_.Dialogs().openAnswer;  // what Browse is answered
     QPointer<FileAccessWindow> window_;
 };
 
@@ -198,6 +197,9 @@ TEST_F(FileAccessWindowTest, ClosingKeepsTheFileOpenAndItsList) {
     EXPECT_EQ(ListLines().size(), 1);
     EXPECT_EQ(Find<QLineEdit>("Text6")->text(), QDir::toNativeSeparators(chosen_));
     EXPECT_EQ(OpenFileAccessWindow(context_.Context()), window_.data());
+    // The session keeps them, not the window's owner.
+    EXPECT_TRUE(context_.TheSession().raceFile.fileOpen);
+    EXPECT_EQ(context_.TheSession().raceFileName, QDir::toNativeSeparators(chosen_).toStdString());
 }
 
 TEST_F(FileAccessWindowTest, RefusalsAreMessagesAndACancelledBrowseChangesNothing) {

@@ -12,12 +12,14 @@
 #include <QTest>
 
 #include "analyses/any_distance.hpp"
+#include "analyses/performance_table.hpp"
 #include "analyses/power_table.hpp"
 #include "analyses/training_analysis.hpp"
 #include "app/analysis_window.hpp"
 #include "app/any_distance_window.hpp"
 #include "app/file_access_window.hpp"
 #include "app/graph_window.hpp"
+#include "app/performance_levels_window.hpp"
 #include "app/performance_tables_window.hpp"
 #include "app/power_window.hpp"
 #include "app/program_font.hpp"
@@ -227,6 +229,44 @@ TEST_F(MainWindowReportsTest, OpenGraphFollowsCalculateAndTheGraphOptions) {
     EXPECT_EQ(view.Drawing().Items(), fresh());
 }
 
+// The hill paces, treadmill and performance levels windows follow every Calculate. The first two
+// use no runner data and keep their tables, also after a run that stopped; an individual
+// performance table is the new runner's, and out of date after a run that stopped.
+TEST_F(MainWindowReportsTest, OpenTableWindowsFollowEveryCalculate) {
+    Calculate();
+    for (const char* item : {"hillpaces", "tread", "performance"}) {
+        Find<QAction>(item)->trigger();
+    }
+    auto* tables = Window().findChild<PerformanceTablesWindow*>();
+    ASSERT_NE(tables, nullptr);
+    tables->findChild<QAbstractButton*>("opage")->click();
+    tables->findChild<QAbstractButton*>("Command1")->click();
+    const auto shown = [](auto* window) { return window->Canvas().Buffer().Lines(); };
+    auto* slopes = Window().findChild<SlopeWindow*>();
+    auto* treadmill = Window().findChild<TreadmillWindow*>();
+    auto* levels = Window().findChild<PerformanceLevelsWindow*>();
+    const std::vector<std::string> slopeLines = shown(slopes);
+    const std::vector<std::string> treadmillLines = shown(treadmill);
+    const std::vector<std::string> first = shown(levels);
+    SetScrollBar("HScroll1", 35);
+    Calculate();
+    ModelState copy = state_;
+    LineBuffer fresh;
+    WritePerformanceTable(
+        *GeneratePerformanceTable(copy, tables->Request(), Window().FormInputs(), notifier_),
+        fresh);
+    EXPECT_NE(shown(levels), first);
+    EXPECT_EQ(shown(levels), fresh.Lines());
+
+    Find<QLineEdit>("Text4_3")->setText("");  // the run stops
+    Calculate();
+    EXPECT_EQ(shown(levels), std::vector<std::string>{kOutOfDateText});
+    tables->findChild<QAbstractButton*>("Command1")->click();  // asked again: out of date too
+    EXPECT_EQ(shown(levels), std::vector<std::string>{kOutOfDateText});
+    EXPECT_EQ(shown(slopes), slopeLines);
+    EXPECT_EQ(shown(treadmill), treadmillLines);
+}
+
 TEST_F(MainWindowReportsTest, DataFileAccessPutsSelectedRacesIntoTheRaceRows) {
     Find<QAction>("datafiles")->trigger();
     Find<QAction>("datafiles")->trigger();
@@ -266,6 +306,20 @@ TEST_F(MainWindowReportsTest, FullReportAsksForAPrinterAndPrintsNothingWhenCance
     Find<QAction>("pfull")->trigger();
     EXPECT_EQ(dialogs_.printerAsks, 1);
     EXPECT_TRUE(notifier_.Messages().empty());
+}
+
+// After a Calculate that stopped, neither report is made from the older runner's curve.
+TEST_F(MainWindowReportsTest, ReportsAreRefusedAfterACalculateThatStopped) {
+    Calculate();
+    Find<QLineEdit>("Text4_3")->setText("");
+    Calculate();
+    notifier_.Clear();
+    Find<QAction>("pfull")->trigger();
+    Find<QAction>("tfile")->trigger();
+    EXPECT_EQ(dialogs_.printerAsks, 0);
+    EXPECT_FALSE(QFile::exists(directory_.filePath(QStringLiteral("fulltext.txt"))));
+    ASSERT_EQ(notifier_.Messages().size(), 2u);
+    EXPECT_EQ(notifier_.Messages().back().text, kReportOutOfDateMessage);
 }
 
 // The tables window switches the program's sex while it is open; closing it recalculates from

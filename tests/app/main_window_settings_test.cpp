@@ -361,7 +361,7 @@ TEST_F(MainWindowTest, BrowsingForARaceFileLeavesTheSettingsFileWhereItWasRead) 
     ASSERT_EQ(windows.size(), 1);
     QTemporaryDir other;
     ASSERT_TRUE(other.isValid());
-    windows.front()->SetFileChooser([&](QWidget*) { return other.filePath("runs.kst"); });
+    dialogs_.openAnswer = other.filePath("runs.kst");
     windows.front()->findChild<QAbstractButton*>("browse")->click();
     Window().close();
     EXPECT_TRUE(std::filesystem::exists(SettingsPath()));

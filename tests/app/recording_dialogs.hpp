@@ -26,6 +26,12 @@ class RecordingDialogs : public Dialogs {
         offeredFilters = filters;
         return saveAnswer;
     }
+    QString ChooseOpenFile(QWidget*, const QString& caption, const QStringList& filters,
+                           bool) override {
+        openAsks.push_back(caption);
+        offeredFilters = filters;
+        return openAnswer;
+    }
 
     int printerAsks = 0;
     bool printAnswer = false;
@@ -34,6 +40,8 @@ class RecordingDialogs : public Dialogs {
     std::vector<QString> saveAsks;
     QStringList offeredFilters;
     SaveChoice saveAnswer;
+    std::vector<QString> openAsks;
+    QString openAnswer;
 };
 
 }  // namespace kestrova::test_support

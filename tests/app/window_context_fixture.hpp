@@ -39,6 +39,7 @@ class TestWindowContext {
             copiedRows_,
             &changes_,
             &dialogs_,
+            &session_,
         };
     }
 
