@@ -30,6 +30,7 @@ bench: build
 	./$(BUILD_DIR)/bench/kestrova_bench
 	./$(BUILD_DIR)/bench/kestrova_app_bench
 	./$(BUILD_DIR)/bench/graph_bench
+	./$(BUILD_DIR)/bench/process_start_bench
 
 # The Debian package, from the release build: build/release/package/kestrova_*.deb, unpacked and
 # tried once. `sudo apt install ./build/release/package/kestrova_*.deb` installs it.

@@ -2,7 +2,7 @@
 # Builds the Debian package from a configured and built build directory (default build/release),
 # leaves it in BUILD_DIR/package, checks it with lintian (errors and warnings fail), then unpacks
 # it into a temporary directory with dpkg-deb -x and checks that it holds the desktop files and
-# that its kestrova-cli runs from there.
+# that its kestrova-cli runs from there, image files included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$(realpath "${1:-build/release}")
@@ -45,4 +45,7 @@ cd "$unpacked/here"
 "$unpacked/root/usr/bin/kestrova-cli" --help >/dev/null
 "$unpacked/root/usr/bin/kestrova-cli" table | tee "$unpacked/table.txt"
 grep -q '5000 m       18:07' "$unpacked/table.txt"
+# It finds its image library where the package put it.
+"$unpacked/root/usr/bin/kestrova-cli" graph --png graph.png
+[ "$(head -c 4 graph.png | od -An -c | tr -d ' ')" = "211PNG" ]
 echo "The package's kestrova-cli runs."

@@ -3,6 +3,7 @@
 printed number can be checked byte for byte.
 
     scripts/pin-outputs.py CLI OUTDIR [--count 300] [--seed 1] [--min-age 5] [--max-age 90]
+                           [--long-races]
 
 writes OUTDIR/NNNN/settings.txt (a random settings file) and one file per command holding its
 exit status, standard output and standard error. Run it before and after a change with the same
@@ -101,6 +102,34 @@ FIXED = {
 }
 FIXED.update({"treadmill": ["treadmill"], "treadmill_metric_json": ["treadmill", "--metric", "--json"]})
 
+# The slowest inputs Calculate accepts: five races of about 300 km (the longest accepted), close
+# together, at nearly equal speeds: (speed in m/s, metres between races, slowing per race in m/s).
+LONG_RACES = {"slow_close": (0.6, 10.0, 0.01), "brisk_alike": (4.5, 0.01, 0.00001),
+              "fast_alike": (6.0, 0.01, 0.00001), "faster_alike": (8.0, 1.0, 0.00001),
+              "fast_spread": (5.0, 20000.0, 0.1)}
+
+
+def long_races_file(speed, spacing, slowing, best_two, metric):
+    lines = [boolean(True), boolean(False), bar(50), "35", bar(150), bar(800), bar(0)]
+    lines += [boolean(best_two), boolean(not best_two), boolean(metric), boolean(not metric)]
+    for row in range(5):
+        metres = 300000.0 - spacing * (4 - row)
+        lines += [bar(1), "0", "0", "%.6f" % (metres / (speed - slowing * row)), "%.6f" % metres]
+        lines += [boolean(u == "m") for u in UNITS]
+    return "".join(line + "\r\n" for line in lines)
+
+
+def pin_long_races(cli, outdir):
+    for name, (speed, spacing, slowing) in LONG_RACES.items():
+        for best_two in (False, True):
+            folder = os.path.join(outdir, "long_%s_%s" % (name, "best" if best_two else "all"))
+            os.makedirs(folder, exist_ok=True)
+            with open(os.path.join(folder, "settings.txt"), "w", newline="") as out:
+                out.write(long_races_file(speed, spacing, slowing, best_two, best_two))
+            for command in ("table", "table_json", "report", "graph_json"):
+                run(cli, COMMANDS[command] + ["--settings", "settings.txt"],
+                    os.path.join(folder, command))
+
 
 def run(cli, args, path):
     # Run inside the output folder with a relative settings path, so messages that quote the
@@ -122,6 +151,8 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--min-age", type=int, default=5)
     parser.add_argument("--max-age", type=int, default=90)
+    parser.add_argument("--long-races", action="store_true",
+                        help="also pin the five-longest-races inputs")
     args = parser.parse_args()
     rng = random.Random(args.seed)
     os.makedirs(args.outdir, exist_ok=True)
@@ -129,6 +160,8 @@ def main():
     os.makedirs(fixed_dir, exist_ok=True)
     for name, command in FIXED.items():
         run(args.cli, command, os.path.join(fixed_dir, name))
+    if args.long_races:
+        pin_long_races(args.cli, args.outdir)
     for index in range(args.count):
         folder = os.path.join(args.outdir, "%04d" % index)
         os.makedirs(folder, exist_ok=True)

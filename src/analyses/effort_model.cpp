@@ -26,14 +26,15 @@ double FlatPower(double speed) {
 }
 
 // Steps from `start` by `step` (up or down) until the flat power passes the target `power`,
-// then interpolates inside the last step.
+// then interpolates inside the last step. Each step starts where the last one ended, so the
+// power there is the one already worked out.
 std::optional<double> FlatSpeedForPower(double power, double start, double step) {
     double speed = start;
     double before = 0.0;
-    double after = 0.0;
+    double after = FlatPower(speed);
     bool noPower = false;
     const BoundedLoop loop = RunBounded(kMaxFlatSearchSteps, [&] {
-        before = FlatPower(speed);
+        before = after;
         speed += step;
         after = FlatPower(speed);
         noPower = std::isnan(after);

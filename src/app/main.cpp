@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 
 #include "app/main_window.hpp"
 #include "app/message_box_notifier.hpp"
@@ -9,6 +12,27 @@
 #include "session/session.hpp"
 #include "session/start_up_settings.hpp"
 
+namespace {
+
+// The built-in icon: raw premultiplied ARGB images rendered at build time (icon_renderer), made
+// into pixmaps without an image reader, which would load Qt's image format plugins to try them.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128}) {
+        QFile file(QStringLiteral(":/icons/%1.argb").arg(size));
+        const QByteArray pixels = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        if (pixels.size() != static_cast<qsizetype>(size) * size * 4) {
+            continue;
+        }
+        const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, size * 4,
+                           QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kestrova::kProgramTitle));
@@ -17,9 +41,9 @@ int main(int argc, char** argv) {
     // one matches the window class, the application name, which the entry names as its
     // StartupWMClass.
     QGuiApplication::setDesktopFileName(QStringLiteral(KESTROVA_APP_ID));
-    // Every window shows the program's icon: the installed theme's, or the one built in.
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QStringLiteral(KESTROVA_APP_ID), QIcon(QStringLiteral(":/icons/" KESTROVA_APP_ID ".svg"))));
+    // Every window shows the program's icon, the one built in (PNG files of several sizes): no
+    // theme search and no SVG module before the first window is up.
+    QApplication::setWindowIcon(ProgramIcon());
     // The settings file of the directory current at start-up, wherever the program goes later.
     kestrova::Session session(kestrova::CurrentSettingsPath());
     kestrova::MessageBoxNotifier notifier;

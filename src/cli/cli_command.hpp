@@ -35,6 +35,9 @@ inline constexpr std::string_view kStandardStreamName = "-";
 struct CliConsole {
     std::istream* input = nullptr;  // standard input, for "-" as a file to read; none in tests
     bool outputIsTerminal = false;  // whether standard output is a terminal (not for images)
+    // The library that paints image files, opened only by a command that writes one (Qt is
+    // loaded with it); none in tests that write no image.
+    std::filesystem::path imageModule;
 };
 
 // What the command line gave one command.

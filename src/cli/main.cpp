@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_run.hpp"
+#include "cli/image_module_loader.hpp"
 
 int main(int argc, char** argv) {
     try {
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
         if (error) {
             here = ".";
         }
-        const kestrova::CliConsole console{&std::cin, ::isatty(STDOUT_FILENO) == 1};
+        const kestrova::CliConsole console{&std::cin, ::isatty(STDOUT_FILENO) == 1,
+                                           kestrova::RunningProgramImageModule()};
         return kestrova::RunCli(args, here, std::cout, std::cerr, console);
     } catch (const std::exception& failure) {
         std::cerr << "kestrova-cli: " << failure.what() << '\n';

@@ -10,6 +10,9 @@ namespace kestrova {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+// Whole numbers below 10^15 have at most 15 digits, which the general form writes in full
+// without an exponent: their digits are those of the integer.
+constexpr double kWholeDigitsLimit = 1e15;
 
 // The magnitude's digits as printf's %.15G would write them ("0.55", "20", "1E-05").
 std::string MagnitudeDigits(double magnitude) {
@@ -17,6 +20,13 @@ std::string MagnitudeDigits(double magnitude) {
         return std::isnan(magnitude) ? "NaN" : "Inf";
     }
     std::array<char, 64> buffer{};
+    // Times' hours, minutes and seconds and the tables' rounded numbers are whole: integer
+    // digits are written several times faster than the general form works them out.
+    if (magnitude < kWholeDigitsLimit && magnitude == std::trunc(magnitude)) {
+        const auto whole = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                         static_cast<long long>(magnitude));
+        return {buffer.data(), whole.ptr};
+    }
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::general, kSignificantDigits);
     std::string digits(buffer.data(), result.ptr);

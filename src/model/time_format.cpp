@@ -41,6 +41,20 @@ std::string ShortForm(double x) {
     return text;
 }
 
+// Appends the digits of a whole number from 0 to 99 (anything else as its number text without
+// blanks).
+void AppendTwoDigitNumber(std::string& text, double value) {
+    if (!(value >= 0.0 && value < 100.0) || value != std::trunc(value)) {
+        text += TrimBlanks(NumberText(value));
+        return;
+    }
+    const int whole = static_cast<int>(value);
+    if (whole >= 10) {
+        text += static_cast<char>('0' + whole / 10);
+    }
+    text += static_cast<char>('0' + whole % 10);
+}
+
 // A minute and over: hours, minutes and seconds with carries that absorb the rounding of the
 // divisions (120 s may come out as 1 minute and 60 seconds, which becomes 2:00).
 std::string LongForm(double x) {
@@ -50,34 +64,34 @@ std::string LongForm(double x) {
     double minutes = std::trunc(m);
     double secs = std::nearbyint((m - minutes) * 60.0);
 
-    std::size_t secondsDigits = secs < 10 ? 1 : 2;
     if (secs == 60) {
         secs = 0;
         minutes += 1;
-        secondsDigits = 1;
     }
-    std::size_t minutesDigits = minutes < 10 ? 1 : 2;
     if (minutes == 60) {
         minutes = 0;
         hours += 1;
-        minutesDigits = 1;
     }
 
     // Up to three digits of hours fit the time's column; a thousand hours or more (a comparison
     // level near 0) are written in full and widen the text rather than lose their first digits.
-    const std::string hoursNumber = NumberText(hours);
-    const std::string hoursText = hours >= 1000
-                                      ? hoursNumber.substr(hoursNumber.find_first_not_of(' '))
-                                      : LastCharacters(hoursNumber, 3);
-    const std::string minutesText = LastCharacters(NumberText(minutes), minutesDigits);
-    std::string text = LastCharacters(NumberText(secs), secondsDigits);
-    if (minutes > 0 || hours > 0) {
-        text = minutesText + (secs < 10 ? ":0" : ":") + text;
-        if (hours > 0) {
-            text = hoursText + (minutes < 10 ? ":0" : ":") + text;
-        }
+    std::string text;
+    text.reserve(16);
+    if (hours > 0) {
+        const std::string hoursNumber = NumberText(hours);
+        text += hours >= 1000 ? hoursNumber.substr(hoursNumber.find_first_not_of(' '))
+                              : LastCharacters(hoursNumber, 3);
+        text += minutes < 10 ? ":0" : ":";
     }
-    return PadLeft(text + "  ", 10);
+    // After the carries minutes and seconds are whole numbers from 0 to 59, whose texts are
+    // their digits (the last one or two characters of their sign-position texts).
+    if (minutes > 0 || hours > 0) {
+        AppendTwoDigitNumber(text, minutes);
+        text += secs < 10 ? ":0" : ":";
+    }
+    AppendTwoDigitNumber(text, secs);
+    text += "  ";
+    return PadLeft(std::move(text), 10);
 }
 
 }  // namespace

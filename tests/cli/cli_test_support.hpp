@@ -18,8 +18,15 @@ struct CliCall {
     std::string err;
 };
 
+// The console of a test: no standard input, not a terminal, the built image library.
+inline CliConsole TestConsole() {
+    CliConsole console;
+    console.imageModule = KESTROVA_TEST_IMAGE_MODULE;
+    return console;
+}
+
 inline CliCall CallCli(const std::vector<std::string>& args, const std::filesystem::path& directory,
-                       const CliConsole& console = {}) {
+                       const CliConsole& console = TestConsole()) {
     std::ostringstream out;
     std::ostringstream err;
     CliCall call;

@@ -155,7 +155,8 @@ TEST(GraphCommand, ImagesGoToStandardOutputButNotToATerminal) {
         EXPECT_EQ(call.out.substr(0, c.start.size()), c.start) << c.option;
         EXPECT_EQ(call.err, "") << c.option;
 
-        const auto terminal = CallCli({"graph", c.option, "-"}, directory.Path(), {nullptr, true});
+        const auto terminal =
+            CallCli({"graph", c.option, "-"}, directory.Path(), {nullptr, true, {}});
         EXPECT_EQ(terminal.status, kExitUsageOrFile) << c.option;
         EXPECT_EQ(terminal.out, "") << c.option;
         EXPECT_EQ(terminal.err,

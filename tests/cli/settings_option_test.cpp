@@ -90,13 +90,14 @@ TEST(SettingsOption, ReadsStandardInputForADash) {
     ScratchDirectory directory;
     std::istringstream input(WithLine3(" 70 "));
     const auto call =
-        CallCli({"table", "--settings", "-", "--json"}, directory.Path(), {&input, false});
+        CallCli({"table", "--settings", "-", "--json"}, directory.Path(), {&input, false, {}});
     ASSERT_EQ(call.status, kExitPrinted) << call.err;
     directory.Write(kSettingsFileName, WithLine3(" 70 "));
     const auto fromFile = CallCli({"table", "--json"}, directory.Path());
     EXPECT_EQ(call.out, fromFile.out);
     std::istringstream words("not settings");
-    const auto refused = CallCli({"table", "--settings", "-"}, directory.Path(), {&words, false});
+    const auto refused =
+        CallCli({"table", "--settings", "-"}, directory.Path(), {&words, false, {}});
     EXPECT_EQ(refused.status, kExitUsageOrFile);
     EXPECT_EQ(refused.err,
               "kestrova-cli: (standard input) is not a settings file (line 1: \"not settings\" "

@@ -264,7 +264,7 @@ TEST(TeamCommand, ReadsStandardInputForADash) {
     const std::string team = std::string("\xEF\xBB\xBF") + kHeader + MakeRunner(4).csv;
     const auto file = directory.Write("team.csv", team).string();
     std::istringstream input(team);
-    const auto call = CallCli({"team", "-"}, directory.Path(), CliConsole{&input, false});
+    const auto call = CallCli({"team", "-"}, directory.Path(), CliConsole{&input, false, {}});
     EXPECT_EQ(call.status, kExitPrinted) << call.err;
     EXPECT_EQ(call.out, CallCli({"team", file}, directory.Path()).out);
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -84,6 +87,20 @@ TEST(NumberText, SignPositionAndPlainForms) {
     EXPECT_EQ(PlainNumberText(-2), "-2");
     EXPECT_EQ(PrintedNumber(95), " 95 ");
     EXPECT_EQ(PrintedNumber(-3), "-3 ");
+}
+
+// Whole numbers take a shorter way to their digits; it must write what the general form does.
+TEST(NumberText, WholeNumbersAsTheGeneralFormWritesThem) {
+    for (const double value : {1.0, 7.0, 10.0, 59.0, 60.0, 100.0, 3600.0, 65536.0, 1e14 - 1.0, 1e14,
+                               999999999999999.0, 1e15, 1e15 + 2.0, 1e16, 1e300}) {
+        std::array<char, 64> buffer{};
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::general, 15);
+        std::string expected(buffer.data(), end.ptr);
+        std::replace(expected.begin(), expected.end(), 'e', 'E');
+        EXPECT_EQ(PlainNumberText(value), expected) << value;
+        EXPECT_EQ(NumberText(-value), "-" + expected) << value;
+    }
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {

@@ -1,0 +1,69 @@
+#include "cli/image_module_loader.hpp"
+
+#include <dlfcn.h>
+
+#include <system_error>
+
+#include "painting/image_module.hpp"
+
+namespace kestrova {
+namespace {
+
+// The installed library folder relative to the installed program's folder, set by the build.
+#ifndef KESTROVA_IMAGE_MODULE_FROM_BIN
+#define KESTROVA_IMAGE_MODULE_FROM_BIN "../lib/kestrova/painting"
+#endif
+
+bool IsFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+std::filesystem::path ImageModuleFor(const std::filesystem::path& program) {
+    const std::filesystem::path folder = program.parent_path();
+    const std::filesystem::path beside = folder / kImageModuleFileName;
+    if (IsFile(beside)) {
+        return beside;
+    }
+    return (folder / KESTROVA_IMAGE_MODULE_FROM_BIN / kImageModuleFileName).lexically_normal();
+}
+
+std::filesystem::path RunningProgramImageModule() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return {};
+    }
+    return ImageModuleFor(program);
+}
+
+std::optional<std::string> CanvasImageBytesFromModule(const std::filesystem::path& module,
+                                                      const Canvas& canvas,
+                                                      CanvasImageFormat format,
+                                                      std::string& bytes) {
+    if (module.empty()) {
+        return "the image library was not found";
+    }
+    // Opened once for the program's life: Qt, which it loads, is not made to be unloaded.
+    void* library = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        const char* why = dlerror();
+        return "cannot open the image library " + module.string() + ": " +
+               (why != nullptr ? why : "unknown error");
+    }
+    // POSIX guarantees that a function's address survives the trip through void*.
+    const auto entry = reinterpret_cast<ImageModuleEntry>(dlsym(library, kImageModuleEntry));
+    if (entry == nullptr) {
+        return "the image library " + module.string() + " has no " + kImageModuleEntry;
+    }
+    std::string failure;
+    const int format01 = format == CanvasImageFormat::Png ? 0 : 1;
+    if (entry(&canvas, format01, &bytes, &failure) != 0) {
+        return failure.empty() ? "the image could not be made" : failure;
+    }
+    return std::nullopt;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "painting/canvas_image_file.hpp"
+
+namespace kestrova {
+
+class Canvas;
+
+// Where kestrova-cli's image library is: beside the program (as built) or in the installed
+// library folder; the first that exists, else the installed one (whose absence then shows in
+// the message of the command that needs it). `program` is the running program's file.
+std::filesystem::path ImageModuleFor(const std::filesystem::path& program);
+
+// The image library of the running program (found from /proc/self/exe).
+std::filesystem::path RunningProgramImageModule();
+
+// The bytes of the canvas as a PNG or SVG file, painted by the image library at `module`, which
+// is opened on the first call and kept open. Gives why it failed, or nothing.
+std::optional<std::string> CanvasImageBytesFromModule(const std::filesystem::path& module,
+                                                      const Canvas& canvas,
+                                                      CanvasImageFormat format, std::string& bytes);
+
+}  // namespace kestrova
