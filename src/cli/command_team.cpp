@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -34,11 +35,16 @@ struct TeamItem {
 };
 
 // A cell as a spreadsheet reads it back: quoted when it holds a comma, a quote or a line end.
+// A text that starts with =, +, -, @, a tab or a carriage return would be run as a formula when
+// the file is opened in a spreadsheet: it is quoted with an apostrophe in front, which makes the
+// spreadsheet show it as plain text.
 std::string CsvCell(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    const bool formulaLike =
+        !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    if (!formulaLike && text.find_first_of(",\"\r\n") == std::string::npos) {
         return text;
     }
-    std::string quoted = "\"";
+    std::string quoted = formulaLike ? "\"'" : "\"";
     for (const char c : text) {
         quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     }

@@ -1,11 +1,21 @@
 #include "files/file_descriptor.hpp"
 
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <system_error>
+#include <thread>
 
 namespace kestrova {
+namespace {
+
+// How long a lock waits for another program to let go of the file.
+constexpr int kLockPasses = 300;
+constexpr std::chrono::milliseconds kLockPause{10};
+
+}  // namespace
 
 FileDescriptor::~FileDescriptor() {
     if (fd_ >= 0) {
@@ -20,6 +30,19 @@ std::optional<std::string> FileDescriptor::Close() {
         return ErrorText(errno);
     }
     return std::nullopt;
+}
+
+int LockFile(int fd, int operation) {
+    for (int pass = 0; pass < kLockPasses; ++pass) {
+        if (::flock(fd, operation | LOCK_NB) == 0) {
+            return 0;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return errno;
+        }
+        std::this_thread::sleep_for(kLockPause);
+    }
+    return EWOULDBLOCK;
 }
 
 std::string ErrorText(int error) {

@@ -23,6 +23,11 @@ class FileDescriptor {
     int fd_;
 };
 
+// Takes an advisory lock on the whole file (LOCK_SH or LOCK_EX), held until the descriptor is
+// closed. Waits a few seconds at most for another program's lock; gives 0 or the error
+// (EWOULDBLOCK when the file stayed locked).
+int LockFile(int fd, int operation);
+
 // The system's words for an errno value ("No space left on device").
 std::string ErrorText(int error);
 

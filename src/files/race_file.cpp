@@ -7,62 +7,16 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
-#include <system_error>
-#include <thread>
 #include <vector>
+
+#include "files/file_descriptor.hpp"
 
 namespace kestrova {
 namespace {
 
-// How long a read or a write waits for another program to let go of the file's lock.
-constexpr int kLockPasses = 300;
-constexpr std::chrono::milliseconds kLockPause{10};
-
-std::string ErrorText(int error) {
-    if (error == EWOULDBLOCK) {
-        return "another program keeps the file locked";
-    }
-    return std::system_category().message(error);
-}
-
-// A file descriptor closed when it goes out of scope (a close after a failure is not reported).
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int Get() const { return fd_; }
-    // Closes the file and gives the error of the close, 0 when it succeeded.
-    int Close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-  private:
-    int fd_;
-};
-
-// Takes an advisory lock on the whole file (LOCK_SH or LOCK_EX), held until the descriptor is
-// closed. Waits a few seconds at most for another program's lock; gives 0 or the error
-// (EWOULDBLOCK when the file stayed locked).
-int LockFile(int fd, int operation) {
-    for (int pass = 0; pass < kLockPasses; ++pass) {
-        if (::flock(fd, operation | LOCK_NB) == 0) {
-            return 0;
-        }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            return errno;
-        }
-        std::this_thread::sleep_for(kLockPause);
-    }
-    return EWOULDBLOCK;
+// The reason for an error, in the system's words but for a lock that was not let go.
+std::string Reason(int error) {
+    return error == EWOULDBLOCK ? "another program keeps the file locked" : ErrorText(error);
 }
 
 // Writes all of `size` bytes at `offset`; gives 0 or the error. Each pass writes at least one
@@ -162,7 +116,7 @@ RaceFileRead ReadRaceFile(const std::filesystem::path& path) {
         failure = errno;
     }
     if (failure != 0) {
-        read.reason = ErrorText(failure);
+        read.reason = Reason(failure);
         return read;
     }
     const auto length = static_cast<std::uintmax_t>(info.st_size);
@@ -183,10 +137,10 @@ RaceFileRead ReadRaceFile(const std::filesystem::path& path) {
 std::optional<std::string> CreateRaceFile(const std::filesystem::path& path) {
     FileDescriptor fd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.Get() < 0) {
-        return ErrorText(errno);
+        return Reason(errno);
     }
-    if (const int error = fd.Close()) {
-        return ErrorText(error);
+    if (const std::optional<std::string> error = fd.Close()) {
+        return error;
     }
     return std::nullopt;
 }
@@ -222,14 +176,14 @@ RaceWrite WriteRaceRecord(const std::filesystem::path& path, const SavedRaceReco
                           const RaceFileExpectation& expected) {
     FileDescriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC));
     if (fd.Get() < 0) {
-        return Failure(ErrorText(errno));
+        return Failure(Reason(errno));
     }
     if (const int error = LockFile(fd.Get(), LOCK_EX)) {
-        return Failure(ErrorText(error));
+        return Failure(Reason(error));
     }
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0) {
-        return Failure(ErrorText(errno));
+        return Failure(Reason(errno));
     }
     const off_t length = info.st_size;
     const off_t recordBytes = static_cast<off_t>(kRecordBytes);
@@ -246,14 +200,14 @@ RaceWrite WriteRaceRecord(const std::filesystem::path& path, const SavedRaceReco
     int error = 0;
     const RaceWriteStatus check = CheckExpected(fd.Get(), length, offset, expected, error);
     if (check != RaceWriteStatus::Written) {
-        return {check, error != 0 ? ErrorText(error) : std::string()};
+        return {check, error != 0 ? Reason(error) : std::string()};
     }
     if (const int writeError = SyncedWrite(fd.Get(), EncodeRecord(record), offset)) {
         Restore(fd.Get(), length, offset, expected.replaced);
-        return Failure(ErrorText(writeError));
+        return Failure(Reason(writeError));
     }
-    if (const int closeError = fd.Close()) {
-        return Failure(ErrorText(closeError));
+    if (const std::optional<std::string> closeError = fd.Close()) {
+        return Failure(*closeError);
     }
     return {RaceWriteStatus::Written, {}};
 }

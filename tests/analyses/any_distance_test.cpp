@@ -5,6 +5,7 @@
 #include <cctype>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "support/model_fixtures.hpp"
@@ -43,25 +44,19 @@ TEST(SpecialInputs, DistanceUnitsAndHorizontalGrade) {
 // The analysis is the first chosen of Option1, Option2, Option3; only the two tables have the
 // pace unit switch; the slope counts only on the hills.
 TEST(SpecialInputs, AnalysisChoice) {
-    struct Case {
-        int option;
-        SpecialAnalysis analysis;
-        bool table;
-        double slope;
-    };
-    const Case cases[] = {
+    // The chosen option, the analysis, whether it has a table, the slope it uses.
+    const std::tuple<int, SpecialAnalysis, bool, double> cases[] = {
         {-1, SpecialAnalysis::LevelOnly, false, 0.0},
         {3, SpecialAnalysis::LevelOnly, false, 0.0},
         {0, SpecialAnalysis::UnevenSplits, true, 0.0},
         {1, SpecialAnalysis::ConstantSlope, false, 0.07},
         {2, SpecialAnalysis::HalfUpHalfDown, true, 0.07},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.option);
-        const SpecialFormInputs inputs = Inputs("5", DistanceUnit::Kilometers, c.option, "0.07");
-        EXPECT_EQ(ChosenAnalysis(inputs), c.analysis);
-        EXPECT_EQ(HasStrategyTable(c.analysis), c.table);
-        EXPECT_EQ(SpecialSlope(inputs), c.slope);
+    for (const auto& [option, analysis, table, slope] : cases) {
+        const SpecialFormInputs inputs = Inputs("5", DistanceUnit::Kilometers, option, "0.07");
+        EXPECT_EQ(ChosenAnalysis(inputs), analysis) << option;
+        EXPECT_EQ(HasStrategyTable(analysis), table) << option;
+        EXPECT_EQ(SpecialSlope(inputs), slope) << option;
     }
 }
 
@@ -122,17 +117,12 @@ TEST_F(CalculateSpecialTest, HeadingWordsStandOverTheirFigures) {
               "P.Level");
     EXPECT_EQ(SpecialHeadingText(SpecialLine::Hill),
               "      Time     Per Mi       Per km        Per 400         Record");
-    struct Case {
-        const char* kilometres;
-        double level;
-        int analysis;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, double, int> cases[] = {
         {"10", 1.0, 1}, {"15", 0.5, 1}, {"100", 1.0, 1}, {"3", 0.0, 1}, {"42", 1.05, 1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.kilometres);
+    for (const auto& [kilometres, level, analysis] : cases) {
+        SCOPED_TRACE(kilometres);
         const SpecialResult result =
-            Calculate(Inputs(c.kilometres, DistanceUnit::Kilometers, c.analysis, "0.02"), c.level);
+            Calculate(Inputs(kilometres, DistanceUnit::Kilometers, analysis, "0.02"), level);
         ASSERT_TRUE(result.computed);
         ASSERT_TRUE(result.Text5.has_value());
         const std::pair<std::string, std::string> lines[] = {
@@ -145,7 +135,7 @@ TEST_F(CalculateSpecialTest, HeadingWordsStandOverTheirFigures) {
                  {"Time", "Per Mi", "Per km", "Per 400", "Record", "%Spd", "P.Level"}) {
                 const std::size_t at = heading.find(word);
                 const std::string_view name(word);
-                const bool blank = c.level == 0.0 && (name == "Record" || name == "%Spd");
+                const bool blank = level == 0.0 && (name == "Record" || name == "%Spd");
                 if (at == std::string::npos || blank) {
                     continue;
                 }
@@ -163,12 +153,7 @@ TEST_F(CalculateSpecialTest, HeadingWordsStandOverTheirFigures) {
 // Inputs that cannot be computed are refused with a message and change nothing; a slope the
 // effort model cannot answer gives a message and an empty hill line, never a number.
 TEST(CalculateSpecial, RefusesWhatCannotBeComputed) {
-    struct Case {
-        SpecialFormInputs inputs;
-        const char* message;
-        bool computed;
-    };
-    const Case cases[] = {
+    const std::tuple<SpecialFormInputs, const char*, bool> cases[] = {
         {Inputs("0", DistanceUnit::Kilometers), kSpecialDistanceMessage, false},
         {Inputs("-3", DistanceUnit::Miles), kSpecialDistanceMessage, false},
         {Inputs("five", DistanceUnit::Kilometers), kSpecialDistanceMessage, false},
@@ -177,17 +162,17 @@ TEST(CalculateSpecial, RefusesWhatCannotBeComputed) {
         {Inputs("5", DistanceUnit::Kilometers, 1, "0.9"), kSlopeBeyondModelMessage, true},
         {Inputs("5", DistanceUnit::Kilometers, 2, "0.9"), kSlopeBeyondModelMessage, true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.inputs.Text1 + " " + c.inputs.Text3);
+    for (const auto& [inputs, message, computed] : cases) {
+        SCOPED_TRACE(inputs.Text1 + " " + inputs.Text3);
         SpecialRun run;
         run.canvas_.Write("earlier table");
         run.canvas_.EndLine();
-        const SpecialResult result = run.Calculate(c.inputs);
+        const SpecialResult result = run.Calculate(inputs);
         ASSERT_EQ(run.notifier_.Messages().size(), 1u);
-        EXPECT_EQ(run.notifier_.Messages()[0].text, c.message);
-        EXPECT_EQ(result.computed, c.computed);
-        EXPECT_EQ(run.memory_.used, c.computed ? 1 : 0);
-        if (!c.computed) {
+        EXPECT_EQ(run.notifier_.Messages()[0].text, message);
+        EXPECT_EQ(result.computed, computed);
+        EXPECT_EQ(run.memory_.used, computed ? 1 : 0);
+        if (!computed) {
             EXPECT_EQ(run.canvas_.Lines().size(), 1u);
         }
         EXPECT_EQ(result.Text5.value_or(""), "");

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "support/model_fixtures.hpp"
 
@@ -12,24 +13,18 @@ namespace {
 
 using test_support::CalculatedState;
 
-struct GuessCase {
-    double index;
-    double expectedKm;
-    double toleranceKm;
-};
-
 // A high index (800 m pace much faster than 5000 m pace) guesses short; below 1.15 the guess
 // grows by (120 (1.15 - x))^2 km.
 TEST(BestDistanceGuess, FollowsTheIndex) {
-    const GuessCase cases[] = {
+    const std::tuple<double, double, double> cases[] = {
         {1.4, 0.57, 0.005},
         {1.1, 14.69 + 36.0, 0.01},
         {1.15, std::exp(14.6 - 10.83 * 1.15), 1e-9},
     };
-    for (const GuessCase& c : cases) {
-        SCOPED_TRACE(c.index);
-        EXPECT_NEAR(FirstBestDistanceGuess(c.index) / 1000.0, c.expectedKm, c.toleranceKm);
-        EXPECT_NEAR(RefinedBestDistanceGuess(c.index), c.expectedKm, c.toleranceKm);
+    for (const auto& [index, expectedKm, toleranceKm] : cases) {
+        SCOPED_TRACE(index);
+        EXPECT_NEAR(FirstBestDistanceGuess(index) / 1000.0, expectedKm, toleranceKm);
+        EXPECT_NEAR(RefinedBestDistanceGuess(index), expectedKm, toleranceKm);
     }
 }
 
@@ -104,26 +99,20 @@ TEST(LevelPeakSearch, UnreadableLevelsEndTheWalk) {
     EXPECT_LE(search.steps, 1);
 }
 
-struct BestDistanceCase {
-    const char* runner;
-    MainFormInputs form;
-    double bestKm;
-};
-
 // The best distances the analysis reports for three runners: the start-up runner's "peak at
 // 4.82 km"; the marathoner's first peak lies beyond 9 km, so a second search from 100 km is
 // averaged in; the 49-second 400 m runner peaks under a kilometre.
 TEST(FindBestDistance, KnownRunners) {
-    const BestDistanceCase cases[] = {
+    const std::tuple<const char*, MainFormInputs, double> cases[] = {
         {"start-up runner", MainFormInputs{}, 4.8169},
         {"marathoner", test_support::EnduranceRunner(), 16.8727},
         {"sprinter", test_support::SprintRunner(), 0.7776},
     };
-    for (const BestDistanceCase& c : cases) {
-        SCOPED_TRACE(c.runner);
-        MainFormInputs form = c.form;
+    for (const auto& [runner, inputs, bestKm] : cases) {
+        SCOPED_TRACE(runner);
+        MainFormInputs form = inputs;
         ModelState state = CalculatedState(form);
-        EXPECT_NEAR(FindBestDistance(state, state.specIndex), c.bestKm, 5e-5);
+        EXPECT_NEAR(FindBestDistance(state, state.specIndex), bestKm, 5e-5);
     }
 }
 

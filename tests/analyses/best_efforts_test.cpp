@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace kestrova {
 namespace {
@@ -23,17 +24,9 @@ double TimeAtDistance(const Series& series, double meters) {
     return series.back().seconds;
 }
 
-struct HandCase {
-    const char* name;
-    Series series;
-    double meters;
-    double seconds;
-    double startMeters;
-};
-
 // Worked by hand: the fastest stretch, its time and where it starts.
 TEST(FastestStretch, MatchesTimesWorkedByHand) {
-    const HandCase cases[] = {
+    const std::tuple<const char*, Series, double, double, double> cases[] = {
         // 400 m in 100 s, 80 s, 120 s: the middle one; 800 m: the first two.
         {"middle lap", {{0, 0}, {100, 400}, {180, 800}, {300, 1200}}, 400, 80, 400},
         {"two laps", {{0, 0}, {100, 400}, {180, 800}, {300, 1200}}, 800, 180, 0},
@@ -48,13 +41,13 @@ TEST(FastestStretch, MatchesTimesWorkedByHand) {
         // 300 m: from the end of the pause (80 s) to the last point: 70 s, not 100 s.
         {"pause", {{0, 0}, {50, 200}, {80, 200}, {130, 400}, {150, 500}}, 300, 70, 200},
     };
-    for (const HandCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::optional<BestEffort> best = FastestStretch(c.series, {"d", c.meters});
+    for (const auto& [name, series, meters, seconds, startMeters] : cases) {
+        SCOPED_TRACE(name);
+        const std::optional<BestEffort> best = FastestStretch(series, {"d", meters});
         ASSERT_TRUE(best.has_value());
-        EXPECT_NEAR(best->seconds, c.seconds, 1e-9);
-        EXPECT_NEAR(best->startMeters, c.startMeters, 1e-9);
-        EXPECT_EQ(best->distance.meters, c.meters);
+        EXPECT_NEAR(best->seconds, seconds, 1e-9);
+        EXPECT_NEAR(best->startMeters, startMeters, 1e-9);
+        EXPECT_EQ(best->distance.meters, meters);
     }
 }
 

@@ -6,54 +6,11 @@
 #include <limits>
 
 #include "analyses/power_model.hpp"
-#include "model/distance_unit.hpp"
 
 namespace kestrova {
 namespace {
 
-constexpr double kKm = 1.609344;
-
-struct SlopeCase {
-    double levelPace;  // seconds per mile, or per km when perKm
-    bool perKm;
-    double grade;
-    bool horizontal;
-    double expectedPace;
-};
-
-// The windows' example texts: 7:00 per mile and 5:00 per km on 6 % grades, both definitions.
-TEST(SlopeSpeedForEffort, ReproducesTheExamplePaces) {
-    const SlopeCase cases[] = {
-        {420, false, 0.06, false, 563.72}, {420, false, -0.06, false, 342.02},
-        {420, false, 0.06, true, 563.40},  {420, false, -0.06, true, 342.10},
-        {300, true, 0.06, false, 409.80},  {300, true, -0.06, false, 240.47},
-        {300, true, 0.06, true, 409.56},   {300, true, -0.06, true, 240.54},
-    };
-    for (const SlopeCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.levelPace << " " << c.grade << " " << c.horizontal);
-        const double divisor = c.perKm ? kKm : 1.0;
-        const double flat = (kMetersPerMile / c.levelPace) / divisor;
-        double slope = c.horizontal ? SlopeAlongSurface(c.grade) : c.grade;
-        const auto speed = SlopeSpeedForEffort(slope, flat);
-        ASSERT_TRUE(speed.has_value());
-        EXPECT_NEAR((kMetersPerMile / *speed) / divisor, c.expectedPace, 0.005);
-    }
-}
-
-TEST(FlatEquivalentSpeed, TreadmillExamples) {
-    const double incline = SlopeAlongSurface(0.03);
-    double slope = incline;
-    const auto miles =
-        FlatEquivalentSpeed(slope, 9.0 * kMetersPerMile / 3600.0, EffortGround::TreadmillBelt);
-    ASSERT_TRUE(miles.has_value());
-    EXPECT_NEAR(kMetersPerMile / *miles, 361.09, 0.005);
-    const auto km = FlatEquivalentSpeed(slope, 15.0 * kMetersPerMile / 3600.0 / kKm,
-                                        EffortGround::TreadmillBelt);
-    ASSERT_TRUE(km.has_value());
-    EXPECT_NEAR(kMetersPerMile / *km / kKm, 217.43, 0.005);
-    EXPECT_EQ(slope, incline);
-}
-
+// The example paces of the hill and treadmill windows are checked in their tables' tests.
 TEST(FlatEquivalentSpeed, LevelGroundGivesTheSpeedAndEqualPowers) {
     double level = 0.0;
     EXPECT_NEAR(*FlatEquivalentSpeed(level, 4.0), 4.0, 1e-12);

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "analyses/best_distance.hpp"
-#include "model/pace_model.hpp"
 #include "support/model_fixtures.hpp"
 
 namespace kestrova {
@@ -79,21 +77,6 @@ TEST(TrainingAnalysis, BestDistanceTextsOfASprinterAndAMarathoner) {
     lines = AnalysisLines(state, kAnalysisWindowTarget);
     EXPECT_EQ(lines[6].substr(0, 58), " Best performances likely with race distances 10 k and up ");
     EXPECT_EQ(lines[9].substr(lines[9].size() - 4), " 90 ");
-}
-
-// The state the analysis leaves: the level at the first best-distance guess, the adjusted index
-// and the refined guess, as the best-distance search sets them.
-TEST(TrainingAnalysis, LeavesTheBestDistanceValues) {
-    MainFormInputs form = test_support::EnduranceRunner();
-    ModelState state = CalculatedState(form);
-    ModelState search = state;
-    const double best = FindBestDistance(search, search.specIndex);
-    const TrainingAnalysis analysis = ComputeTrainingAnalysis(state);
-    EXPECT_DOUBLE_EQ(analysis.bestKm, best);
-    EXPECT_DOUBLE_EQ(state.perfLevel, search.perfLevel);
-    EXPECT_DOUBLE_EQ(state.specIndexAdj, search.specIndexAdj);
-    EXPECT_DOUBLE_EQ(state.bestDistGuess, search.bestDistGuess);
-    EXPECT_EQ(analysis.weeklyMiles, 90);
 }
 
 }  // namespace

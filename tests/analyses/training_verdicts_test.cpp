@@ -4,18 +4,15 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace kestrova {
 namespace {
 
-struct BandCase {
-    double km;
-    const char* band;
-};
-
 // Every limit is strict: a best distance exactly at a limit stays in the band below.
 TEST(DistanceBand, LastBandWhoseLimitIsPassed) {
-    const BandCase cases[] = {
+    const std::pair<double, const char*> cases[] = {
         {0.0, "under 400 m"},  {0.4, "under 400 m"},   {0.41, "300 - 600 m"},
         {0.5, "300 - 600 m"},  {0.6, "400 - 800 m"},   {0.7, "400 - 800 m"},
         {1.0, "600 - 1500 m"}, {1.22, "600 - 1500 m"}, {1.5, "1 - 3 k"},
@@ -24,22 +21,16 @@ TEST(DistanceBand, LastBandWhoseLimitIsPassed) {
         {10.0, "5 - 10 k"},    {10.01, "10 k and up"}, {300.0, "10 k and up"},
         {-1.0, "under 400 m"},
     };
-    for (const BandCase& c : cases) {
-        SCOPED_TRACE(c.km);
-        EXPECT_EQ(std::string(DistanceBand(c.km)), c.band);
+    for (const auto& [km, band] : cases) {
+        SCOPED_TRACE(km);
+        EXPECT_EQ(std::string(DistanceBand(km)), band);
     }
     EXPECT_EQ(std::string(DistanceBand(std::nan(""))), "under 400 m");
 }
 
-struct VerdictCase {
-    double typical;
-    int weekly;
-    const char* verdict;
-};
-
 TEST(VolumeVerdict, StrictLimitsAgainstTheVolumeRun) {
     // For 20 miles a week the limits are 6, 13, 28 and 39.4 miles.
-    const VerdictCase cases[] = {
+    const std::tuple<double, int, const char*> cases[] = {
         {0.0, 20, " is probably shorter than"},
         {6.0, 20, " is probably shorter than"},
         {6.5, 20, " may be somewhat shorter than"},
@@ -53,9 +44,9 @@ TEST(VolumeVerdict, StrictLimitsAgainstTheVolumeRun) {
         {-2.0, 0, " is probably near"},
         {7.0, 0, " is probably longer than"},
     };
-    for (const VerdictCase& c : cases) {
-        SCOPED_TRACE(c.typical);
-        EXPECT_EQ(std::string(VolumeVerdict(c.typical, c.weekly)), c.verdict);
+    for (const auto& [typical, weekly, verdict] : cases) {
+        SCOPED_TRACE(typical);
+        EXPECT_EQ(std::string(VolumeVerdict(typical, weekly)), verdict);
     }
 }
 

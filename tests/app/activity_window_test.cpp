@@ -16,7 +16,7 @@
 namespace kestrova {
 namespace {
 
-class ActivityWindowTest : public ::testing::Test {
+class ActivityWindowTest : public test_support::WindowTest {
   protected:
     void SetUp() override {
         // 1300 s at 4 m/s: 5200 m, best efforts from 400 m to 5 km.
@@ -24,18 +24,12 @@ class ActivityWindowTest : public ::testing::Test {
                          test_support::FitRun(1093000000, 1301, 4.0, 1300, 1300, 5200).Text());
         directory_.Write("notes.txt", "ran 5 km today");
     }
-    void TearDown() override {
-        context_.DropOwner();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     ActivityWindow* Open(const char* name) {
         return OpenActivityFile(context_.Context(),
                                 QString::fromStdString((directory_.Path() / name).string()));
     }
 
     test_support::ScratchDirectory directory_;
-    test_support::TestWindowContext context_;
 };
 
 TEST_F(ActivityWindowTest, ShowsTheActivityAndWhatCanGoIntoARow) {

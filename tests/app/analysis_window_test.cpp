@@ -15,24 +15,14 @@
 namespace kestrova {
 namespace {
 
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 std::vector<std::string> WindowLines(ModelState state) {
     LineBuffer sink;
     RunTrainingAnalysis(state, kAnalysisWindowTarget, sink);
     return sink.Lines();
 }
 
-class AnalysisWindowTest : public ::testing::Test {
+class AnalysisWindowTest : public test_support::WindowTest {
   protected:
-    void TearDown() override {
-        context_.DropOwner();
-        DeleteClosedWindows();
-    }
-
-    test_support::TestWindowContext context_;
     ModelState& state_ = context_.State();
 };
 
@@ -40,20 +30,14 @@ TEST_F(AnalysisWindowTest, ShowsTheAnalysisWithCloseAndHelp) {
     const std::vector<std::string> expected = WindowLines(state_);
     AnalysisWindow* window = ShowAnalysisWindow(context_.Context());
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->objectName(), "anaform");
-    EXPECT_EQ(window->windowTitle(), "Analysis");
     EXPECT_TRUE(window->isWindow());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->Canvas().Buffer().Lines(), expected);
-    EXPECT_EQ(window->Canvas().toPlainText().toStdString().substr(0, 38),
-              " TRAINING AND SPECIALIZATION ANALYSIS:");
 
     auto* close = window->findChild<QPushButton*>("Command3");
     auto* help = window->findChild<QPushButton*>("Command2");
     ASSERT_NE(close, nullptr);
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(close->text(), "Close");
-    EXPECT_EQ(help->text(), "Help");
     EXPECT_TRUE(help->isEnabled());
     EXPECT_TRUE(close->isEnabled());
     EXPECT_EQ(window->findChildren<QPushButton*>().size(), 2);  // no "Print" on this window
@@ -79,7 +63,7 @@ TEST_F(AnalysisWindowTest, CloseDeletesTheWindowAndAnalyzeOpensANewOne) {
     // Asked again before the closed window is gone: a new window, not the closing one.
     AnalysisWindow* reopened = ShowAnalysisWindow(context_.Context());
     EXPECT_NE(reopened, window.data());
-    DeleteClosedWindows();
+    test_support::DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(ShowAnalysisWindow(context_.Context()), reopened);
 }
@@ -88,7 +72,7 @@ TEST_F(AnalysisWindowTest, WithoutAnOwnerStillOneWindow) {
     QPointer<AnalysisWindow> window = ShowAnalysisWindow(context_.Context(false));
     EXPECT_EQ(ShowAnalysisWindow(context_.Context(false)), window.data());
     window->close();
-    DeleteClosedWindows();
+    test_support::DeleteClosedWindows();
     EXPECT_TRUE(window.isNull());
 }
 

@@ -24,16 +24,11 @@
 namespace kestrova {
 namespace {
 
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-class FileAccessWindowTest : public ::testing::Test {
+class FileAccessWindowTest : public test_support::WindowTest {
   protected:
     void SetUp() override { previousDirectory_ = QDir::currentPath(); }
     void TearDown() override {
-        context_.DropOwner();
-        DeleteClosedWindows();
+        WindowTest::TearDown();
         QDir::setCurrent(previousDirectory_);
     }
 
@@ -73,7 +68,6 @@ class FileAccessWindowTest : public ::testing::Test {
 
     QTemporaryDir directory_;
     QString previousDirectory_;
-    test_support::TestWindowContext context_;
     QString& chosen_ = context_.Dialogs().openAnswer;  // what Browse is answered
     QPointer<FileAccessWindow> window_;
 };
@@ -188,7 +182,7 @@ TEST_F(FileAccessWindowTest, ClosingKeepsTheFileOpenAndItsList) {
     CreateFile("runs");
     AddRace("18.7", 3);
     Click("Command3");
-    DeleteClosedWindows();
+    test_support::DeleteClosedWindows();
     EXPECT_TRUE(window_.isNull());
     Open();
     EXPECT_TRUE(Find<QCheckBox>("Check1")->isChecked());

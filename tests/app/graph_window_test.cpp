@@ -18,17 +18,8 @@
 namespace kestrova {
 namespace {
 
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-class GraphWindowTest : public ::testing::Test {
+class GraphWindowTest : public test_support::WindowTest {
   protected:
-    void TearDown() override {
-        context_.DropOwner();
-        DeleteClosedWindows();
-    }
-
     Canvas Drawing() {
         ModelState state = context_.State();
         Canvas canvas(kGraphWidth, kGraphHeight);
@@ -36,8 +27,6 @@ class GraphWindowTest : public ::testing::Test {
         DrawPaceGraph(state, context_.Form().HScroll2, canvas, ignored);
         return canvas;
     }
-
-    test_support::TestWindowContext context_;
 };
 
 // The mean difference of two images' colour channels (0 to 255), the first brought to the
@@ -86,7 +75,7 @@ TEST_F(GraphWindowTest, DrawsTheGraphWithPrintAndCloseUnderIt) {
 
     QPointer<GraphWindow> closing = window;
     close->click();
-    DeleteClosedWindows();
+    test_support::DeleteClosedWindows();
     EXPECT_TRUE(closing.isNull());
 }
 

@@ -44,11 +44,7 @@ TEST_F(MainWindowTest, StartsWithTheStartUpValuesWhenThereIsNoSettingsFile) {
     EXPECT_EQ(Find<QLineEdit>("Text3_2")->text(), "02");
     EXPECT_TRUE(Find<QRadioButton>("Option4_0")->isChecked());
     EXPECT_TRUE(Find<QRadioButton>("Option3_4")->isChecked());
-    EXPECT_EQ(state_.graphScale, 4);
-    EXPECT_EQ(state_.graphUnits, "m");
-    EXPECT_EQ(state_.sex, "m");
     EXPECT_DOUBLE_EQ(state_.weightKg, 72.7);
-    EXPECT_EQ(state_.gradeDefinition, 1);
     EXPECT_TRUE(Find<QPlainTextEdit>("Picture1")->toPlainText().isEmpty());
 }
 
@@ -148,14 +144,6 @@ TEST_F(MainWindowTest, DisplayBoxesAreReadOnly) {
     for (const char* name : {"txtname", "txtage", "Text1_0", "Text4_4"}) {
         EXPECT_FALSE(Find<QLineEdit>(name)->isReadOnly()) << name;
     }
-}
-
-TEST_F(MainWindowTest, AgeComparisonBoxKeepsTheStateInStep) {
-    auto* box = Find<QCheckBox>("agecomp");
-    box->click();
-    EXPECT_EQ(state_.agecomp, 1);
-    box->click();
-    EXPECT_EQ(state_.agecomp, 0);
 }
 
 TEST_F(MainWindowTest, GraphMenusCheckExactlyOneItemEach) {

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <memory>
 #include <ostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -19,6 +18,7 @@
 #include "model/notifier.hpp"
 #include "recording_dialogs.hpp"
 #include "session/session.hpp"
+#include "support/scratch_directory.hpp"
 
 namespace kestrova {
 
@@ -90,12 +90,7 @@ class MainWindowTest : public ::testing::Test {
         file << text;
     }
 
-    std::string ReadSettings() const {
-        std::ifstream file(SettingsPath(), std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
+    std::string ReadSettings() const { return test_support::FileBytes(SettingsPath()); }
 
     QTemporaryDir directory_;
     QString previousDirectory_;

@@ -30,6 +30,7 @@
 #include "main_window_fixture.hpp"
 #include "output/pace_graph.hpp"
 #include "session/session.hpp"
+#include "window_context_fixture.hpp"
 
 namespace kestrova {
 namespace {
@@ -49,42 +50,21 @@ class MainWindowReportsTest : public MainWindowTest {
     void ExpectControlsInsideTheirWindows();
 };
 
-TEST_F(MainWindowReportsTest, AnalyzeOpensOneAnalysisWindowWithTheAnalysis) {
-    Calculate();
-    Find<QAbstractButton>("Command3")->click();
-    Find<QAbstractButton>("Command3")->click();
-    const auto windows = Window().findChildren<AnalysisWindow*>();
-    ASSERT_EQ(windows.size(), 1);
-    AnalysisWindow& analysis = *windows.front();
-    EXPECT_TRUE(analysis.isWindow());
-    EXPECT_EQ(analysis.windowTitle(), "Analysis");
-    const std::vector<std::string>& lines = analysis.Canvas().Buffer().Lines();
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.front(), " TRAINING AND SPECIALIZATION ANALYSIS:");
-}
-
-// "Special" opens one window, which compares with the main window's comparison level and opens
-// again with its last inputs for the rest of the run.
+// "Special" opens one window, which opens again with its last inputs for the rest of the run.
 TEST_F(MainWindowReportsTest, SpecialOpensOneWindowThatKeepsItsInputsForTheRun) {
     Calculate();
-    Find<QScrollBar>("HScroll2")->setValue(0);
     Find<QAbstractButton>("Command4")->click();
     Find<QAbstractButton>("Command4")->click();
     auto windows = Window().findChildren<AnyDistanceWindow*>();
     ASSERT_EQ(windows.size(), 1);
     windows.front()->findChild<QLineEdit*>("Text1")->setText("8");
     windows.front()->findChild<QAbstractButton*>("Command1")->click();
-    // No comparison at level 0: the line ends in the performance level alone.
-    const QString line = windows.front()->findChild<QLabel*>("Text4")->text();
-    EXPECT_TRUE(line.contains(QString(20, QChar(' ')) + "      ")) << line.toStdString();
     windows.front()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
+    test_support::DeleteClosedWindows();
     Find<QAbstractButton>("Command4")->click();
     windows = Window().findChildren<AnyDistanceWindow*>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows.front()->Inputs().Text1, "8");
-    EXPECT_TRUE(notifier_.Messages().empty());
 }
 
 // An open special information window that showed a calculation shows it again on the new curve
@@ -123,33 +103,6 @@ TEST_F(MainWindowReportsTest, OpenSpecialInformationFollowsEveryCalculate) {
     EXPECT_TRUE(special.findChild<QLabel*>("Text4")->text().isEmpty());
     special.findChild<QAbstractButton*>("Command1")->click();
     EXPECT_EQ(special.Canvas().Buffer().Lines(), std::vector<std::string>{kOutOfDateText});
-}
-
-// The table windows need no Calculate; each opens once however often its item is chosen.
-TEST_F(MainWindowReportsTest, TablesMenuOpensThePowerSlopeAndTreadmillWindows) {
-    for (const char* item : {"hillpaces", "tread", "power", "hillpaces", "tread", "power"}) {
-        Find<QAction>(item)->trigger();
-    }
-    EXPECT_EQ(Window().findChildren<SlopeWindow*>().size(), 1);
-    EXPECT_EQ(Window().findChildren<TreadmillWindow*>().size(), 1);
-    ASSERT_EQ(Window().findChildren<PowerWindow*>().size(), 1);
-    EXPECT_EQ(Window().findChildren<PowerWindow*>().front()->Canvas().Buffer().Lines().back(),
-              "  Values for a 160 pound (72.7 kilogram) person.");
-}
-
-TEST_F(MainWindowReportsTest, GraphDrawsInOneGraphWindowInTheChosenScale) {
-    Calculate();
-    Find<QAction>("lin2")->trigger();
-    Find<QAbstractButton>("Command2")->click();
-    const auto windows = Window().findChildren<GraphWindow*>();
-    ASSERT_EQ(windows.size(), 1);
-    const std::size_t once = windows.front()->View().Drawing().Items().size();
-    EXPECT_EQ(state_.graphScale, 2);
-    EXPECT_NEAR(state_.curDist, 3400, 1e-9);  // the last point of the 400 m - 3200 m scale
-    Find<QAbstractButton>("Command2")->click();
-    ASSERT_EQ(Window().findChildren<GraphWindow*>().size(), 1);
-    EXPECT_EQ(windows.front()->View().Drawing().Items().size(), once);  // drawn anew, not over
-    EXPECT_TRUE(notifier_.Messages().empty());
 }
 
 // The analysis and graph windows, once open, follow every Calculate: the new runner after one

@@ -21,39 +21,12 @@
 #include "main_window_fixture.hpp"
 #include "support/comma_locale.hpp"
 #include "support/scratch_directory.hpp"
+#include "support/settings_lines.hpp"
 
 namespace kestrova {
 namespace {
 
-// The settings file's lines for a form, with some lines replaced (numbered from 1).
-std::string SettingsWith(const MainFormInputs& form,
-                         const std::vector<std::pair<int, std::string>>& replaced = {},
-                         int keptLines = kSettingsLineCount) {
-    const std::string text = SettingsText(form);
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    for (const auto& [number, line] : replaced) {
-        lines[static_cast<std::size_t>(number - 1)] = line;
-    }
-    std::string result;
-    for (int i = 0; i < keptLines; ++i) {
-        result += lines[static_cast<std::size_t>(i)] + "\r\n";
-    }
-    return result;
-}
-
-int LineCount(const std::string& text) {
-    int count = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
-         at = text.find("\r\n", at + 2)) {
-        ++count;
-    }
-    return count;
-}
+using test_support::SettingsWith;
 
 TEST_F(MainWindowTest, ClosingWritesEveryInputAndTheNextStartRestoresThem) {
     Window();
@@ -98,9 +71,7 @@ TEST_F(MainWindowTest, ClosingWritesEveryInputAndTheNextStartRestoresThem) {
 
     Window().close();
     EXPECT_TRUE(notifier_.Messages().empty());
-    const std::string written = ReadSettings();
-    EXPECT_EQ(LineCount(written), kSettingsLineCount);
-    EXPECT_EQ(written, SettingsText(shown));
+    EXPECT_EQ(ReadSettings(), SettingsText(shown));
 
     Restart();
     // The name starts as "Joe Runner" again; numbers come back in their plain form.
@@ -132,21 +103,9 @@ MainFormInputs Female() {
     return form;
 }
 
-MainFormInputs NoSex() {
-    MainFormInputs form;
-    form.optmale = false;
-    return form;
-}
-
 MainFormInputs Weight(int pounds) {
     MainFormInputs form;
     SetWeight(form, pounds);
-    return form;
-}
-
-MainFormInputs WeeklyVolumeOnly(int miles) {
-    MainFormInputs form;
-    SetWeeklyVolume(form, miles);
     return form;
 }
 
@@ -169,14 +128,11 @@ std::vector<SettingsCase> SettingsCases() {
     SelectEnglishOutput(everything);
     return {
         {"no file", "", MainFormInputs{}},
-        {"160 lb keeps the starting kg text", SettingsWith(AnotherWeightAndBack()),
+        {"160 lb keeps the starting kg text", SettingsText(AnotherWeightAndBack()),
          Restored(MainFormInputs{})},
-        {"161 lb shows its kg", SettingsWith(Weight(161)), Restored(Weight(161))},
+        {"161 lb shows its kg", SettingsText(Weight(161)), Restored(Weight(161))},
         {"line 3 out of range", SettingsWith(everything, {{3, " 200 "}}), Female(), true},
-        {"both sexes True", SettingsWith(MainFormInputs{}, {{2, "True"}}), Restored(Female())},
-        {"both sexes False", SettingsWith(MainFormInputs{}, {{1, "False"}}), Restored(NoSex())},
-        {"file ends after line 3", SettingsWith(WeeklyVolumeOnly(40), {}, 3), WeeklyVolumeOnly(40)},
-        {"greyed use box", SettingsWith(FirstRowGreyed()), Restored(FirstRowGreyed())},
+        {"greyed use box", SettingsText(FirstRowGreyed()), Restored(FirstRowGreyed())},
     };
 }
 
@@ -253,7 +209,7 @@ TEST_F(MainWindowTest, DecimalsKeepTheirPointUnderACommaLocale) {
 }
 
 TEST_F(MainWindowTest, GreyedUseBoxBecomesTwoStateWhenClicked) {
-    WriteSettings(SettingsWith(FirstRowGreyed()));
+    WriteSettings(SettingsText(FirstRowGreyed()));
     auto* box = Find<QCheckBox>("Check1_0");
     EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
     box->click();

@@ -19,13 +19,8 @@
 namespace kestrova {
 namespace {
 
-class PerformanceTablesWindowTest : public ::testing::Test {
+class PerformanceTablesWindowTest : public test_support::WindowTest {
   protected:
-    void TearDown() override {
-        context_.DropOwner();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     PerformanceTablesWindow& Open() {
         window_ = OpenPerformanceTablesWindow(context_.Context());
         return *window_;
@@ -40,7 +35,6 @@ class PerformanceTablesWindowTest : public ::testing::Test {
         return FindOpenWindow<PerformanceLevelsWindow>(context_.Owner());
     }
 
-    test_support::TestWindowContext context_;
     ModelState& state_ = context_.State();
     QPointer<PerformanceTablesWindow> window_;
 };

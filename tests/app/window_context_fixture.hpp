@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
 #include <QWidget>
 #include <memory>
 #include <utility>
@@ -73,6 +76,22 @@ class TestWindowContext {
     CopiedRaceRows copiedRows_;
     int reruns_ = 0;
     std::vector<std::pair<int, RaceRowInputs>> rowsSet_;
+};
+
+// Deletes the windows closed so far: Qt deletes a closed window from its event loop.
+inline void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// A test of secondary windows opened in their own context; they go with its owner.
+class WindowTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        context_.DropOwner();
+        DeleteClosedWindows();
+    }
+
+    TestWindowContext context_;
 };
 
 }  // namespace kestrova::test_support

@@ -85,37 +85,6 @@ TEST(GraphCommand, SavesPngAndSvgImages) {
     EXPECT_NE(text.find("performance level"), std::string::npos);
 }
 
-TEST(GraphCommand, RefusedInputsAndUsageErrors) {
-    ScratchDirectory directory;
-    MainFormInputs refused;
-    refused.rows[2].Text4 = "0";
-    const auto settings = directory.Write("refused.txt", SettingsText(refused));
-    const auto call =
-        CallCli({"graph", "--json", "--settings", settings.string()}, directory.Path());
-    EXPECT_EQ(call.status, kExitRefused);
-    EXPECT_EQ(call.out, "");
-    EXPECT_EQ(call.err, "Bad distance entry in row # 3\n");
-
-    const struct {
-        std::vector<std::string> args;
-        const char* reason;
-    } cases[] = {
-        {{"graph"}, "graph needs exactly one of --svg FILE, --png FILE and --json"},
-        {{"graph", "--json", "--png", "a.png"}, "exactly one of"},
-        {{"graph", "--json", "--scale", "5"}, "--scale must be 1, 2, 3 or 4"},
-        {{"graph", "--json", "--scale", "04"}, "--scale must be 1, 2, 3 or 4"},
-        {{"graph", "--json", "--units", "furlongs"}, "--units must be metric or english"},
-        {{"graph", "--png", "no-such-directory/graph.png"}, "cannot write the image"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.reason);
-        const auto usage = CallCli(c.args, directory.Path());
-        EXPECT_EQ(usage.status, kExitUsageOrFile);
-        EXPECT_EQ(usage.out, "");
-        EXPECT_NE(usage.err.find(c.reason), std::string::npos) << usage.err;
-    }
-}
-
 TEST(GraphCommand, WritesIntoPipesAndDevicesAndNotOverDirectories) {
     ScratchDirectory directory;
     test_support::ExpectSpecialTargetsHandled(

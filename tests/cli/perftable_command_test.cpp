@@ -102,30 +102,10 @@ TEST(PerfTableCommand, IndividualTableLeavesThePredictionTableAsItWas) {
         EXPECT_EQ(after.Text(), before.Text());
         EXPECT_TRUE(notifier.Messages().empty());
     }
-    ScratchDirectory directory;
-    MainFormInputs form;
-    SelectEnglishOutput(form);
-    directory.Write(kSettingsFileName, SettingsText(form));
-    const auto table = CallCli({"table"}, directory.Path());
-    const auto individual = CallCli({"perftable", "--kind", "individual"}, directory.Path());
-    EXPECT_EQ(individual.status, kExitPrinted);
-    EXPECT_EQ(individual.out.substr(0, 39), "Predicted Performances at Various Ages\n");
-    EXPECT_EQ(CallCli({"table"}, directory.Path()).out, table.out);
 }
 
-TEST(PerfTableCommand, RefusalsExitWithThreeAndUsageErrorsWithTwo) {
+TEST(PerfTableCommand, RefusedTableValuesExitWithThree) {
     ScratchDirectory directory;
-    MainFormInputs refused;
-    refused.rows[0].Text3 = "";
-    refused.rows[0].Text2 = "";
-    const std::string path = directory.Write("refused.txt", SettingsText(refused)).string();
-    for (const char* kind : {"general", "age", "individual"}) {
-        const auto call =
-            CallCli({"perftable", "--kind", kind, "--settings", path}, directory.Path());
-        EXPECT_EQ(call.status, kExitRefused) << kind;
-        EXPECT_EQ(call.out, "");
-        EXPECT_EQ(call.err, "Bad time entry in row # 1\n");
-    }
     const auto zeroLevel =
         CallCli({"perftable", "--kind", "age", "--level", "0"}, directory.Path());
     EXPECT_EQ(zeroLevel.status, kExitRefused);
@@ -139,19 +119,6 @@ TEST(PerfTableCommand, RefusalsExitWithThreeAndUsageErrorsWithTwo) {
     EXPECT_EQ(huge.err,
               "The Minimum and Interval take a column above 1000: every performance "
               "level must be at most 1000.\n");
-
-    const std::vector<std::vector<std::string>> usage = {
-        {"perftable"},
-        {"perftable", "--kind", "levels"},
-        {"perftable", "--kind", "general", "--sex", "x"},
-        {"perftable", "--kind", "individual", "--sex", "f"},
-    };
-    for (const auto& args : usage) {
-        const auto call = CallCli(args, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile);
-        EXPECT_EQ(call.out, "");
-        EXPECT_EQ(std::count(call.err.begin(), call.err.end(), '\n'), 1) << call.err;
-    }
 }
 
 }  // namespace

@@ -3,26 +3,20 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_run.hpp"
 #include "cli_test_support.hpp"
 #include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
-#include "support/comma_locale.hpp"
+#include "support/settings_lines.hpp"
 
 namespace kestrova {
 namespace {
 
 using test_support::CallCli;
 using test_support::ScratchDirectory;
-
-// The start-up form's settings file with line 3 (the weekly miles) replaced.
-std::string WithLine3(const std::string& line) {
-    std::string text = SettingsText(MainFormInputs{});
-    const std::size_t start = text.find("\r\n", text.find("\r\n") + 2) + 2;
-    return text.replace(start, text.find("\r\n", start) - start, line);
-}
 
 TEST(SettingsOption, SaysWhyAFileCannotBeUsed) {
     ScratchDirectory directory;
@@ -32,11 +26,7 @@ TEST(SettingsOption, SaysWhyAFileCannotBeUsed) {
     ::mkfifo((directory.Path() / "fifo").c_str(), 0600);
     std::filesystem::create_directory(directory.Path() / "folder");
     const std::string at = directory.Path().string() + "/";
-    struct Case {
-        const char* file;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<const char*, std::string>> cases = {
         {"README.md", at + "README.md is not a settings file (line 1: \"# Kestrova\" is not True, "
                            "False or a number)"},
         {"empty.txt", at + "empty.txt is not a settings file (line 1: the file is empty)"},
@@ -46,17 +36,17 @@ TEST(SettingsOption, SaysWhyAFileCannotBeUsed) {
         {"folder", "cannot read the settings file " + at + "folder (it is a directory)"},
         {"fifo", "cannot read the settings file " + at + "fifo (it is not a regular file)"},
     };
-    for (const Case& c : cases) {
-        const auto call = CallCli({"table", "--settings", at + c.file}, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile) << c.file;
-        EXPECT_EQ(call.out, "") << c.file;
-        EXPECT_EQ(call.err, "kestrova-cli: " + c.message + "\n") << c.file;
+    for (const auto& [file, message] : cases) {
+        const auto call = CallCli({"table", "--settings", at + file}, directory.Path());
+        EXPECT_EQ(call.status, kExitUsageOrFile) << file;
+        EXPECT_EQ(call.out, "") << file;
+        EXPECT_EQ(call.err, "kestrova-cli: " + message + "\n") << file;
     }
 }
 
 TEST(SettingsOption, WarnsAndGoesOnWhenReadingStopsPartWay) {
     ScratchDirectory directory;
-    directory.Write(kSettingsFileName, WithLine3(" 200 "));
+    directory.Write(kSettingsFileName, test_support::StartUpFileWith(3, " 200 "));
     const auto call = CallCli({"table"}, directory.Path());
     EXPECT_EQ(call.status, kExitPrinted);
     EXPECT_EQ(call.out, CallCli({"table"}, directory.Path() / "elsewhere").out);
@@ -65,34 +55,13 @@ TEST(SettingsOption, WarnsAndGoesOnWhenReadingStopsPartWay) {
         << call.err;
 }
 
-TEST(SettingsOption, ReadsDecimalsWithAPointUnderACommaLocale) {
-    ScratchDirectory directory;
-    directory.Write(kSettingsFileName, SettingsText(MainFormInputs{}));
-    const auto inC = CallCli({"table", "--json"}, directory.Path());
-    const test_support::CommaLocale comma;
-    if (!comma.Active()) {
-        GTEST_SKIP() << "no de_DE locale on this machine";
-    }
-    const auto inComma = CallCli({"table", "--json"}, directory.Path());
-    EXPECT_EQ(inComma.status, kExitPrinted);
-    EXPECT_EQ(inComma.out, inC.out);
-}
-
-TEST(SettingsOption, ControlCharactersInTheNameBecomeBlanks) {
-    ScratchDirectory directory;
-    const auto call = CallCli({"report", "--name", "Ann\nRunner\x1b[2J"}, directory.Path());
-    ASSERT_EQ(call.status, kExitPrinted);
-    const std::string first = call.out.substr(0, call.out.find('\n'));
-    EXPECT_NE(first.find("Ann Runner [2J"), std::string::npos) << first;
-}
-
 TEST(SettingsOption, ReadsStandardInputForADash) {
     ScratchDirectory directory;
-    std::istringstream input(WithLine3(" 70 "));
+    std::istringstream input(test_support::StartUpFileWith(3, " 70 "));
     const auto call =
         CallCli({"table", "--settings", "-", "--json"}, directory.Path(), {&input, false, {}});
     ASSERT_EQ(call.status, kExitPrinted) << call.err;
-    directory.Write(kSettingsFileName, WithLine3(" 70 "));
+    directory.Write(kSettingsFileName, test_support::StartUpFileWith(3, " 70 "));
     const auto fromFile = CallCli({"table", "--json"}, directory.Path());
     EXPECT_EQ(call.out, fromFile.out);
     std::istringstream words("not settings");
@@ -102,29 +71,6 @@ TEST(SettingsOption, ReadsStandardInputForADash) {
     EXPECT_EQ(refused.err,
               "kestrova-cli: (standard input) is not a settings file (line 1: \"not settings\" "
               "is not True, False or a number)\n");
-}
-
-// An option given twice is refused, naming it, before anything is read or written.
-TEST(SettingsOption, AnOptionGivenTwiceIsRefused) {
-    ScratchDirectory directory;
-    struct Case {
-        std::vector<std::string> args;
-        const char* option;
-    };
-    const std::vector<Case> cases = {
-        {{"table", "--settings", "a", "--settings", "b"}, "--settings"},
-        {{"table", "--json", "--json"}, "--json"},
-        {{"perftable", "--kind", "general", "--min", "3", "--min", "4"}, "--min"},
-        {{"graph", "--svg", "a.svg", "--svg", "b.svg"}, "--svg"},
-    };
-    for (const Case& c : cases) {
-        const auto call = CallCli(c.args, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile) << c.option;
-        EXPECT_EQ(call.out, "") << c.option;
-        EXPECT_EQ(call.err, std::string("kestrova-cli: ") + c.option +
-                                " is given more than once (try kestrova-cli --help)\n");
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(directory.Path()));
 }
 
 }  // namespace

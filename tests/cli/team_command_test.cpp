@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_run.hpp"
@@ -218,11 +219,7 @@ TEST(TeamCommand, FilesThatCannotBeUsedGetAClearMessageAndStatus2) {
     directory.Write("twice.csv", "name,5km,5km\nA,18:00,18:00\n");
     directory.Write("noraces.csv", "name,age\nA,42\n");
     std::filesystem::create_directory(directory.Path() / "folder");
-    struct Case {
-        Args args;
-        std::string message;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<Args, std::string>> cases = {
         {{"team", at + "empty.csv"},
          at + "empty.csv is empty: a team file starts with a header "
               "line such as name,sex,age,5km,10km"},
@@ -248,15 +245,38 @@ TEST(TeamCommand, FilesThatCannotBeUsedGetAClearMessageAndStatus2) {
         {{"team", at + "header.csv", "--distances", "5km,,10km"},
          "--distances: '' is not a distance such as 5km, 10000m, 3mi, 880yd, mara or hmara"},
     };
-    for (const Case& c : cases) {
-        const auto call = CallCli(c.args, directory.Path());
-        EXPECT_EQ(call.status, kExitUsageOrFile) << c.message;
-        EXPECT_EQ(call.out, "") << c.message;
-        EXPECT_EQ(call.err, "kestrova-cli: " + c.message + "\n");
+    for (const auto& [args, message] : cases) {
+        const auto call = CallCli(args, directory.Path());
+        EXPECT_EQ(call.status, kExitUsageOrFile) << message;
+        EXPECT_EQ(call.out, "") << message;
+        EXPECT_EQ(call.err, "kestrova-cli: " + message + "\n");
     }
     const auto unknown = CallCli({"team", at + "unknown.csv"}, directory.Path());
     EXPECT_EQ(unknown.status, kExitUsageOrFile);
     EXPECT_NE(unknown.err.find("unknown column 'shoe'"), std::string::npos) << unknown.err;
+}
+
+// A name a spreadsheet would run as a formula gets a leading apostrophe in the CSV output, inside
+// its quotes; --json gives the name as it is.
+TEST(TeamCommand, NamesThatLookLikeFormulasAreWrittenAsText) {
+    ScratchDirectory directory;
+    std::string file = "name,5km\n";
+    const std::vector<std::string> names = {"=1+1", "+2", "-3", "@SUM(A1)",
+                                            "\"=HYPERLINK(\"\"x\"\")\""};
+    for (const std::string& name : names) {
+        file += name + ",18:07\n";
+    }
+    const auto path = directory.Write("team.csv", file).string();
+    const auto csv = Lines(CallCli({"team", path}, directory.Path()).out);
+    const auto json = CallCli({"team", path, "--json"}, directory.Path()).out;
+    ASSERT_EQ(csv.size(), 6U);
+    const std::vector<std::string> starts = {"\"'=1+1\",", "\"'+2\",", "\"'-3\",", "\"'@SUM(A1)\",",
+                                             "\"'=HYPERLINK(\"\"x\"\")\","};
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        EXPECT_EQ(csv[i + 1].rfind(starts[i], 0), 0U) << csv[i + 1];
+    }
+    EXPECT_NE(json.find("{\"name\": \"=1+1\","), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"name\": \"=HYPERLINK(\\\"x\\\")\","), std::string::npos) << json;
 }
 
 TEST(TeamCommand, ReadsStandardInputForADash) {

@@ -50,16 +50,6 @@ TEST_F(FileAccessTest, WritesGoToTheOpenedFileWhereverTheCurrentDirectoryMoves) 
     EXPECT_FALSE(std::filesystem::exists(PathOf("elsewhere/runs.kst")));
 }
 
-TEST_F(FileAccessTest, EmptyNamesAreRefused) {
-    OpenFileOf(2);
-    OpenNew(state_, "", notifier_);
-    EXPECT_FALSE(state_.fileOpen);
-    OpenExisting(state_, "", notifier_);
-    EXPECT_EQ(Messages(), (std::vector<std::string>{
-                              "You must specify a file name in the box to create a new file.",
-                              "Please select a file."}));
-}
-
 TEST_F(FileAccessTest, AddingRaceOneToANewFileGivesEightyFourBytes) {
     OpenNew(state_, PathOf("new"), notifier_);
     RaceEntryRow entry = Entry(state_.Text9, "18.7");
@@ -171,7 +161,7 @@ TEST_F(FileAccessTest, OpenNewOnAnExistingFileKeepsAndListsItsRaces) {
     EXPECT_EQ(FileBytes(path), FileOf(3));
 }
 
-TEST_F(FileAccessTest, MissingAndEmptyFiles) {
+TEST_F(FileAccessTest, MissingEmptyAndUnnamedFiles) {
     OpenExisting(state_, PathOf("missing.kst"), notifier_);
     EXPECT_EQ(Messages(), std::vector<std::string>{"The file \"" + PathOf("missing.kst") +
                                                    "\" does not exist."});
@@ -182,6 +172,14 @@ TEST_F(FileAccessTest, MissingAndEmptyFiles) {
     EXPECT_TRUE(state_.CanAdd());
     EXPECT_TRUE(state_.listLines.empty());
     EXPECT_EQ(state_.Text9, "1");
+
+    notifier_.Clear();
+    OpenNew(state_, "", notifier_);
+    OpenExisting(state_, "", notifier_);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "You must specify a file name in the box to create a new file.",
+                              "Please select a file."}));
+    EXPECT_FALSE(state_.fileOpen);
 }
 
 TEST_F(FileAccessTest, AFileEndingInAnIncompleteRecordIsListedButNotWritten) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "files/race_list.hpp"
 #include "files/windows_1252.hpp"
@@ -77,12 +78,7 @@ TEST(SavedRaceRecord, CommentsCutAtSixtyCharactersNotBytes) {
 }
 
 TEST(Windows1252, ConvertsBothWays) {
-    struct Case {
-        const char* utf8;
-        const char* bytes;
-        const char* back;  // what the bytes read back as
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"Zürich – 10 km", "Z\xFCrich \x96 10 km", "Zürich – 10 km"},
         {"€ŠšŽžŒœŸ", "\x80\x8A\x9A\x8E\x9E\x8C\x9C\x9F", "€ŠšŽžŒœŸ"},
         {"日本 ok", "?? ok", "?? ok"},      // not in the code page
@@ -90,20 +86,12 @@ TEST(Windows1252, ConvertsBothWays) {
         {"ÿ", "\xFF", "ÿ"},
         {"\x81", "?", "?"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Utf8ToWindows1252(c.utf8), c.bytes) << c.utf8;
-        EXPECT_EQ(Windows1252ToUtf8(c.bytes), c.back) << c.utf8;
+    for (const auto& [utf8, bytes, back] : cases) {
+        EXPECT_EQ(Utf8ToWindows1252(utf8), bytes) << utf8;
+        EXPECT_EQ(Windows1252ToUtf8(bytes), back) << utf8;
     }
     // Undefined and control bytes of foreign files read as "?" and blanks.
     EXPECT_EQ(Windows1252ToUtf8(std::string("\x81\x8D\x00\x1F\x7F", 5)), "??   ");
-}
-
-TEST(RaceList, PadFieldAlwaysAddsABlank) {
-    EXPECT_EQ(PadField(" 5 ", 3, PadSide::Right), "  5");
-    EXPECT_EQ(PadField("123", 3, PadSide::Right), " 123");
-    EXPECT_EQ(PadField("ab", 4, PadSide::Left), "ab  ");
-    EXPECT_EQ(PadField("", 4, PadSide::Right), "    ");
-    EXPECT_EQ(PadField("Läufer", 8, PadSide::Left), "Läufer  ");  // counted in characters
 }
 
 TEST(RaceList, FloatsInTheirShortestForm) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "files/settings_file.hpp"
@@ -80,33 +80,77 @@ TEST(SettingsFile, RoundTripRestoresEveryControl) {
     EXPECT_EQ(restored.txtkm, "72");
 }
 
-TEST(SettingsFile, NumericTextsComeBackInPlainForm) {
-    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
-    lines[3] = "035.0";
-    lines[14] = " 58.30";
-    lines[15] = "1e3";
-    lines[13] = "3,5 km";
-    MainFormInputs form;
-    EXPECT_EQ(ApplySettingsText(JoinLf(lines), form), 66);
-    EXPECT_EQ(form.txtage, "35");
-    EXPECT_EQ(form.rows[0].Text3, "58.3");
-    EXPECT_EQ(form.rows[0].Text4, "1000");
-    EXPECT_EQ(form.rows[0].Text2, "3,5 km");
-    // A comma is part of the text, so no later line moves.
-    EXPECT_EQ(form.rows[1].Check1, 1);
-    EXPECT_EQ(form.rows[0].unitOption, MainFormInputs{}.rows[0].unitOption);
-}
-
-TEST(SettingsFile, WeightBoxesChangeOnlyWhenTheWeightChanges) {
-    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
-    MainFormInputs same;
-    ApplySettingsText(JoinLf(lines), same);
-    EXPECT_EQ(same.txkg, "72.7");
-    lines[4] = " 161 ";
-    MainFormInputs changed;
-    ApplySettingsText(JoinLf(lines), changed);
-    EXPECT_EQ(changed.txkg, "73.18");
-    EXPECT_EQ(changed.txlb, "161");
+// Lines of the start-up file replaced (numbered from 0), and what the form reads from them.
+TEST(SettingsFile, EachLineIsReadAsItsControlTakesIt) {
+    using Edits = std::vector<std::pair<std::size_t, std::string>>;
+    const struct {
+        const char* what;
+        Edits edits;
+        std::size_t lines;
+        std::function<void(const MainFormInputs&)> check;
+    } cases[] = {
+        {"numeric texts in plain form; a comma is part of the text, so no later line moves",
+         {{3, "035.0"}, {14, " 58.30"}, {15, "1e3"}, {13, "3,5 km"}},
+         66,
+         [](const MainFormInputs& f) {
+             EXPECT_EQ(
+                 f.txtage + "|" + f.rows[0].Text3 + "|" + f.rows[0].Text4 + "|" + f.rows[0].Text2,
+                 "35|58.3|1000|3,5 km");
+             EXPECT_EQ(f.rows[1].Check1, 1);
+             EXPECT_EQ(f.rows[0].unitOption, MainFormInputs{}.rows[0].unitOption);
+         }},
+        {"the same weight keeps its kg text",
+         {},
+         66,
+         [](const MainFormInputs& f) { EXPECT_EQ(f.txkg, "72.7"); }},
+        {"another weight shows its kg",
+         {{4, " 161 "}},
+         66,
+         [](const MainFormInputs& f) { EXPECT_EQ(f.txkg + "|" + f.txlb, "73.18|161"); }},
+        {"both sexes: the later line holds",
+         {{0, "True"}, {1, "True"}},
+         66,
+         [](const MainFormInputs& f) { EXPECT_TRUE(!f.optmale && f.optfemale); }},
+        {"neither sex",
+         {{0, "False"}, {1, "false"}},
+         66,
+         [](const MainFormInputs& f) { EXPECT_TRUE(!f.optmale && !f.optfemale); }},
+        {"numbers for options",
+         {{0, " -1 "}, {1, "0"}},
+         66,
+         [](const MainFormInputs& f) { EXPECT_TRUE(f.optmale); }},
+        {"a short file keeps the lines it has",
+         {{3, "44"}, {11, " 0 "}},
+         12,
+         [](const MainFormInputs& f) {
+             EXPECT_EQ(f.txtage, "44");
+             EXPECT_EQ(f.rows[0].Check1, 0);
+             EXPECT_EQ(f.rows[0].Text3, "58.3");
+         }},
+        // A control character inside a line reads as the blank it is written as, so a file read
+        // and written back reads the same.
+        {"control characters",
+         {{3, "3\r5"}, {45, "18\r"}, {37, "x\ty"}},
+         66,
+         [](const MainFormInputs& f) {
+             EXPECT_EQ(f.txtage, "3 5");
+             EXPECT_EQ(f.rows[2].Text4, "x y");
+             MainFormInputs reread;
+             EXPECT_EQ(ApplySettingsText(SettingsText(f), reread), 66);
+             EXPECT_EQ(reread, f);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
+        for (const auto& [line, text] : c.edits) {
+            lines[line] = text;
+        }
+        lines.resize(c.lines);
+        MainFormInputs form;
+        EXPECT_EQ(ApplySettingsText(JoinLf(lines), form), static_cast<int>(c.lines));
+        c.check(form);
+    }
 }
 
 TEST(SettingsFile, FirstRefusedValueStopsTheReading) {
@@ -114,59 +158,21 @@ TEST(SettingsFile, FirstRefusedValueStopsTheReading) {
     SelectFemale(saved);
     SetComparisonLevel(saved, 900);
     std::vector<std::string> lines = SplitCrLf(SettingsText(saved));
-    struct Case {
-        std::size_t line;
-        std::string value;
-        int applied;
-    };
-    const Case cases[] = {
+    const std::tuple<std::size_t, std::string, int> cases[] = {
         {2, " 200 ", 2}, {2, "-1", 2},    {4, " 29 ", 4}, {5, " 1051 ", 5}, {6, " 3 ", 6},
         {7, "maybe", 7}, {11, " 5 ", 11}, {0, "", 0},     {2, "twenty", 2}, {2, " 99999999 ", 2},
     };
-    for (const Case& c : cases) {
+    for (const auto& [line, value, applied] : cases) {
         std::vector<std::string> broken = lines;
-        broken[c.line] = c.value;
+        broken[line] = value;
         MainFormInputs form;
-        EXPECT_EQ(ApplySettingsText(JoinLf(broken), form), c.applied) << c.line << c.value;
-        if (c.applied >= 2) {
+        EXPECT_EQ(ApplySettingsText(JoinLf(broken), form), applied) << line << value;
+        if (applied >= 2) {
             EXPECT_TRUE(form.optfemale);
         }
-        EXPECT_EQ(form.HScroll2, c.applied > 5 ? 900 : 1000);
+        EXPECT_EQ(form.HScroll2, applied > 5 ? 900 : 1000);
         EXPECT_EQ(form.rows, MainFormInputs{}.rows);
     }
-}
-
-TEST(SettingsFile, OptionGroupsFollowTheLaterLine) {
-    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
-    lines[0] = "True";
-    lines[1] = "True";
-    MainFormInputs both;
-    ApplySettingsText(JoinLf(lines), both);
-    EXPECT_FALSE(both.optmale);
-    EXPECT_TRUE(both.optfemale);
-    lines[0] = "False";
-    lines[1] = "false";
-    MainFormInputs neither;
-    ApplySettingsText(JoinLf(lines), neither);
-    EXPECT_FALSE(neither.optmale);
-    EXPECT_FALSE(neither.optfemale);
-    lines[0] = " -1 ";
-    lines[1] = "0";
-    MainFormInputs numbers;
-    ApplySettingsText(JoinLf(lines), numbers);
-    EXPECT_TRUE(numbers.optmale);
-}
-
-TEST(SettingsFile, ShortFileKeepsTheLinesItHas) {
-    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
-    lines[3] = "44";
-    lines.resize(12);
-    lines[11] = " 0 ";
-    MainFormInputs form;
-    EXPECT_EQ(ApplySettingsText(JoinLf(lines), form), 12);
-    EXPECT_EQ(form.txtage, "44");
-    EXPECT_EQ(form.rows[0].Check1, 0);
-    EXPECT_EQ(form.rows[0].Text3, "58.3");
 }
 
 TEST(SettingsFile, EmptyRowTextsComeBackEmpty) {
@@ -188,22 +194,6 @@ TEST(SettingsFile, LineBreaksInsideATextNeverShiftLaterLines) {
     EXPECT_EQ(form.txtage, "3  5");
     EXPECT_EQ(form.rows[4].Text4, "10");
     EXPECT_TRUE(form.rows[4].unitOption[2]);
-}
-
-// A control character inside a line (a lone carriage return, a tab) reads as the blank it is
-// written as, so a file read and written back reads the same.
-TEST(SettingsFile, AControlCharacterInsideALineReadsAsABlank) {
-    std::vector<std::string> lines = SplitCrLf(SettingsText(MainFormInputs{}));
-    lines[3] = "3\r5";
-    lines[45] = "18\r";
-    lines[11 + 2 * 11 + 4] = "x\ty";  // row 3's number
-    MainFormInputs form;
-    EXPECT_EQ(ApplySettingsText(JoinLf(lines), form), 66);
-    EXPECT_EQ(form.txtage, "3 5");
-    EXPECT_EQ(form.rows[2].Text4, "x y");
-    MainFormInputs reread;
-    EXPECT_EQ(ApplySettingsText(SettingsText(form), reread), 66);
-    EXPECT_EQ(reread, form);
 }
 
 TEST(SettingsFile, SaveAndLoadThroughAFile) {

@@ -14,28 +14,16 @@
 #include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
 #include "support/scratch_directory.hpp"
+#include "support/settings_lines.hpp"
 
 namespace kestrova {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::EntryCount;
 using test_support::FileBytes;
 using test_support::ScratchDirectory;
-
-// The start-up form's settings file with line `number` (from 1) replaced.
-std::string StartUpFileWith(int number, const std::string& line) {
-    std::string text = SettingsText(MainFormInputs{});
-    std::size_t start = 0;
-    for (int i = 1; i < number; ++i) {
-        start = text.find("\r\n", start) + 2;
-    }
-    return text.replace(start, text.find("\r\n", start) - start, line);
-}
-
-std::size_t EntryCount(const fs::path& directory) {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(directory), fs::directory_iterator()));
-}
+using test_support::StartUpFileWith;
 
 struct stat StatOf(const fs::path& file) {
     struct stat info {};

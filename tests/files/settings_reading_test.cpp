@@ -5,19 +5,12 @@
 
 #include "files/settings_file.hpp"
 #include "files/settings_reading.hpp"
+#include "support/settings_lines.hpp"
 
 namespace kestrova {
 namespace {
 
-// The start-up form's settings file with line `number` (from 1) replaced.
-std::string StartUpFileWith(int number, const std::string& line) {
-    std::string text = SettingsText(MainFormInputs{});
-    std::size_t start = 0;
-    for (int i = 1; i < number; ++i) {
-        start = text.find("\r\n", start) + 2;
-    }
-    return text.replace(start, text.find("\r\n", start) - start, line);
-}
+using test_support::StartUpFileWith;
 
 struct BytesCase {
     const char* what;

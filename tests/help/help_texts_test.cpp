@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -182,24 +181,6 @@ TEST(HelpTexts, ReferencesTopicsAndAboutHaveTheirLines) {
     EXPECT_EQ(last, 1);
     EXPECT_LE(Length(window.back()) * kHelpCharacterPitch,
               static_cast<std::size_t>(kAboutWidth - kHelpCloseFromRight));
-}
-
-// kestrova-cli's names are the titles in lower case with hyphens.
-TEST(HelpTexts, EveryTopicIsFoundByItsTitleInLowerCaseWithHyphens) {
-    for (const HelpTopicInfo& info : HelpTopics()) {
-        std::string name;
-        for (char c : info.title) {
-            if (c == ' ') {
-                name += '-';
-            } else if (c != '(' && c != ')') {
-                name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            }
-        }
-        EXPECT_EQ(info.name, name);
-        EXPECT_EQ(FindHelpTopic(name), info.topic);
-    }
-    EXPECT_EQ(FindHelpTopic("references"), std::nullopt);
-    EXPECT_EQ(FindHelpTopic("Data-entry"), std::nullopt);
 }
 
 }  // namespace

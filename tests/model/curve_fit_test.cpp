@@ -68,30 +68,6 @@ TEST(CurveFit, BestTwoTakesTheFirstPairNoOtherRaceBeats) {
     EXPECT_EQ(run.state.refDist, 400.0);
 }
 
-TEST(CurveFit, AllDataBlendsTheStrongestEstimateWithThePairs) {
-    const MainFormInputs races = TwoRaces();
-    auto singlePower = [](const MainFormInputs& form, int row) {
-        MainFormInputs one = form;
-        for (int other = 0; other < kRaceRowCount; ++other) {
-            one.rows[static_cast<std::size_t>(other)].Check1 = other == row ? 1 : 0;
-        }
-        ModelRun run(one);
-        run.Calculate();
-        return run.state.aerobicPower;
-    };
-    const double strongest = std::max(singlePower(races, 0), singlePower(races, 1));
-
-    ModelRun bestTwo(races);
-    SelectFitBestTwo(bestTwo.form);
-    bestTwo.Calculate();
-    const double pairPower = bestTwo.state.aerobicPower;
-
-    ModelRun allData(races);
-    allData.Calculate();
-    const double w = pairPower > strongest ? 1.5 : (pairPower < strongest ? 0.5 : 1.0);
-    EXPECT_NEAR(allData.state.aerobicPower, (strongest + w * pairPower) / (w + 1.0), 1e-9);
-}
-
 TEST(CurveFit, PairOfEqualDistancesIsSlowedAllTheWay) {
     // The curve through the first 5000 m race meets the second at the same distance, so its pace
     // grows by its least step each pass until it passes 1200 s per mile (15 500 passes).

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <gmock/gmock.h>
 
 #include "form_builder.hpp"
@@ -14,11 +16,7 @@ using test_support::ModelRun;
 using ::testing::ElementsAre;
 
 TEST(InputStage, ValidationMessagesNameTheRowAndStopTheRun) {
-    struct Case {
-        MainFormInputs form;
-        std::string message;
-    };
-    const Case cases[] = {
+    const std::pair<MainFormInputs, std::string> cases[] = {
         {FormBuilder().Race(2, "0", "0", "", "400", DistanceUnit::Meters).Build(),
          "Bad time entry in row # 3"},
         {FormBuilder().Race(0, "0", "20", "0", "zero", DistanceUnit::Kilometers).Build(),
@@ -42,25 +40,22 @@ TEST(InputStage, ValidationMessagesNameTheRowAndStopTheRun) {
          "Way too long a race in row # 2"},
         {FormBuilder().Build(), "No rows checked!"},
     };
-    for (const Case& c : cases) {
-        ModelRun run(c.form);
+    for (const auto& [form, message] : cases) {
+        ModelRun run(form);
         run.Calculate();
-        EXPECT_FALSE(run.Completed()) << c.message;
-        EXPECT_THAT(run.Texts(), ElementsAre(c.message));
+        EXPECT_FALSE(run.Completed()) << message;
+        EXPECT_THAT(run.Texts(), ElementsAre(message));
         EXPECT_TRUE(run.picture.Lines().empty());
     }
 }
 
 TEST(InputStage, SpeedLimitsAreInclusive) {
-    ModelRun fast(FormBuilder().Race(0, "0", "0", "9.0", "100", DistanceUnit::Meters).Build());
-    EXPECT_TRUE(fast.Calculate().Completed());
-    ModelRun twelve(FormBuilder().Race(0, "0", "0", "10", "120", DistanceUnit::Meters).Build());
-    EXPECT_TRUE(twelve.Calculate().Completed());
-    ModelRun half(FormBuilder().Race(0, "0", "0", "2000", "1000", DistanceUnit::Meters).Build());
-    EXPECT_TRUE(half.Calculate().Completed());
-    ModelRun longest(
-        FormBuilder().Race(0, "30", "0", "0", "300", DistanceUnit::Kilometers).Build());
-    EXPECT_TRUE(longest.Calculate().Completed());
+    for (const auto& [seconds, meters] :
+         {std::pair{"9.0", "100"}, {"10", "120"}, {"2000", "1000"}, {"108000", "300000"}}) {
+        ModelRun run(
+            FormBuilder().Race(0, "0", "0", seconds, meters, DistanceUnit::Meters).Build());
+        EXPECT_TRUE(run.Calculate().Completed()) << seconds << " s for " << meters << " m";
+    }
 }
 
 TEST(InputStage, RowsAreValidatedInOrderAndUncheckedRowsNever) {

@@ -3,9 +3,6 @@
 #include <gmock/gmock.h>
 
 #include "form_builder.hpp"
-#include "model/number_text.hpp"
-#include "model/record_curve.hpp"
-#include "model/time_format.hpp"
 
 namespace kestrova {
 namespace {
@@ -148,18 +145,6 @@ TEST(PredictionTable, KnownTablesOfOtherRunners) {
     }
 }
 
-TEST(PredictionTable, MetricRunKeepsThe800And5000Predictions) {
-    ModelRun run(MainFormInputs{});
-    run.Calculate();
-    const auto& rows = run.result.rows;
-    EXPECT_EQ(run.state.pred800, rows[1].prediction.raceTime);
-    EXPECT_EQ(run.state.pred5000, rows[6].prediction.raceTime);
-    EXPECT_DOUBLE_EQ(run.state.specIndex,
-                     0.16 * rows[6].prediction.raceTime / rows[1].prediction.raceTime);
-    EXPECT_EQ(run.state.curDist, 10000.0);
-    EXPECT_EQ(run.state.perfLevel, rows[8].perfLevel);
-}
-
 // The index and the two predictions belong to the fitted curve, not to the output units: an
 // English run sets them exactly as the metric run of the same races does.
 TEST(PredictionTable, EnglishRunSetsTheCurvesIndexAsTheMetricRunDoes) {
@@ -185,17 +170,6 @@ TEST(PredictionTable, EnglishRunSetsTheCurvesIndexAsTheMetricRunDoes) {
     EXPECT_EQ(metric.result.rows[6].prediction.raceTime, metric.state.pred5000);
     EXPECT_EQ(english.picture.Lines()[10].substr(0, 12), "  marathon  ");
     EXPECT_EQ(english.state.curDist, 42195.0);
-}
-
-TEST(PredictionTable, FullComparisonLevelShowsTheRecords) {
-    ModelRun run(MainFormInputs{});
-    run.Calculate();
-    for (const PredictionRow& row : run.result.rows) {
-        ModelState probe = run.state;
-        const double record = TimeAtLevel(probe, "m", 1, row.distance, 1);
-        EXPECT_DOUBLE_EQ(row.comparisonTime, record);
-        EXPECT_DOUBLE_EQ(row.speedRatio, record / row.prediction.raceTime);
-    }
 }
 
 TEST(PredictionTable, ComparisonLevelMovesRecordAndSpeedButNotTheLevel) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
-#include "model/endurance_factor.hpp"
 #include "model/model_state.hpp"
 #include "model/record_curve.hpp"
 
@@ -18,24 +18,18 @@ ModelState StateFor(const char* sex, double age = 35.0, int agecomp = 0) {
     return state;
 }
 
-struct RecordCase {
-    const char* sex;
-    double distance;
-    double seconds;
-};
-
 TEST(RecordCurve, ModelledRecordTimes) {
-    const RecordCase cases[] = {
+    const std::tuple<const char*, double, double> cases[] = {
         {"m", 100, 9.761},      {"m", 200, 19.407},     {"m", 400, 43.155},
         {"m", 800, 100.577},    {"m", 1500, 205.857},   {"m", 5000, 760.322},
         {"m", 10000, 1582.563}, {"m", 42195, 7564.892}, {"m", 100000, 22217.948},
         {"f", 100, 10.532},     {"f", 1500, 229.531},   {"f", 10000, 1768.202},
         {"f", 42195, 8447.487},
     };
-    for (const RecordCase& c : cases) {
-        ModelState state = StateFor(c.sex);
-        EXPECT_NEAR(TimeAtLevel(state, c.sex, 1, c.distance, 1), c.seconds, 0.0006)
-            << c.sex << " " << c.distance;
+    for (const auto& [sex, distance, seconds] : cases) {
+        ModelState state = StateFor(sex);
+        EXPECT_NEAR(TimeAtLevel(state, sex, 1, distance, 1), seconds, 0.0006)
+            << sex << " " << distance;
     }
 }
 
@@ -63,23 +57,15 @@ TEST(PerformanceLevel, SkewAroundTheMile) {
     }
 }
 
-struct AgeCase {
-    const char* sex;
-    double age;
-    double distance;
-    double level;
-    double factor;
-};
-
 TEST(AgeFactor, DeclineWithAgeAndAbility) {
-    const AgeCase cases[] = {
+    const std::tuple<const char*, double, double, double, double> cases[] = {
         {"m", 20, 10000, 1, 1.0319},   {"m", 40, 10000, 1, 1.0466}, {"m", 60, 10000, 1, 1.2257},
         {"m", 80, 10000, 1, 1.6332},   {"f", 40, 10000, 1, 1.0498}, {"f", 60, 10000, 1, 1.2490},
         {"m", 60, 10000, 0.7, 1.3278}, {"m", 60, 100, 1, 1.2106},
     };
-    for (const AgeCase& c : cases) {
-        EXPECT_NEAR(AgeFactorAt(c.age, c.distance, c.level, c.sex), c.factor, 0.00005)
-            << c.sex << " " << c.age << " " << c.distance;
+    for (const auto& [sex, age, distance, level, factor] : cases) {
+        EXPECT_NEAR(AgeFactorAt(age, distance, level, sex), factor, 0.00005)
+            << sex << " " << age << " " << distance;
     }
     const double peak = 26.4 + 0.9 * std::log(10.0);
     EXPECT_DOUBLE_EQ(AgeFactorAt(peak, 10000, 1, "m"), 1.0);
@@ -105,16 +91,6 @@ TEST(AgeFlag, GradesTheRecordAndFollowsItsThreeInputs) {
     double ratio = 0.8;
     PerformanceLevel(state, ratio, 10000, "m");
     EXPECT_NE(ratio, 0.8);
-}
-
-TEST(EnduranceFactor, RecordAndIndividualForms) {
-    EXPECT_DOUBLE_EQ(EnduranceFactor(6300, 0.0522, 0, "m"), 1.0);
-    EXPECT_NEAR(EnduranceFactor(42195, 0.0522, 0, "m"), std::pow(6300.0 / 42195.0, 0.0522), 1e-15);
-    EXPECT_NE(EnduranceFactor(20000, 0.0522, 0, "f"), EnduranceFactor(20000, 0.0522, 0, "m"));
-    const double ripple = 1 - 0.004 * std::cos(5 * 3.14159 * std::log(9000.0 / 20750.0) / 7);
-    EXPECT_DOUBLE_EQ(EnduranceFactor(9000, 0.05, 1, "m"), ripple);
-    EXPECT_LT(EnduranceFactor(42195, 0.05, 1, "m"), EnduranceFactor(42195, 0.03, 1, "m"));
-    EXPECT_LT(EnduranceFactor(100000, 0.05, 1, "m"), 1.0);
 }
 
 }  // namespace

@@ -64,7 +64,6 @@ TEST(RunnerInputs, ProfileFieldsSetTheControlsTheirWindowHas) {
         std::function<bool(const MainFormInputs&)> holds;
     };
     const std::vector<Case> cases = {
-        {"age", "42", [](const MainFormInputs& f) { return f.txtage == "42"; }},
         {"sex", "f", [](const MainFormInputs& f) { return f.optfemale && !f.optmale; }},
         {"sex", "m", [](const MainFormInputs& f) { return f.optmale && !f.optfemale; }},
         {"weekly-miles", "150",
@@ -78,11 +77,9 @@ TEST(RunnerInputs, ProfileFieldsSetTheControlsTheirWindowHas) {
         {"weight-lb", "300",
          [](const MainFormInputs& f) { return f.wtscrl == 300 && f.txkg == "136.36"; }},
         {"fit", "best-two", [](const MainFormInputs& f) { return f.Option7 && !f.Option8; }},
-        {"fit", "all", [](const MainFormInputs& f) { return f.Option8 && !f.Option7; }},
         {"level", "99.5",
          [](const MainFormInputs& f) { return f.HScroll2 == 995 && f.Text5 == "99.5"; }},
         {"level", "105", [](const MainFormInputs& f) { return f.HScroll2 == 1050; }},
-        {"age-graded", "1", [](const MainFormInputs& f) { return f.agecomp == 1; }},
         {"age-graded", "", [](const MainFormInputs& f) { return f.agecomp == 0; }},
     };
     for (const Case& c : cases) {

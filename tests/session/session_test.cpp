@@ -1,64 +1,12 @@
 #include "session/session.hpp"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "files/settings_file.hpp"
-#include "files/settings_reading.hpp"
-#include "support/scratch_directory.hpp"
-
 namespace kestrova {
 namespace {
-
-namespace fs = std::filesystem;
-using test_support::ScratchDirectory;
-
-// Runs the test in `directory` and goes back to where it was.
-class InDirectory {
-  public:
-    explicit InDirectory(const fs::path& directory) : previous_(fs::current_path()) {
-        fs::current_path(directory);
-    }
-    ~InDirectory() { fs::current_path(previous_); }
-    InDirectory(const InDirectory&) = delete;
-    InDirectory& operator=(const InDirectory&) = delete;
-
-  private:
-    fs::path previous_;
-};
-
-TEST(Session, SettingsStayWhereTheyWereReadWhateverTheCurrentDirectoryDoesLater) {
-    const ScratchDirectory scratch;
-    const fs::path first = scratch.Path() / "first";
-    const fs::path second = scratch.Path() / "second";
-    fs::create_directories(first);
-    fs::create_directories(second);
-    MainFormInputs form;
-    form.txtage = "41";
-    ASSERT_EQ(SaveSettingsFile(first / kSettingsFileName, form), std::nullopt);
-
-    std::optional<Session> session;
-    {
-        InDirectory in(first);
-        session.emplace(kSettingsFileName);
-    }
-    InDirectory in(second);
-    MainFormInputs read;
-    RecordingNotifier notifier;
-    session->Start(read, notifier);
-    EXPECT_TRUE(notifier.Messages().empty());
-    EXPECT_EQ(read.txtage, "41");
-    read.txtage = "52";
-    ASSERT_TRUE(session->SaveSettings(read, notifier));
-    EXPECT_FALSE(fs::exists(second / kSettingsFileName));
-    MainFormInputs again;
-    ASSERT_EQ(ReadSettingsFile(first / kSettingsFileName, again).outcome, SettingsLoad::Loaded);
-    EXPECT_EQ(again.txtage, "52");
-}
 
 // A form whose first row cannot be calculated: its time is empty.
 MainFormInputs StoppingForm() {

@@ -122,47 +122,5 @@ TEST(OrderedPool, AFailureStopsTheRunAndIsThrownOn) {
     EXPECT_EQ(produced, 8);
 }
 
-// Runners fitted side by side share nothing: four threads give what one gives, number for number.
-TEST(OrderedPool, FitsRunnersOnSeveralThreadsAsOnOne) {
-    const auto header = std::get<TeamHeader>(ReadTeamHeader("name,sex,age,5km,10km,fit"));
-    std::string why;
-    const auto distances = *ReadTeamDistances("1500m,5km,mara", why);
-    const auto fitAll = [&](std::size_t threads) {
-        int next = 0;
-        std::vector<TeamResult> results;
-        MapInOrder<int, TeamResult>(
-            threads, 8,
-            [&]() -> std::optional<int> {
-                return next < 40 ? std::optional(next++) : std::nullopt;
-            },
-            [&](const int& i) {
-                const std::string line = "R" + std::to_string(i) + "," + (i % 2 ? "f" : "m") + "," +
-                                         std::to_string(20 + i) + "," +
-                                         std::to_string(1000 + 20 * i) + "," +
-                                         (i % 3 ? std::to_string(2150 + 40 * i) : "") + "," +
-                                         (i % 4 ? "all" : "best-two");
-                return FitTeamRunner(ReadTeamRunner(header, line), distances);
-            },
-            [&](const TeamResult& result) { results.push_back(result); });
-        return results;
-    };
-    const std::vector<TeamResult> one = fitAll(1);
-    const std::vector<TeamResult> four = fitAll(4);
-    ASSERT_EQ(one.size(), 40U);
-    ASSERT_EQ(four.size(), 40U);
-    for (std::size_t i = 0; i < one.size(); ++i) {
-        EXPECT_EQ(four[i].name, one[i].name);
-        EXPECT_EQ(four[i].error, one[i].error);
-        EXPECT_EQ(four[i].vo2Max, one[i].vo2Max) << i;
-        EXPECT_EQ(four[i].bestKm, one[i].bestKm) << i;
-        ASSERT_EQ(four[i].predictions.size(), one[i].predictions.size()) << i;
-        for (std::size_t d = 0; d < one[i].predictions.size(); ++d) {
-            EXPECT_EQ(four[i].predictions[d].seconds, one[i].predictions[d].seconds);
-            EXPECT_EQ(four[i].predictions[d].levelPercent, one[i].predictions[d].levelPercent);
-        }
-    }
-    EXPECT_TRUE(one[0].error.empty()) << one[0].error;
-}
-
 }  // namespace
 }  // namespace kestrova

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -12,12 +14,19 @@ namespace kestrova::test_support {
 // A fresh, empty directory for one test, removed afterwards.
 class ScratchDirectory {
   public:
+    // The name is made unique by mkdtemp: the same test may run at the same time in another
+    // build of the tree (the default and sanitizer builds, or another worktree) on this machine,
+    // and a shared name let one run remove the other's files mid-test.
     ScratchDirectory() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                (std::string("kestrova-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string name =
+            (std::filesystem::temp_directory_path() /
+             (std::string("kestrova-") + info->test_suite_name() + "-" + info->name() + "-XXXXXX"))
+                .string();
+        if (::mkdtemp(name.data()) == nullptr) {
+            ADD_FAILURE() << "cannot create a scratch directory from " << name;
+        }
+        path_ = name;
     }
     ~ScratchDirectory() {
         std::error_code ignored;
@@ -45,6 +54,12 @@ inline std::string FileBytes(const std::filesystem::path& file) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// How many entries a directory holds.
+inline std::size_t EntryCount(const std::filesystem::path& directory) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(directory),
+                                                  std::filesystem::directory_iterator()));
 }
 
 }  // namespace kestrova::test_support
