@@ -88,6 +88,7 @@ void RunHillLine(ModelState& state, SpecialResult& result, Notifier& notifier) {
 void RunStrategyTable(ModelState& state, const SpecialFormInputs& inputs, SpecialResult& result,
                       TextSink& canvas, Notifier& notifier) {
     const SplitCurve curve = ComputeSplitCurve(state, result.distance);
+    state.curDist = result.distance / 2.0;  // the split curve's last distance
     if (!curve.Usable()) {
         notifier.Show(kSplitCurveMessage);
         return;
@@ -140,6 +141,7 @@ SpecialResult CalculateSpecial(ModelState& state, const SpecialFormInputs& input
     canvas.Clear();
     result.paceSwitchShown = HasStrategyTable(result.analysis);
     result.level = EvaluatePredictionRow(state, std::string(), result.distance, comparisonLevel);
+    KeepRowInState(state, result.level);
     if (!std::isfinite(result.level.prediction.raceTime)) {
         notifier.Show(kSpecialNoTimeMessage);
         return result;

@@ -29,8 +29,8 @@ PeakSearch SearchLevelPeak(const std::function<double(double)>& level, double st
 
 // The runner's likely best race distance (km) for the index (callers pass specIndex): the peak of
 // the level curve found from the refined guess, and when that lies beyond 9 km, the geometric mean
-// with the peak found from 100 km. Sets perfLevel (the level at the first guess), specIndexAdj,
-// bestDistGuess and curDist.
+// with the peak found from 100 km. Sets perfLevel (the level at the first guess), specIndexAdj
+// and bestDistGuess.
 double FindBestDistance(ModelState& state, double index);
 
 }  // namespace kestrova

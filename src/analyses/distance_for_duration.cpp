@@ -6,7 +6,7 @@
 
 namespace kestrova {
 
-DurationSearch DistanceForDuration(ModelState& state, double target, double startDistance,
+DurationSearch DistanceForDuration(const FittedCurve& curve, double target, double startDistance,
                                    double& time) {
     DurationSearch search;
     search.distance = startDistance;
@@ -15,7 +15,7 @@ DurationSearch DistanceForDuration(ModelState& state, double target, double star
             search.reached = true;
             return search;
         }
-        time = PredictedTimeAt(state, search.distance);
+        time = PredictedRaceTime(curve, search.distance);
         search.distance = search.distance * (1.0 + target / time) / 2.0;
     }
     search.reached = std::fabs(time - target) < 1.0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/model_state.hpp"
+#include "model/fitted_curve.hpp"
 
 namespace kestrova {
 
@@ -17,8 +17,8 @@ struct DurationSearch {
 // The distance (m) the runner's curve covers in `target` seconds, searched from `startDistance`.
 // `time` carries the time of the previous pass from one search to the next, as the analysis
 // chains its searches: a search ends as soon as it is within 1 s of the target (even before its
-// first pass), and leaves the time of its last pass there. Sets curDist as it probes.
-DurationSearch DistanceForDuration(ModelState& state, double target, double startDistance,
+// first pass), and leaves the time of its last pass there.
+DurationSearch DistanceForDuration(const FittedCurve& curve, double target, double startDistance,
                                    double& time);
 
 }  // namespace kestrova

@@ -19,7 +19,7 @@ constexpr double kRowStep = 3.0;                   // seconds per mile between r
 constexpr std::size_t kShortTimeWidth = 8;
 
 // The time the runner's fade adds to a predicted time T at distance x.
-double FadeExtra(const ModelState& state, double T, double x) {
+double FadeExtra(const FittedCurve& state, double T, double x) {
     if (!(x > kFadeStart)) {
         return 0.0;
     }
@@ -74,13 +74,13 @@ bool SplitCurve::Usable() const {
     return pSlow > p0;
 }
 
-SplitCurve ComputeSplitCurve(ModelState& state, double d) {
+SplitCurve ComputeSplitCurve(const FittedCurve& state, double d) {
     SplitCurve curve;
     const double half = d / 2.0;
-    curve.raceTime = PredictedTimeAt(state, d);
+    curve.raceTime = PredictedRaceTime(state, d);
     const double extraFull = FadeExtra(state, curve.raceTime, d);
     curve.p0 = kMetersPerMile / (d / curve.raceTime);
-    const double halfTime = PredictedTimeAt(state, half);
+    const double halfTime = PredictedRaceTime(state, half);
     const double extraHalf = FadeExtra(state, halfTime, half);
     curve.pFast = kMetersPerMile / (half / halfTime);
     // The speed the curve tends to for very long races.

@@ -34,8 +34,8 @@ struct SplitCurve {
     bool Usable() const;
 };
 
-// Sets curDist to d, then to d / 2, as the evaluations go.
-SplitCurve ComputeSplitCurve(ModelState& state, double d);
+// The split constants of the curve for a race of d metres (it evaluates d, then d / 2).
+SplitCurve ComputeSplitCurve(const FittedCurve& curve, double d);
 
 // One strategy: time, actual pace and level-equivalent pace of each half, per mile.
 struct PacingRow {

@@ -35,13 +35,13 @@ std::string Caption(const ModelState& state, const PerformanceTableRequest& requ
 }
 
 // The (age-graded) performance level of `time` at d.
-double LevelOfTime(ModelState& work, double d, double time) {
+double LevelOfTime(const FittedCurve& work, double d, double time) {
     const double record = TimeAtLevel(work, work.sex, 1.0, d, 1.0);
     return PerformanceLevelOf(work, record / time, d, work.sex);
 }
 
 // The time at d whose age-graded level at the state's age is `level`.
-double TimeForLevel(ModelState& work, double d, double level) {
+double TimeForLevel(const FittedCurve& work, double d, double level) {
     double time = TimeAtLevel(work, work.sex, 0.0, d, level);
     for (int pass = 0; pass < kLevelMatchPasses; ++pass) {
         time = time * LevelOfTime(work, d, time) / level;
@@ -51,10 +51,10 @@ double TimeForLevel(ModelState& work, double d, double level) {
 
 // The runner's own predictions at each column's age: an 800 m and a 5000 m time that keep the
 // runner's current age-graded levels at that age, and the curve through them, headless.
-void FillIndividualColumns(ModelState& work, const MainFormInputs& form,
+void FillIndividualColumns(ModelState& work, const ModelState& state, const MainFormInputs& form,
                            const std::array<double, kLevelTableColumns>& ages, Notifier& notifier) {
-    const double level800 = LevelOfTime(work, 800.0, work.pred800);
-    const double level5000 = LevelOfTime(work, 5000.0, work.pred5000);
+    const double level800 = LevelOfTime(work, 800.0, state.pred800);
+    const double level5000 = LevelOfTime(work, 5000.0, state.pred5000);
     MainFormInputs inputs = form;
     for (int c = 0; c < kLevelTableColumns; ++c) {
         work.age = ages[static_cast<std::size_t>(c)];
@@ -99,9 +99,11 @@ std::optional<PerformanceTable> GeneratePerformanceTable(ModelState& state,
         notifier.Show(*problem);
         return std::nullopt;
     }
-    // The tables move the age, the age flag and (for the individual table) the whole fit; they
-    // work on a copy so that the runner's state is exactly as it was afterwards.
-    ModelState work = state;
+    // The tables move the age, the age grading and (for the individual table) the whole fit; they
+    // work on a state of their own that starts from the runner's curve, so that the runner's
+    // state is exactly as it was afterwards.
+    ModelState work;
+    static_cast<FittedCurve&>(work) = state;
     work.age = ReadAsNumber(form.txtage);
     work.ageTableFlag = request.kind == PerformanceTableKind::Individual ? 1 : 0;
     work.timesByAgeSelected = request.kind == PerformanceTableKind::TimesByAge;
@@ -115,7 +117,7 @@ std::optional<PerformanceTable> GeneratePerformanceTable(ModelState& state,
         work.levelTableDist[r + 1] = distances[r].meters;
     }
     if (request.kind == PerformanceTableKind::Individual) {
-        FillIndividualColumns(work, form, table.columns, notifier);
+        FillIndividualColumns(work, state, form, table.columns, notifier);
     }
     for (std::size_t r = 0; r < distances.size(); ++r) {
         PerformanceTableRow& row = table.rows[r];

@@ -23,14 +23,14 @@ struct OxygenEstimates {
     double searchTime = 0.0;     // the time the 15-minute search ended with
 };
 
-OxygenEstimates EstimateVo2Max(ModelState& state) {
+OxygenEstimates EstimateVo2Max(const FittedCurve& state) {
     OxygenEstimates estimates;
-    const double twoMileTime = PredictedTimeAt(state, 3218.688);
+    const double twoMileTime = PredictedRaceTime(state, 3218.688);
     const double fromTwoMiles = 128.81 - 5.95 * twoMileTime / 60.0;
     double time = 0.0;
     const double d15 = DistanceForDuration(state, 900.0, 10000.0, time).distance;
     const double fromFifteenMinutes = (d15 / 15.0 - 133.0) * 0.172 + 33.3;
-    const double tenKmTime = PredictedTimeAt(state, 10000.0);
+    const double tenKmTime = PredictedRaceTime(state, 10000.0);
     estimates.tenKmEstimate = 475550.0 * std::pow(tenKmTime, -1.172);
     estimates.vo2Max =
         0.3 * fromTwoMiles + 0.25 * fromFifteenMinutes + 0.45 * estimates.tenKmEstimate;
@@ -39,14 +39,14 @@ OxygenEstimates EstimateVo2Max(ModelState& state) {
 }
 
 // The three training speeds from the mile, 11-minute, 12.5 km and one-hour speeds of the curve.
-void EstimateTrainingSpeeds(ModelState& state, const OxygenEstimates& oxygen,
+void EstimateTrainingSpeeds(const FittedCurve& state, const OxygenEstimates& oxygen,
                             TrainingAnalysis& analysis) {
-    const double mileSpeed = kMetersPerMile / PredictedTimeAt(state, kMetersPerMile);
+    const double mileSpeed = kMetersPerMile / PredictedRaceTime(state, kMetersPerMile);
     double time = oxygen.searchTime;
     const double d11 = DistanceForDuration(state, 660.0, 6000.0, time).distance;
     const double elevenMinuteSpeed = d11 / time;
     const double speedFromVo2 = 2.9 + 0.0686 * (oxygen.tenKmEstimate - 29.0);
-    const double speed12500 = 12500.0 / PredictedTimeAt(state, 12500.0);
+    const double speed12500 = 12500.0 / PredictedRaceTime(state, 12500.0);
     time = 0.0;
     const double d60 = DistanceForDuration(state, 3600.0, 25000.0, time).distance;
     const double hourSpeed = d60 / time;

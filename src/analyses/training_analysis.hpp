@@ -25,7 +25,7 @@ struct TrainingAnalysis {
     const char* verdict = "";     // how the best distance shifts with the volume actually run
 };
 
-// Evaluates the runner's curve for the analysis. Sets curDist, perfLevel (the level at the first
+// Evaluates the runner's curve for the analysis. Sets perfLevel (the level at the first
 // best-distance guess), specIndexAdj and bestDistGuess. Reads the specialization index that
 // every completed Calculate sets from the curve.
 TrainingAnalysis ComputeTrainingAnalysis(ModelState& state);

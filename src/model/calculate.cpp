@@ -45,8 +45,9 @@ void FillLevelTable(ModelState& state) {
     }
     const auto column = static_cast<std::size_t>(state.levelColumn);
     for (std::size_t c = 1; c < kLevelTableRows; ++c) {
-        state.levelTableTimes[c][column] = PredictedTimeAt(state, state.levelTableDist[c]);
+        state.levelTableTimes[c][column] = PredictedRaceTime(state, state.levelTableDist[c]);
     }
+    state.curDist = state.levelTableDist[kLevelTableRows - 1];
 }
 
 // Adjusts, sorts and thins the races of a normal run, then warns about extrapolation.

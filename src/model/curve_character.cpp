@@ -31,10 +31,10 @@ void SetSpecializationFromCurve(ModelState& state) {
     state.specIndex = SpecializationIndex(state.pred5000, state.pred800);
 }
 
-double LevelAtDistance(ModelState& state, double d) {
-    const double time = PredictedTimeAt(state, d);
-    const double record = TimeAtLevel(state, state.sex, 1.0, d, 1.0);
-    return PerformanceLevelOf(state, record / time, d, state.sex);
+double LevelAtDistance(const FittedCurve& curve, double d) {
+    const double time = PredictedRaceTime(curve, d);
+    const double record = TimeAtLevel(curve, curve.sex, 1.0, d, 1.0);
+    return PerformanceLevelOf(curve, record / time, d, curve.sex);
 }
 
 double FirstBestDistanceGuess(double index) {

@@ -15,8 +15,8 @@ double SpecializationIndex(double t5000, double t800);
 void SetSpecializationFromCurve(ModelState& state);
 
 // The runner's performance level at d: the record time at level 1 over the curve's predicted time
-// there. Sets curDist to d and perfLevel to the level.
-double LevelAtDistance(ModelState& state, double d);
+// there.
+double LevelAtDistance(const FittedCurve& curve, double d);
 
 // The first guess of the best race distance (m) for a specialization index: short for a runner
 // much faster at 800 m than at 5000 m, long for an endurance runner.

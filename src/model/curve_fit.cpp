@@ -29,7 +29,7 @@ int ChooseReferenceRace(ModelState& state, int n, int strongest, double bestPowe
     int pick = strongest;
     for (int k = 1; k <= n; ++k) {
         AnchorCurve(state, strongest, bestPower);
-        const double ratio = state.raceTime[k] / PredictedTimeAt(state, state.raceDist[k]);
+        const double ratio = state.raceTime[k] / PredictedRaceTime(state, state.raceDist[k]);
         if (ratio < minRatio) {
             minRatio = ratio;
             pick = k;

@@ -37,21 +37,59 @@ double ModelScaleSpeedScaled(double scaledEnergy, double aerobicPower, double d)
     return (scaledEnergy + std::sqrt(discriminant)) / 2.0 / (60.0 * d);
 }
 
-double ModelTimeFromSpeed(double d, double speed, double fadeCoef, double timeOffset) {
-    double t = d / speed;
+InverseAdjustments InverseAdjustmentsAt(double d, double fadeCoef) {
+    InverseAdjustments a;
     if (d > kFadeStartDistance) {
-        t = t / EnduranceFactor(d, fadeCoef, 1.0, "");
+        a.fades = true;
+        a.fadeFactor = EnduranceFactor(d, fadeCoef, 1.0, "");
     }
-    t = t + timeOffset;
     const double logRatio = std::log(d / kBumpCentre);
     if (std::fabs(logRatio) < kBumpHalfWidth) {
         const double bump = std::cos(kPiApprox * logRatio / kBumpPeriod);
-        t = t / (1.0 + kBumpHeight * bump * bump);
+        a.bumps = true;
+        a.bumpDivisor = 1.0 + kBumpHeight * bump * bump;
     }
     if (d < kShortRaceDistance) {
-        t = t - std::pow((kShortRaceDistance - d) / kShortRaceDistance, kShortRaceExponent);
+        a.sprints = true;
+        a.sprintCorrection =
+            std::pow((kShortRaceDistance - d) / kShortRaceDistance, kShortRaceExponent);
+    }
+    return a;
+}
+
+double RaceTimeFromModelTime(const InverseAdjustments& adjustments, double modelTime,
+                             double timeOffset) {
+    double t = modelTime;
+    if (adjustments.fades) {
+        t = t / adjustments.fadeFactor;
+    }
+    t = t + timeOffset;
+    if (adjustments.bumps) {
+        t = t / adjustments.bumpDivisor;
+    }
+    if (adjustments.sprints) {
+        t = t - adjustments.sprintCorrection;
     }
     return t;
+}
+
+FixedDistance PrepareFixedDistance(const FittedCurve& curve, double d) {
+    return {d, std::pow(d / curve.refDist, 0.65), InverseAdjustmentsAt(d, curve.fadeCoef)};
+}
+
+double PredictedRaceTime(const FittedCurve& curve, const FixedDistance& distance) {
+    const double d = distance.d;
+    if (!(d > 0.0)) {
+        return ModelTimeFromSpeed(d, std::numeric_limits<double>::quiet_NaN(), curve.fadeCoef,
+                                  curve.timeOffset);
+    }
+    const double speed =
+        ModelScaleSpeedScaled(curve.anaerobicEnergy * distance.energyScale, curve.aerobicPower, d);
+    return RaceTimeFromModelTime(distance.adjustments, d / speed, curve.timeOffset);
+}
+
+double ModelTimeFromSpeed(double d, double speed, double fadeCoef, double timeOffset) {
+    return RaceTimeFromModelTime(InverseAdjustmentsAt(d, fadeCoef), d / speed, timeOffset);
 }
 
 double ModelTime(double anaerobicEnergy, double aerobicPower, double refDist, double d,
@@ -60,13 +98,12 @@ double ModelTime(double anaerobicEnergy, double aerobicPower, double refDist, do
     return ModelTimeFromSpeed(d, speed, fadeCoef, timeOffset);
 }
 
-Prediction PredictTime(const ModelState& state) {
-    const double d = state.curDist;
+Prediction PredictTime(const FittedCurve& curve, double d) {
     Prediction p;
     const double modelSpeed =
-        ModelScaleSpeed(state.anaerobicEnergy, state.aerobicPower, state.refDist, d);
+        ModelScaleSpeed(curve.anaerobicEnergy, curve.aerobicPower, curve.refDist, d);
     p.modelTime = d / modelSpeed;
-    p.raceTime = ModelTimeFromSpeed(d, modelSpeed, state.fadeCoef, state.timeOffset);
+    p.raceTime = ModelTimeFromSpeed(d, modelSpeed, curve.fadeCoef, curve.timeOffset);
     p.speed = d / p.raceTime;
     p.pacePerMile = kMetersPerMile / p.speed;
     p.pacePerKm = 1000.0 / p.speed;
@@ -74,19 +111,13 @@ Prediction PredictTime(const ModelState& state) {
     return p;
 }
 
-double PredictedRaceTime(const ModelState& state, double d) {
-    return ModelTime(state.anaerobicEnergy, state.aerobicPower, state.refDist, d, state.fadeCoef,
-                     state.timeOffset);
+double PredictedRaceTime(const FittedCurve& curve, double d) {
+    return ModelTime(curve.anaerobicEnergy, curve.aerobicPower, curve.refDist, d, curve.fadeCoef,
+                     curve.timeOffset);
 }
 
-double PredictedTimeAt(ModelState& state, double d) {
-    state.curDist = d;
-    return PredictTime(state).raceTime;
-}
-
-double ModelScaleTimeAt(ModelState& state, double d) {
-    state.curDist = d;
-    return PredictTime(state).modelTime;
+double ModelScaleTime(const FittedCurve& curve, double d) {
+    return d / ModelScaleSpeed(curve.anaerobicEnergy, curve.aerobicPower, curve.refDist, d);
 }
 
 }  // namespace kestrova

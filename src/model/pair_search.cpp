@@ -101,7 +101,7 @@ std::vector<PairCurve> SlowCurvesToMeet(const ModelState& state, int n) {
 
 bool CurveMeetsOtherRaces(ModelState& state, int n, int i, int j) {
     for (int k = 1; k <= n; ++k) {
-        if (k != i && k != j && ModelScaleTimeAt(state, state.raceDist[k]) > state.adjTime[k]) {
+        if (k != i && k != j && ModelScaleTime(state, state.raceDist[k]) > state.adjTime[k]) {
             return false;
         }
     }

@@ -61,23 +61,26 @@ void PrintRow(const PredictionRow& row, TextSink& sink) {
 
 }  // namespace
 
-PredictionRow EvaluatePredictionRow(ModelState& state, std::string label, double meters,
+PredictionRow EvaluatePredictionRow(const FittedCurve& curve, std::string label, double meters,
                                     double level) {
     PredictionRow row;
     row.label = std::move(label);
     row.distance = meters;
-    state.curDist = meters;
-    row.prediction = PredictTime(state);
+    row.prediction = PredictTime(curve, meters);
     const double t = row.prediction.raceTime;
     row.hasComparison = level > 0.0;
     if (row.hasComparison) {
-        row.comparisonTime = TimeAtLevel(state, state.sex, 0.0, meters, level);
+        row.comparisonTime = TimeAtLevel(curve, curve.sex, 0.0, meters, level);
         row.speedRatio = row.comparisonTime / t;
     }
-    const double record = TimeAtLevel(state, state.sex, 1.0, meters, 1.0);
-    state.perfLevel = PerformanceLevelOf(state, record / t, meters, state.sex);
-    row.perfLevel = state.perfLevel;
+    const double record = TimeAtLevel(curve, curve.sex, 1.0, meters, 1.0);
+    row.perfLevel = PerformanceLevelOf(curve, record / t, meters, curve.sex);
     return row;
+}
+
+void KeepRowInState(ModelState& state, const PredictionRow& row) {
+    state.curDist = row.distance;
+    state.perfLevel = row.perfLevel;
 }
 
 std::vector<PredictionRow> PrintPredictionTable(ModelState& state, const MainFormInputs& form,
@@ -93,6 +96,7 @@ std::vector<PredictionRow> PrintPredictionTable(ModelState& state, const MainFor
     std::vector<PredictionRow> rows;
     for (const TableDistance& distance : distances) {
         rows.push_back(EvaluatePredictionRow(state, distance.label, distance.meters, level));
+        KeepRowInState(state, rows.back());
         PrintRow(rows.back(), sink);
     }
     return rows;

@@ -31,11 +31,14 @@ inline constexpr const char* kZeroComparisonLevelMessage =
     "A comparison level of 0 cannot be compared with. The Record and % Spd columns are left blank;"
     " move the comparison level above 0 and calculate again.";
 
-// One row at `meters` on the state's curve against the comparison level (a fraction; 0 leaves
-// the comparison blank). Sets curDist to the distance and perfLevel to the row's level, as every
-// table of predictions does.
-PredictionRow EvaluatePredictionRow(ModelState& state, std::string label, double meters,
+// One row at `meters` on the curve against the comparison level (a fraction; 0 leaves the
+// comparison blank).
+PredictionRow EvaluatePredictionRow(const FittedCurve& curve, std::string label, double meters,
                                     double level);
+
+// What a table of predictions leaves in the state after each row: curDist at the row's distance
+// and perfLevel at its level.
+void KeepRowInState(ModelState& state, const PredictionRow& row);
 
 // Prints the prediction table of the state's curve at the nine standard distances (metric or
 // English by Option9), setting perfLevel and curDist as it goes (the last row's).

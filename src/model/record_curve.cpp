@@ -34,7 +34,7 @@ RecordConstants ConstantsFor(std::string_view sex) {
     return {6.0445, 264.0, 0.725, 0.0522};
 }
 
-double RecordSpeed(const ModelState& state, std::string_view sex, double d) {
+double RecordSpeed(const FittedCurve& curve, std::string_view sex, double d) {
     const RecordConstants c = ConstantsFor(sex);
     double v = c.baseSpeed + c.powerCoefficient * std::pow(d, -c.decayExponent);
     if (d < 800.0) {
@@ -49,7 +49,7 @@ double RecordSpeed(const ModelState& state, std::string_view sex, double d) {
         }
     }
     if (d > 6300.0) {
-        v = v * EnduranceFactor(d, c.fadeCoefficient, 0.0, state.sex);
+        v = v * EnduranceFactor(d, c.fadeCoefficient, 0.0, curve.sex);
     }
     return v;
 }
@@ -62,11 +62,11 @@ struct LevelSteps {
     bool firstPassEnded;
 };
 
-LevelSteps StepTowardsLevel(const ModelState& state, std::string_view sex, double recordTime,
+LevelSteps StepTowardsLevel(const FittedCurve& curve, std::string_view sex, double recordTime,
                             double d, double level) {
     double time = recordTime;
     for (int pass = 0; pass < kLevelSolverPasses; ++pass) {
-        const double reached = PerformanceLevelOf(state, recordTime / time, d, sex);
+        const double reached = PerformanceLevelOf(curve, recordTime / time, d, sex);
         time = time * std::pow(reached / level, 0.5);
         if (reached < level + kLevelTolerance) {
             return {time, pass == 0};
@@ -79,11 +79,11 @@ LevelSteps StepTowardsLevel(const ModelState& state, std::string_view sex, doubl
 // towards 0. The stepping loop's result is kept where its level is within the margin of the level
 // asked for; where it is not (it ran out of passes or stopped on a pass that overshot), the time
 // is found within the bracket between the record time and a doubled time whose level is below.
-double SolveForLevel(const ModelState& state, std::string_view sex, double recordTime, double d,
+double SolveForLevel(const FittedCurve& curve, std::string_view sex, double recordTime, double d,
                      double level) {
-    const LevelSteps steps = StepTowardsLevel(state, sex, recordTime, d, level);
+    const LevelSteps steps = StepTowardsLevel(curve, sex, recordTime, d, level);
     const auto levelAt = [&](double time) {
-        return PerformanceLevelOf(state, recordTime / time, d, sex);
+        return PerformanceLevelOf(curve, recordTime / time, d, sex);
     };
     if (steps.firstPassEnded || std::fabs(levelAt(steps.time) - level) <= kLevelTolerance) {
         return steps.time;
@@ -99,19 +99,19 @@ double SolveForLevel(const ModelState& state, std::string_view sex, double recor
 
 }  // namespace
 
+int AgeFlagFromInputs(const FittedCurve& curve) {
+    return (curve.agecomp == 1 || curve.ageTableFlag == 1 || curve.timesByAgeSelected) ? 1 : 0;
+}
+
 void UpdateAgeFlag(ModelState& state) {
     state.ageFlag = AgeFlagFromInputs(state);
 }
 
-int AgeFlagFromInputs(const ModelState& state) {
-    return (state.agecomp == 1 || state.ageTableFlag == 1 || state.timesByAgeSelected) ? 1 : 0;
-}
-
-double TimeAtLevel(ModelState& state, std::string_view sex, double recordOnly, double d,
+double TimeAtLevel(const FittedCurve& curve, std::string_view sex, double recordOnly, double d,
                    double level) {
-    UpdateAgeFlag(state);
-    const double speed = RecordSpeed(state, sex, d);
-    const double ageFactor = state.ageFlag == 1 ? AgeFactorAt(state.age, d, 1.0, sex) : 1.0;
+    const double speed = RecordSpeed(curve, sex, d);
+    const double ageFactor =
+        AgeFlagFromInputs(curve) == 1 ? AgeFactorAt(curve.age, d, 1.0, sex) : 1.0;
     const double recordTime = ageFactor * ((d / speed + 2.0) + 0.04);
     if (recordOnly != 0.0) {
         return recordTime;
@@ -119,15 +119,15 @@ double TimeAtLevel(ModelState& state, std::string_view sex, double recordOnly, d
     if (!(level > 0.0)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    return SolveForLevel(state, sex, recordTime, d, level);
+    return SolveForLevel(curve, sex, recordTime, d, level);
 }
 
-double PerformanceLevel(const ModelState& state, double& speedRatio, double d,
+double PerformanceLevel(const FittedCurve& curve, double& speedRatio, double d,
                         std::string_view sex) {
     const bool female = sex == "f";
     const double skew = female ? 0.9 : 1.25;
-    if (state.ageFlag == 1) {
-        speedRatio = AgeAdjustedRatio(state.age, d, speedRatio, sex);
+    if (AgeFlagFromInputs(curve) == 1) {
+        speedRatio = AgeAdjustedRatio(curve.age, d, speedRatio, sex);
     }
     const double x = speedRatio;
     const double exponent = 0.9 * (1.0 - skew * std::log(d / 1600.0) / (5.0 + d / 3000.0));
@@ -170,9 +170,9 @@ double AgeFactor(double age, double d, double& level, std::string_view sex) {
     return factor;
 }
 
-double PerformanceLevelOf(const ModelState& state, double speedRatio, double d,
+double PerformanceLevelOf(const FittedCurve& curve, double speedRatio, double d,
                           std::string_view sex) {
-    return PerformanceLevel(state, speedRatio, d, sex);
+    return PerformanceLevel(curve, speedRatio, d, sex);
 }
 
 double AgeFactorAt(double age, double d, double level, std::string_view sex) {

@@ -25,9 +25,16 @@ double BestDistanceAtAge27(ModelState& state) {
     return bestKm;
 }
 
+// The two distances of the specialization index, on curves anchored on the race.
+struct IndexDistances {
+    FixedDistance d800;
+    FixedDistance d5000;
+};
+
 // Slows the trial pace from the race's level until the curve is specialised enough, fast enough,
 // or asks more training than the runner does (W).
-void EstimateAerobicPower(ModelState& state, int i, double trainingAllowance) {
+void EstimateAerobicPower(ModelState& state, int i, double trainingAllowance,
+                          const IndexDistances& index) {
     const double t = state.adjTime[i];
     const double energy = RaceEnergy(state.raceDist[i], t);
     double pace = (900.0 - 150.0 * std::pow(state.weeklyMiles, 0.25)) / state.perfLevel;
@@ -38,8 +45,8 @@ void EstimateAerobicPower(ModelState& state, int i, double trainingAllowance) {
         const double power = TrialPower(pace);
         state.aerobicPower = power;
         state.anaerobicEnergy = energy - t * power;
-        const double t800 = PredictedTimeAt(state, 800.0);
-        const double t5000 = PredictedTimeAt(state, 5000.0);
+        const double t800 = PredictedRaceTime(state, index.d800);
+        const double t5000 = PredictedRaceTime(state, index.d5000);
         state.specIndex = SpecializationIndex(t5000, t800);
         const double need =
             TrainingVolumeForLevel(state.perfLevel, BestDistanceAtAge27(state), state.sex);
@@ -65,10 +72,12 @@ void SingleRaceEstimate(ModelState& state, int i) {
     state.ageTerm = std::pow(std::fabs(state.age - 18.0), 1.5) / 24.0;
     const double trainingAllowance = state.weeklyMiles + state.ageTerm;
     state.refDist = state.raceDist[i];
-    EstimateAerobicPower(state, i, trainingAllowance);
+    const IndexDistances index{PrepareFixedDistance(state, 800.0),
+                               PrepareFixedDistance(state, 5000.0)};
+    EstimateAerobicPower(state, i, trainingAllowance, index);
     for (int repeat = 0; repeat < 2; ++repeat) {
         state.perfLevel = LevelAtDistance(state, 2000.0);
-        EstimateAerobicPower(state, i, trainingAllowance);
+        EstimateAerobicPower(state, i, trainingAllowance, index);
     }
 }
 

@@ -21,6 +21,7 @@ namespace {
 void WriteReportRow(ModelState& state, const ReportDistance& distance, double level, double& t800,
                     TextSink& sink) {
     const PredictionRow row = EvaluatePredictionRow(state, distance.label, distance.meters, level);
+    KeepRowInState(state, row);
     const Prediction& prediction = row.prediction;
     const double t = prediction.raceTime;
     if (row.distance == 800.0) {
@@ -75,6 +76,7 @@ void ProduceFullReport(ModelState& state, const MainFormInputs& form, TextSink& 
     const OutputForm outputForm = OutputFormFor(kAnalysisReportTarget, state.reportDestination);
     // The record functions grade for age by the main window's box as it is now.
     TakeAgeComparison(state, form);
+    UpdateAgeFlag(state);
     WriteReportHeader(state, form, outputForm, sink);
     WriteEmptyLine(sink, outputForm);
     sink.Write(kReportTableHeader);

@@ -103,7 +103,8 @@ void DrawCurvePoint(ModelState& state, const GraphFrame& frame, double level, do
     const GraphScale& scale = frame.scale;
     const double d = scale.number == 4 ? std::pow(10.0, 2.0 + c / kUnitsPerDecade) : c;
     const double paceDistance = frame.metric ? kMetricPaceDistance : kMile;
-    const double t = PredictedTimeAt(state, d);
+    state.curDist = d;
+    const double t = PredictedRaceTime(state, d);
     const std::optional<double> x = RoundedTwips(GraphX(scale, c), kUnitX);
     const auto at = [&x](std::optional<double> y) -> std::optional<Point> {
         if (!x || !y) {
@@ -157,7 +158,8 @@ bool DrawPaceGraph(ModelState& state, int comparisonScroll, Canvas& canvas, Noti
     frame.scale = ScaleOf(state.graphScale);
     frame.metric = state.graphUnits == "m";
     const double probe = frame.scale.probe;
-    const double p400 = 400.0 * PredictedTimeAt(state, probe) / probe;
+    state.curDist = probe;
+    const double p400 = 400.0 * PredictedRaceTime(state, probe) / probe;
     const std::optional<int> k0 = PaceOffset(p400);
     if (!k0) {
         notifier.Show(

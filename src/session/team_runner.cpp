@@ -49,9 +49,8 @@ TeamResult FitTeamRunner(const TeamRunnerInputs& runner,
     session.Begin(form);
     RecordingNotifier notifier;
     const bool fitted = session.CalculateThen(form, notifier, [&](ModelState& state) {
-        // Each on the state as Calculate left it, as the analysis window and the table see it.
-        ModelState analysed = state;
-        const TrainingAnalysis analysis = ComputeTrainingAnalysis(analysed);
+        // The analysis writes only its own results; the predictions read the curve alone.
+        const TrainingAnalysis analysis = ComputeTrainingAnalysis(state);
         result.vo2Max = analysis.vo2Max;
         result.bestKm = analysis.bestKm;
         const double level = form.HScroll2 / 1000.0;

@@ -30,7 +30,6 @@ TEST(SplitCurve, WorkedExampleConstants) {
     EXPECT_NEAR(curve.pSlow, 384.22, 0.005);
     EXPECT_NEAR(curve.c, 348.37, 0.005);
     EXPECT_TRUE(curve.Usable());
-    EXPECT_EQ(state.curDist, 5000);
 }
 
 TEST(PacingTable, WorkedExampleUnevenSplits) {

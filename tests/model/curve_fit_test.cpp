@@ -21,7 +21,7 @@ MainFormInputs TwoRaces() {
 }
 
 double RaceTimeOnCurve(ModelState& state, double d) {
-    return PredictedTimeAt(state, d);
+    return PredictedRaceTime(state, d);
 }
 
 TEST(CurveFit, OneRaceGivesTheSameAnchoredCurveInBothModes) {
@@ -47,7 +47,7 @@ TEST(CurveFit, BestTwoPassesThroughTheShorterRaceAndMeetsTheLonger) {
     EXPECT_EQ(run.state.refDist, 800.0);
     EXPECT_NEAR(RaceTimeOnCurve(run.state, 800.0), 130.0, kTolerance);
     // The longer race is met or just missed: within one search step of its adjusted time.
-    const double modelTime = ModelScaleTimeAt(run.state, 5000.0);
+    const double modelTime = ModelScaleTime(run.state, 5000.0);
     EXPECT_GE(modelTime, run.state.adjTime[2]);
     EXPECT_LT(modelTime - run.state.adjTime[2], 1.0);
 }
@@ -59,8 +59,7 @@ TEST(CurveFit, BestTwoTakesTheFirstPairNoOtherRaceBeats) {
     EXPECT_GE(run.state.pairCount, 1);
     for (int k = 1; k <= 5; ++k) {
         if (run.state.raceDist[k] != run.state.refDist) {
-            EXPECT_LE(ModelScaleTimeAt(run.state, run.state.raceDist[k]),
-                      run.state.adjTime[k] + 1.0)
+            EXPECT_LE(ModelScaleTime(run.state, run.state.raceDist[k]), run.state.adjTime[k] + 1.0)
                 << k;
         }
     }
@@ -132,8 +131,8 @@ TEST(SyntheticRun, FillsOneColumnOfTheLevelTableAndPrintsNothing) {
     EXPECT_EQ(run.state.curDist, 400.0 * 24);
     // The synthetic races are taken as model-scale times (less the start allowance) and given no
     // other adjustment, so the curve passes through 127 s at 800 m on the model scale.
-    EXPECT_EQ(run.state.levelTableTimes[2][4], PredictedTimeAt(run.state, 800.0));
-    EXPECT_NEAR(ModelScaleTimeAt(run.state, 800.0), 127.0, kTolerance);
+    EXPECT_EQ(run.state.levelTableTimes[2][4], PredictedRaceTime(run.state, 800.0));
+    EXPECT_NEAR(ModelScaleTime(run.state, 800.0), 127.0, kTolerance);
     EXPECT_EQ(run.state.levelTableTimes[2][3], 0.0);
 }
 
