@@ -46,8 +46,7 @@ void HelpWindow::ShowTopic(HelpTopic topic) {
 HelpWindow* OpenHelpTopic(QWidget* owner, HelpTopic topic) {
     if (HelpWindow* open = FindOpenWindow<HelpWindow>(owner)) {
         open->ShowTopic(topic);
-        open->raise();
-        open->activateWindow();
+        BringToFront(*open);
         return open;
     }
     HelpWindow* window =

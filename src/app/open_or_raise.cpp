@@ -107,4 +107,11 @@ void KeepAboveOwner(QWidget* window) {
                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
 }
 
+void BringToFront(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace kestrova

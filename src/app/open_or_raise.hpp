@@ -22,6 +22,9 @@ void CloseOnEscape(QWidget* window);
 // window never buries it. A window without an owner stays an ordinary window.
 void KeepAboveOwner(QWidget* window);
 
+// Shows the window in front and active, brought back first when it was minimised.
+void BringToFront(QWidget& window);
+
 // The open window of type Window that belongs to owner (among the application's top-level
 // windows when owner is null), if any. A window that has been closed and waits for deletion is
 // not open.
@@ -49,8 +52,8 @@ Window* FindOpenWindow(QWidget* owner) {
 // Opens a secondary window or brings the open one to the front: the one helper through which
 // every secondary window opens. `create` makes a new window (a Qt::Window child of owner that
 // deletes itself when closed); it is kept above the owner, placed beside it, closes on Escape,
-// and is shown, raised and activated. An open window is only raised: what it shows and holds
-// stays as it is.
+// and is shown, raised and activated. An open window is only raised (and brought back when it was
+// minimised): what it shows and holds stays as it is.
 template <typename Window, typename Create>
 Window* OpenOrRaise(QWidget* owner, Create&& create) {
     Window* window = FindOpenWindow<Window>(owner);
@@ -60,13 +63,11 @@ Window* OpenOrRaise(QWidget* owner, Create&& create) {
         KeepAboveOwner(window);
         CloseOnEscape(window);
     }
-    window->show();
+    BringToFront(*window);
     if (created) {
         // Placed once shown, when the window frame's size is known.
         PlaceBesideOwner(window, owner);
     }
-    window->raise();
-    window->activateWindow();
     return window;
 }
 

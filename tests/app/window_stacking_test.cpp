@@ -78,5 +78,21 @@ TEST_F(WindowStackingTest, MessagesBelongToTheWindowThatRaisedThem) {
     }
 }
 
+// A minimised window comes back when its button or menu item is used again, as it was.
+TEST_F(WindowStackingTest, OpeningAMinimisedWindowBringsItBack) {
+    for (const auto& [opener, name] :
+         {std::pair{"Command3", "anaform"}, std::pair{"hillpaces", "eqpace"},
+          std::pair{"tread", "tmill"}}) {
+        SCOPED_TRACE(name);
+        QWidget* window = Open(opener, name);
+        ASSERT_NE(window, nullptr);
+        window->showMinimized();
+        ASSERT_TRUE(window->isMinimized());
+        EXPECT_EQ(Open(opener, name), window);
+        EXPECT_FALSE(window->isMinimized());
+        window->close();
+    }
+}
+
 }  // namespace
 }  // namespace kestrova
