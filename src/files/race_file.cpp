@@ -139,10 +139,7 @@ std::optional<std::string> CreateRaceFile(const std::filesystem::path& path) {
     if (fd.Get() < 0) {
         return Reason(errno);
     }
-    if (const std::optional<std::string> error = fd.Close()) {
-        return error;
-    }
-    return std::nullopt;
+    return fd.Close();
 }
 
 namespace {
