@@ -93,10 +93,7 @@ std::optional<int> ReadInteger(std::string_view value, int minimum, int maximum)
 // carriage return left inside a line, so a text reads back as it was saved.
 std::string ReadText(std::string_view line) {
     const std::string value = ControlCharactersAsBlanks(line);
-    if (const std::optional<double> number = ReadWholeNumber(value)) {
-        return PlainNumberText(*number);
-    }
-    return std::string(WithoutLeadingBlanks(value));
+    return PlainFormOfNumberText(WithoutLeadingBlanks(value));
 }
 
 std::string WriteBoolean(bool value) {

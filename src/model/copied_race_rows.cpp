@@ -1,5 +1,6 @@
 #include "model/copied_race_rows.hpp"
 
+#include "model/number_reader.hpp"
 #include "model/race_entry.hpp"
 #include "model/time_format.hpp"
 
@@ -31,6 +32,15 @@ std::optional<std::size_t> RowIndex(int row) {
     return static_cast<std::size_t>(row);
 }
 
+// The row as a saved settings file brings it back at the next start: its boxes in plain number
+// form, so the sample race with seconds "02" comes back with "2".
+RaceRowInputs AsReadBackFromSettings(RaceRowInputs row) {
+    for (std::string* text : {&row.Text1, &row.Text2, &row.Text3, &row.Text4}) {
+        *text = PlainFormOfNumberText(*text);
+    }
+    return row;
+}
+
 }  // namespace
 
 void CopiedRaceRows::Remember(int row, const RaceRowInputs& contents) {
@@ -49,7 +59,8 @@ bool CopiedRaceRows::HoldsTypedRace(int row, const RaceRowInputs& contents) cons
     if (copied && SameRace(*copied, contents)) {
         return false;
     }
-    return !SameRace(MainFormInputs::StartUpRows()[*index], contents);
+    const RaceRowInputs sample = MainFormInputs::StartUpRows()[*index];
+    return !SameRace(sample, contents) && !SameRace(AsReadBackFromSettings(sample), contents);
 }
 
 std::string RaceRowSummary(const RaceRowInputs& row) {

@@ -18,7 +18,8 @@ class CopiedRaceRows {
 
     // Whether row `row` with these contents holds a race the user typed: a box of it holds
     // text, and the row holds neither, unchanged, the race last copied into it this run nor the
-    // sample race the program starts with in that row. Ticking or clearing "use?" changes no race.
+    // sample race the program starts with in that row (as typed, or as a settings file brings it
+    // back). Ticking or clearing "use?" changes no race.
     bool HoldsTypedRace(int row, const RaceRowInputs& contents) const;
 
   private:

@@ -135,4 +135,11 @@ std::optional<std::string> SlipReadingNote(std::string_view text) {
     return "read as " + PlainNumberText(ReadAsNumber(text));
 }
 
+std::string PlainFormOfNumberText(std::string_view text) {
+    if (const std::optional<double> number = ReadWholeNumber(text)) {
+        return PlainNumberText(*number);
+    }
+    return std::string(text);
+}
+
 }  // namespace kestrova

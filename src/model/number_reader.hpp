@@ -19,6 +19,10 @@ bool StartsWithNumber(std::string_view text);
 // allowed), or nothing when any other character follows the number or no number is there.
 std::optional<double> ReadWholeNumber(std::string_view text);
 
+// A text as the settings file reads it back: one that is a decimal number as a whole comes back
+// in its plain number form ("02" as "2", "5.50" as "5.5"); any other text is returned as it is.
+std::string PlainFormOfNumberText(std::string_view text);
+
 // What a text that is not one clean number is read as, for the mark on its box: "read as 2" for
 // "2O", "read as 0" for "abc". Nothing for a clean number and for a text of blanks only (an
 // empty box), which are read as they stand.

@@ -11,6 +11,7 @@
 #include "file_access_fixture.hpp"
 #include "files/race_file.hpp"
 #include "files/race_list.hpp"
+#include "files/settings_file.hpp"
 #include "support/device_files.hpp"
 
 namespace kestrova {
@@ -380,6 +381,20 @@ TEST(CopiedRaceRows, TellsTypedRacesFromCopiedSampleAndEmptyRows) {
     EXPECT_EQ(RaceRowSummary(half), "half marathon in 1:29:59");
     EXPECT_EQ(RaceRowSummary(samples[3]), "5 km in 18:07");
     EXPECT_EQ(RaceRowSummary(blank), "no distance in no time");
+}
+
+// The sample races come back from a saved settings file with "02" as "2": after a restart they
+// are still the sample races, not typed ones.
+TEST(CopiedRaceRows, SampleRacesBroughtBackBySettingsAreNotTyped) {
+    MainFormInputs form;
+    ASSERT_EQ(ApplySettingsText(SettingsText(MainFormInputs{}), form), 66);
+    ASSERT_EQ(form.rows[2].Text3, "2");
+    const CopiedRaceRows copied;
+    for (int row = 0; row < kRaceRowCount; ++row) {
+        EXPECT_FALSE(copied.HoldsTypedRace(row, form.rows[static_cast<std::size_t>(row)])) << row;
+    }
+    form.rows[2].Text3 = "2.5";
+    EXPECT_TRUE(copied.HoldsTypedRace(2, form.rows[2]));
 }
 
 }  // namespace
