@@ -6,20 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "support/model_fixtures.hpp"
+
 namespace kestrova {
 namespace {
 
-RaceRowInputs Row(const char* h, const char* m, const char* s, const char* number,
-                  DistanceUnit unit) {
-    RaceRowInputs row;
-    row.Check1 = 1;
-    row.Text1 = h;
-    row.Text2 = m;
-    row.Text3 = s;
-    row.Text4 = number;
-    row.SelectUnit(unit);
-    return row;
-}
+using test_support::TickedRaceRow;
 
 TEST(RunnerInputs, RaceWordsFillTheRowAsTyped) {
     struct Case {
@@ -28,13 +20,13 @@ TEST(RunnerInputs, RaceWordsFillTheRowAsTyped) {
         RaceRowInputs row;
     };
     const std::vector<Case> cases = {
-        {"5km", "18:07", Row("0", "18", "07", "5", DistanceUnit::Kilometers)},
-        {"10000m", "1:02:03.5", Row("1", "02", "03.5", "10000", DistanceUnit::Meters)},
-        {"3mi", "900", Row("0", "0", "900", "3", DistanceUnit::Miles)},
-        {"880yd", "2:10.4", Row("0", "2", "10.4", "880", DistanceUnit::Yards)},
-        {"1.5mi", "7:30", Row("0", "7", "30", "1.5", DistanceUnit::Miles)},
-        {"mara", "3:05:00", Row("3", "05", "00", "", DistanceUnit::Marathon)},
-        {"hmara", "1:25:30", Row("1", "25", "30", "", DistanceUnit::HalfMarathon)},
+        {"5km", "18:07", TickedRaceRow("0", "18", "07", "5", DistanceUnit::Kilometers)},
+        {"10000m", "1:02:03.5", TickedRaceRow("1", "02", "03.5", "10000", DistanceUnit::Meters)},
+        {"3mi", "900", TickedRaceRow("0", "0", "900", "3", DistanceUnit::Miles)},
+        {"880yd", "2:10.4", TickedRaceRow("0", "2", "10.4", "880", DistanceUnit::Yards)},
+        {"1.5mi", "7:30", TickedRaceRow("0", "7", "30", "1.5", DistanceUnit::Miles)},
+        {"mara", "3:05:00", TickedRaceRow("3", "05", "00", "", DistanceUnit::Marathon)},
+        {"hmara", "1:25:30", TickedRaceRow("1", "25", "30", "", DistanceUnit::HalfMarathon)},
     };
     for (const Case& c : cases) {
         RaceRowInputs row;

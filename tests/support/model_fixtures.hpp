@@ -44,17 +44,25 @@ inline ModelState PacingExampleCurve() {
     return state;
 }
 
+// A ticked race row with these boxes and unit.
+inline RaceRowInputs TickedRaceRow(const std::string& hours, const std::string& minutes,
+                                   const std::string& seconds, const std::string& number,
+                                   DistanceUnit unit) {
+    RaceRowInputs row;
+    row.Check1 = 1;
+    row.Text1 = hours;
+    row.Text2 = minutes;
+    row.Text3 = seconds;
+    row.Text4 = number;
+    row.SelectUnit(unit);
+    return row;
+}
+
 // Ticks race row `row` and fills its boxes and unit.
 inline void SetRaceRow(MainFormInputs& form, int row, const std::string& hours,
                        const std::string& minutes, const std::string& seconds,
                        const std::string& number, DistanceUnit unit) {
-    RaceRowInputs& r = form.rows[static_cast<std::size_t>(row)];
-    r.Check1 = 1;
-    r.Text1 = hours;
-    r.Text2 = minutes;
-    r.Text3 = seconds;
-    r.Text4 = number;
-    r.SelectUnit(unit);
+    form.rows[static_cast<std::size_t>(row)] = TickedRaceRow(hours, minutes, seconds, number, unit);
 }
 
 // A marathoner: strong at long distances, slow over 800 m.
