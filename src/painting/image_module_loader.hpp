@@ -10,18 +10,20 @@ namespace kestrova {
 
 class Canvas;
 
-// Where kestrova-cli's image library is: beside the program (as built) or in the installed
+// Where the programs' image library is: beside the program (as built) or in the installed
 // library folder; the first that exists, else the installed one (whose absence then shows in
-// the message of the command that needs it). `program` is the running program's file.
+// the message of whatever needs it). `program` is the running program's file.
 std::filesystem::path ImageModuleFor(const std::filesystem::path& program);
 
 // The image library of the running program (found from /proc/self/exe).
 std::filesystem::path RunningProgramImageModule();
 
-// The bytes of the canvas as a PNG or SVG file, painted by the image library at `module`, which
-// is opened on the first call and kept open. Gives why it failed, or nothing.
+// The bytes of the canvas as a PNG file (at pixelRatio) or an SVG file, painted by the image
+// library at `module`, which is opened on the first call and kept open. Gives why it failed, or
+// nothing. Plain C++: a program that calls it needs neither Qt nor its SVG module until then.
 std::optional<std::string> CanvasImageBytesFromModule(const std::filesystem::path& module,
                                                       const Canvas& canvas,
-                                                      CanvasImageFormat format, std::string& bytes);
+                                                      CanvasImageFormat format, double pixelRatio,
+                                                      std::string& bytes);
 
 }  // namespace kestrova

@@ -1,4 +1,4 @@
-#include "cli/image_module_loader.hpp"
+#include "painting/image_module_loader.hpp"
 
 #include <dlfcn.h>
 
@@ -41,7 +41,7 @@ std::filesystem::path RunningProgramImageModule() {
 
 std::optional<std::string> CanvasImageBytesFromModule(const std::filesystem::path& module,
                                                       const Canvas& canvas,
-                                                      CanvasImageFormat format,
+                                                      CanvasImageFormat format, double pixelRatio,
                                                       std::string& bytes) {
     if (module.empty()) {
         return "the image library was not found";
@@ -60,7 +60,7 @@ std::optional<std::string> CanvasImageBytesFromModule(const std::filesystem::pat
     }
     std::string failure;
     const int format01 = format == CanvasImageFormat::Png ? 0 : 1;
-    if (entry(&canvas, format01, &bytes, &failure) != 0) {
+    if (entry(&canvas, format01, pixelRatio, &bytes, &failure) != 0) {
         return failure.empty() ? "the image could not be made" : failure;
     }
     return std::nullopt;
