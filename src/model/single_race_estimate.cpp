@@ -43,7 +43,9 @@ struct RaceEstimate {
     double stepDivisor = 0.0;  // sqrt(refDist + 500) * (weeklyMiles + 10)
     double pace = 0.0;         // the trial pace (s per mile)
     double specIndex = 0.0;
-    double guessMeters = 0.0;  // the first best-distance guess
+    double guessMeters = 0.0;    // the first best-distance guess
+    double timeAtGuess = 0.0;    // the curve's time there
+    double recordAtGuess = 0.0;  // and the record time there, at the guessing age
     double perfLevel = 0.0;
     double specIndexAdj = 0.0;
     int round = 0;
@@ -77,7 +79,7 @@ RaceEstimate StartRaceEstimate(const ModelState& state, int i, double raceLevel,
     return race;
 }
 
-// A pass has three stages, each taken by every race still estimating before the next stage
+// A pass has five stages, each taken by every race still estimating before the next stage
 // begins, so that the processor works on several races' independent chains at once.
 
 // Stage one: the curve of the trial pace, its specialization index and the first guess of the
@@ -92,14 +94,24 @@ void FormTrialCurve(RaceEstimate& race) {
     race.guessMeters = FirstBestDistanceGuess(race.specIndex);
 }
 
-// Stage two: the curve's level at the guessed distance, for a runner of the guessing age.
-void LevelAtGuess(RaceEstimate& race) {
+// Stage two: the curve's time at the guessed distance. Stage three: the record time there, and
+// stage four the level, both for a runner of the guessing age.
+void PredictAtGuess(RaceEstimate& race) {
+    race.timeAtGuess = PredictedRaceTime(race.curve, race.guessMeters);
+}
+
+void RecordAtGuess(RaceEstimate& race) {
     race.curve.age = kBestDistanceAge;
-    race.perfLevel = LevelAtDistance(race.curve, race.guessMeters);
+    race.recordAtGuess = RecordTimeAt(race.curve, race.guessMeters);
+}
+
+void LevelAtGuess(RaceEstimate& race) {
+    race.perfLevel =
+        LevelOfPredictedTime(race.curve, race.guessMeters, race.timeAtGuess, race.recordAtGuess);
     race.curve.age = race.runnerAge;
 }
 
-// Stage three: the best distance that level refines the guess to, the training that asks for, and
+// Stage five: the best distance that level refines the guess to, the training that asks for, and
 // the pace slowed or quickened by the gap to the runner's training. True when the curve is
 // specialised enough, fast enough, or asks more training than the runner does.
 bool StepPace(RaceEstimate& race, const RunnerTerms& runner) {
@@ -135,6 +147,12 @@ void AdvanceTogether(std::vector<RaceEstimate>& races, const RunnerTerms& runner
     for (int pass = 0; pass < kEstimateRounds * kPowerEstimatePasses && !working.empty(); ++pass) {
         for (RaceEstimate* race : working) {
             FormTrialCurve(*race);
+        }
+        for (RaceEstimate* race : working) {
+            PredictAtGuess(*race);
+        }
+        for (RaceEstimate* race : working) {
+            RecordAtGuess(*race);
         }
         for (RaceEstimate* race : working) {
             LevelAtGuess(*race);
