@@ -24,8 +24,8 @@ double TrialPower(double pacePerMile) {
     return RunningPower(kMetersPerMile / pacePerMile);
 }
 
-// What every race's estimate shares: the training it may not ask more than, and the parts of the
-// pace step and of the starting pace that depend on the runner alone.
+// What every race's estimate shares: the training a curve may not ask more than, and the pace a
+// round starts from at level 1 (each round divides it by its starting level).
 struct RunnerTerms {
     double trainingAllowance = 0.0;
     double trainingPace = 0.0;  // 900 - 150 * weeklyMiles^0.25
