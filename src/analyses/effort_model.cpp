@@ -1,5 +1,6 @@
 #include "analyses/effort_model.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analyses/power_model.hpp"
@@ -16,6 +17,8 @@ constexpr double kNudge = 0.001;             // pushes each slope-search step ac
 // slopes the tables show.
 constexpr int kMaxFlatSearchSteps = 2000;
 constexpr int kMaxSlopeSearchPasses = 1000;
+// The flat search checks a block of steps at its end before walking it.
+constexpr int kFlatStepsPerBlock = 8;
 
 constexpr double kBalancedSlope = -0.25;
 constexpr double kBalancedSlopeUsed = -0.2503;
@@ -25,29 +28,63 @@ double FlatPower(double speed) {
     return PowerUsedNet(speed, kReferenceMassKg, 0.0, 1.0);
 }
 
-// Steps from `start` by `step` (up or down) until the flat power passes the target `power`,
-// then interpolates inside the last step. Each step starts where the last one ended, so the
-// power there is the one already worked out.
-std::optional<double> FlatSpeedForPower(double power, double start, double step) {
-    double speed = start;
-    double before = 0.0;
+// Whether the flat power after a step ends the search: it has passed the target power in the
+// direction of the step, or there is no power there (a negative speed).
+bool EndsFlatSearch(double after, double power, double step) {
+    return std::isnan(after) || (step > 0.0 ? after > power : after < power);
+}
+
+// Walks `steps` steps from `speed` and returns the speed inside the step that ends the search,
+// interpolated, or nothing when the power ran out there; `ended` is false when no step ends it.
+struct FlatWalk {
+    bool ended = false;
+    std::optional<double> speed;
+};
+
+FlatWalk WalkFlatSteps(double power, double speed, double step, int steps) {
     double after = FlatPower(speed);
-    bool noPower = false;
-    const BoundedLoop loop = RunBounded(kMaxFlatSearchSteps, [&] {
-        before = after;
+    for (int k = 0; k < steps; ++k) {
+        const double before = after;
         speed += step;
         after = FlatPower(speed);
-        noPower = std::isnan(after);
-        return noPower || (step > 0.0 ? after > power : after < power);
-    });
-    if (!loop.finished || noPower) {
-        return std::nullopt;
+        if (!EndsFlatSearch(after, power, step)) {
+            continue;
+        }
+        if (std::isnan(after)) {
+            return {true, std::nullopt};
+        }
+        const double result = (speed - step) + step * (power - before) / (after - before);
+        return {true, std::isfinite(result) ? std::optional<double>(result) : std::nullopt};
     }
-    const double result = (speed - step) + step * (power - before) / (after - before);
-    if (!std::isfinite(result)) {
-        return std::nullopt;
+    return {false, std::nullopt};
+}
+
+// Steps from `start` by `step` (up or down) until the flat power passes the target `power`,
+// then interpolates inside the last step. The steps are taken in blocks: the speed at a block's
+// end is reached by the same additions one by one, but only its power is worked out, and only a
+// block whose end passes the target is walked step by step. The flat power rises with speed, so
+// once a step passes the target every later one does too, and the search ends on the very step
+// a walk through every step ends on. Going up from a negative speed (no power there) is walked
+// step by step throughout.
+std::optional<double> FlatSpeedForPower(double power, double start, double step) {
+    double blockStart = start;
+    for (int taken = 0; taken < kMaxFlatSearchSteps;) {
+        const int steps = std::min(kFlatStepsPerBlock, kMaxFlatSearchSteps - taken);
+        double blockEnd = blockStart;
+        for (int k = 0; k < steps; ++k) {
+            blockEnd += step;
+        }
+        const bool rising = step < 0.0 || blockStart >= 0.0;
+        if (!rising || EndsFlatSearch(FlatPower(blockEnd), power, step)) {
+            const FlatWalk walk = WalkFlatSteps(power, blockStart, step, steps);
+            if (walk.ended) {
+                return walk.speed;
+            }
+        }
+        blockStart = blockEnd;
+        taken += steps;
     }
-    return result;
+    return std::nullopt;
 }
 
 }  // namespace

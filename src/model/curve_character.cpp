@@ -33,8 +33,15 @@ void SetSpecializationFromCurve(ModelState& state) {
 
 double LevelAtDistance(const FittedCurve& curve, double d) {
     const double time = PredictedRaceTime(curve, d);
-    const double record = TimeAtLevel(curve, curve.sex, 1.0, d, 1.0);
-    return PerformanceLevelOf(curve, record / time, d, curve.sex);
+    return LevelOfPredictedTime(curve, d, time, RecordTimeAt(curve, d));
+}
+
+double RecordTimeAt(const FittedCurve& curve, double d) {
+    return TimeAtLevel(curve, curve.sex, 1.0, d, 1.0);
+}
+
+double LevelOfPredictedTime(const FittedCurve& curve, double d, double predicted, double record) {
+    return PerformanceLevelOf(curve, record / predicted, d, curve.sex);
 }
 
 double FirstBestDistanceGuess(double index) {

@@ -18,6 +18,10 @@ void SetSpecializationFromCurve(ModelState& state);
 // there.
 double LevelAtDistance(const FittedCurve& curve, double d);
 
+// Its two times and the level they give, for a caller that works them out apart.
+double RecordTimeAt(const FittedCurve& curve, double d);
+double LevelOfPredictedTime(const FittedCurve& curve, double d, double predicted, double record);
+
 // The first guess of the best race distance (m) for a specialization index: short for a runner
 // much faster at 800 m than at 5000 m, long for an endurance runner.
 double FirstBestDistanceGuess(double index);

@@ -1,5 +1,6 @@
 #include "model/curve_fit.hpp"
 
+#include <cstddef>
 #include <vector>
 
 #include "model/pace_model.hpp"
@@ -40,30 +41,33 @@ int ChooseReferenceRace(ModelState& state, int n, int strongest, double bestPowe
 
 // The per-race pass: each race's level, and with `estimate` its single-race estimate.
 Estimates RunPerRacePass(ModelState& state, int n, bool estimate) {
-    Estimates result;
-    bool found = false;
+    std::vector<double> levels(static_cast<std::size_t>(n) + 1, 0.0);
     for (int i = 1; i <= n; ++i) {
         const double d = state.raceDist[i];
         state.curDist = d;
         state.refDist = d;
         const double record = TimeAtLevel(state, state.sex, 1.0, d, 1.0);
         state.perfLevel = PerformanceLevelOf(state, record / state.raceTime[i], d, state.sex);
-        if (!estimate) {
-            continue;
-        }
-        SingleRaceEstimate(state, i);
-        if (state.aerobicPower > result.bestPower) {
-            result.bestPower = state.aerobicPower;
+        levels[static_cast<std::size_t>(i)] = state.perfLevel;
+    }
+    Estimates result;
+    if (!estimate || n < 1) {
+        return result;
+    }
+    const std::vector<double> powers = EstimateEachRace(state, n, levels);
+    bool found = false;
+    for (int i = 1; i <= n; ++i) {
+        const double power = powers[static_cast<std::size_t>(i)];
+        if (power > result.bestPower) {
+            result.bestPower = power;
             result.strongest = i;
             found = true;
         }
-        if (i == n) {
-            if (!found) {
-                result.bestPower = state.aerobicPower;
-            }
-            result.reference = ChooseReferenceRace(state, n, result.strongest, result.bestPower);
-        }
     }
+    if (!found) {
+        result.bestPower = state.aerobicPower;
+    }
+    result.reference = ChooseReferenceRace(state, n, result.strongest, result.bestPower);
     return result;
 }
 

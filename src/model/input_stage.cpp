@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/endurance_factor.hpp"
+#include "model/middle_distance_bump.hpp"
 #include "model/number_text.hpp"
 #include "model/race_entry.hpp"
 #include "model/time_adjustment.hpp"
@@ -100,11 +101,7 @@ void AdjustRaceTimes(ModelState& state, const RaceList& races) {
         if (d < kShortRaceDistance) {
             t += std::pow((kShortRaceDistance - d) / kShortRaceDistance, kShortRaceExponent);
         }
-        const double logRatio = std::log(d / kBumpCentre);
-        if (std::fabs(logRatio) < kBumpHalfWidth) {
-            const double bump = std::cos(state.piApprox * logRatio / kBumpPeriod);
-            t *= 1.0 + kBumpHeight * bump * bump;
-        }
+        t *= MiddleDistanceBump(d, state.piApprox);
         t -= state.timeOffset;
         if (d > kFadeStartDistance) {
             t *= EnduranceFactor(d, state.fadeCoef, 1.0, state.sex);

@@ -5,6 +5,7 @@
 
 #include "model/distance_unit.hpp"
 #include "model/endurance_factor.hpp"
+#include "model/middle_distance_bump.hpp"
 #include "model/time_adjustment.hpp"
 
 namespace kestrova {
@@ -43,12 +44,8 @@ InverseAdjustments InverseAdjustmentsAt(double d, double fadeCoef) {
         a.fades = true;
         a.fadeFactor = EnduranceFactor(d, fadeCoef, 1.0, "");
     }
-    const double logRatio = std::log(d / kBumpCentre);
-    if (std::fabs(logRatio) < kBumpHalfWidth) {
-        const double bump = std::cos(kPiApprox * logRatio / kBumpPeriod);
-        a.bumps = true;
-        a.bumpDivisor = 1.0 + kBumpHeight * bump * bump;
-    }
+    a.bumpDivisor = MiddleDistanceBump(d, kPiApprox);
+    a.bumps = a.bumpDivisor != 1.0;
     if (d < kShortRaceDistance) {
         a.sprints = true;
         a.sprintCorrection =

@@ -20,6 +20,21 @@ constexpr int kTimeDoublings = 64;
 constexpr int kTimeSolverPasses = 200;
 constexpr double kSolvedTimeWidth = 1e-13;
 
+// How far below sqrt(x) a level must be to be below pow(x, 0.5) for certain: the two differ by at
+// most about one unit in the last place (2.2e-16 relative), far inside this margin.
+constexpr double kSurelyBelowSquareRoot = 1.0 - 1e-14;
+
+// The level capped at pow(x, 0.5). The cap's own value is worked out only when the level comes
+// near sqrt(x); further below it cannot bind, and the level stands as it is. This keeps the cap
+// exactly as pow gives it while sparing a pow on most levels.
+double CappedAtSquareRoot(double level, double x) {
+    if (level <= std::sqrt(x) * kSurelyBelowSquareRoot) {
+        return level;
+    }
+    const double ceiling = std::pow(x, 0.5);
+    return level > ceiling ? ceiling : level;
+}
+
 struct RecordConstants {
     double baseSpeed;
     double powerCoefficient;
@@ -135,11 +150,7 @@ double PerformanceLevel(const FittedCurve& curve, double& speedRatio, double d,
     if (female) {
         level = std::pow(level, std::pow(0.735, (1.0 + x) - 0.76));
     }
-    const double ceiling = std::pow(x, 0.5);
-    if (level > ceiling) {
-        level = ceiling;
-    }
-    return level;
+    return CappedAtSquareRoot(level, x);
 }
 
 double AgeFactor(double age, double d, double& level, std::string_view sex) {

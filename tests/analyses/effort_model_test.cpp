@@ -22,6 +22,45 @@ TEST(FlatEquivalentSpeed, LevelGroundGivesTheSpeedAndEqualPowers) {
     EXPECT_LT(*FlatEquivalentSpeed(level, 4.0, EffortGround::TreadmillBelt), 4.0);
 }
 
+// The flat search checks blocks of steps before walking them; it must end on the very step, with
+// the very value, that a walk through every 0.05 m/s step gives (belts starting below zero too).
+double FlatSpeedWalkingEveryStep(double slope, double speed, EffortGround ground) {
+    const bool belt = ground == EffortGround::TreadmillBelt;
+    const double power = PowerUsedNet(speed, 72.7, slope, belt ? 0.0 : 1.0);
+    const double step = slope >= 0.0 ? 0.05 : -0.05;
+    double at = belt ? speed - 0.5 : speed;
+    double after = PowerUsedNet(at, 72.7, 0.0, 1.0);
+    for (int k = 0; k < 2000; ++k) {
+        const double before = after;
+        at += step;
+        after = PowerUsedNet(at, 72.7, 0.0, 1.0);
+        if (std::isnan(after)) {
+            return std::numeric_limits<double>::quiet_NaN();
+        }
+        if (step > 0.0 ? after > power : after < power) {
+            return (at - step) + step * (power - before) / (after - before);
+        }
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+TEST(FlatEquivalentSpeed, EndsOnTheStepAWalkThroughEveryStepEndsOn) {
+    for (const EffortGround ground : {EffortGround::Outdoors, EffortGround::TreadmillBelt}) {
+        for (const double speed : {0.2, 0.45, 1.0, 2.9, 4.4704, 6.5}) {
+            for (int percent = -30; percent <= 30; percent += 3) {
+                double slope = percent / 100.0;
+                const double expected = FlatSpeedWalkingEveryStep(slope, speed, ground);
+                const std::optional<double> found = FlatEquivalentSpeed(slope, speed, ground);
+                SCOPED_TRACE(testing::Message() << speed << " " << percent);
+                EXPECT_EQ(found.has_value(), !std::isnan(expected));
+                if (found) {
+                    EXPECT_EQ(*found, expected);
+                }
+            }
+        }
+    }
+}
+
 TEST(EffortModel, ExactQuarterDescentIsComputedAsSlightlySteeperAndTheCallerSeesIt) {
     double slope = -0.25;
     double steeper = -0.2503;

@@ -4,6 +4,7 @@
 
 #include "form_builder.hpp"
 #include "model/pace_model.hpp"
+#include "model/single_race_estimate.hpp"
 
 namespace kestrova {
 namespace {
@@ -37,6 +38,36 @@ TEST(CurveFit, OneRaceGivesTheSameAnchoredCurveInBothModes) {
     EXPECT_EQ(first.state.refDist, 10000.0);
     EXPECT_NEAR(RaceTimeOnCurve(first.state, 10000.0), 2400.0, kTolerance);
     EXPECT_EQ(first.state.pairCount, 0);
+}
+
+// The races' estimates advance side by side; each must come out as it does alone, and the state
+// as the last race's estimate alone leaves it.
+TEST(CurveFit, EachRaceIsEstimatedAsIfAlone) {
+    ModelRun run(FormBuilder()
+                     .Race(0, "0", "2", "10", "800", DistanceUnit::Meters)
+                     .Race(1, "0", "4", "30", "1500", DistanceUnit::Meters)
+                     .Race(2, "0", "18", "30", "5", DistanceUnit::Kilometers)
+                     .Race(3, "0", "39", "0", "10", DistanceUnit::Kilometers)
+                     .Race(4, "3", "5", "0", "42.195", DistanceUnit::Kilometers)
+                     .Build());
+    ASSERT_TRUE(run.Calculate().Completed());
+    const std::vector<double> levels = {0.0, 0.62, 0.70, 0.66, 0.75, 0.58};
+    ModelState together = run.state;
+    const std::vector<double> powers = EstimateEachRace(together, 5, levels);
+    for (int i = 1; i <= 5; ++i) {
+        ModelState alone = run.state;
+        alone.raceDist[1] = run.state.raceDist[i];
+        alone.adjTime[1] = run.state.adjTime[i];
+        EXPECT_EQ(EstimateEachRace(alone, 1, {0.0, levels[static_cast<std::size_t>(i)]})[1],
+                  powers[static_cast<std::size_t>(i)])
+            << "race " << i;
+        if (i == 5) {
+            EXPECT_EQ(together.aerobicPower, alone.aerobicPower);
+            EXPECT_EQ(together.specIndex, alone.specIndex);
+            EXPECT_EQ(together.specIndexAdj, alone.specIndexAdj);
+            EXPECT_EQ(together.perfLevel, alone.perfLevel);
+        }
+    }
 }
 
 TEST(CurveFit, BestTwoPassesThroughTheShorterRaceAndMeetsTheLonger) {
