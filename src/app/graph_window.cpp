@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -137,12 +136,11 @@ QString GraphWindow::PrintTitle() const {
 // The print dialog, then the drawing alone under its title line.
 void GraphWindow::Print() {
     WithButtonsDisabled({printButton_, closeButton_}, [this] {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(windowTitle());
-        if (!dialogs_.ChoosePrinter(printer, this)) {
+        const auto printer = ChoosePrinter(dialogs_, windowTitle(), this, notifier_);
+        if (!printer) {
             return false;
         }
-        if (!PrintGraphOn(printer, view_->Drawing(), PrintTitle())) {
+        if (!PrintGraphOn(*printer, view_->Drawing(), PrintTitle())) {
             notifier_.Show("The graph could not be printed on the printer chosen.");
             return false;
         }

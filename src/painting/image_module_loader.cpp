@@ -21,44 +21,65 @@ bool IsFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::filesystem::path ImageModuleFor(const std::filesystem::path& program) {
+std::filesystem::path ProgramModuleFor(const std::filesystem::path& program,
+                                       const std::string& fileName) {
     const std::filesystem::path folder = program.parent_path();
-    const std::filesystem::path beside = folder / kImageModuleFileName;
+    const std::filesystem::path beside = folder / fileName;
     if (IsFile(beside)) {
         return beside;
     }
-    return (folder / KESTROVA_IMAGE_MODULE_FROM_BIN / kImageModuleFileName).lexically_normal();
+    return (folder / KESTROVA_IMAGE_MODULE_FROM_BIN / fileName).lexically_normal();
 }
 
-std::filesystem::path RunningProgramImageModule() {
+std::filesystem::path RunningProgramModule(const std::string& fileName) {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) {
         return {};
     }
-    return ImageModuleFor(program);
+    return ProgramModuleFor(program, fileName);
+}
+
+void* ProgramModuleEntry(const std::filesystem::path& module, const std::string& what,
+                         const char* entry, std::string& failure) {
+    if (module.empty()) {
+        failure = "the " + what + " was not found";
+        return nullptr;
+    }
+    // Opened once for the program's life: Qt, which it loads, is not made to be unloaded.
+    void* library = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        const char* why = dlerror();
+        failure = "cannot open the " + what + " " + module.string() + ": " +
+                  (why != nullptr ? why : "unknown error");
+        return nullptr;
+    }
+    void* address = dlsym(library, entry);
+    if (address == nullptr) {
+        failure = "the " + what + " " + module.string() + " has no " + entry;
+    }
+    return address;
+}
+
+std::filesystem::path ImageModuleFor(const std::filesystem::path& program) {
+    return ProgramModuleFor(program, kImageModuleFileName);
+}
+
+std::filesystem::path RunningProgramImageModule() {
+    return RunningProgramModule(kImageModuleFileName);
 }
 
 std::optional<std::string> CanvasImageBytesFromModule(const std::filesystem::path& module,
                                                       const Canvas& canvas,
                                                       CanvasImageFormat format, double pixelRatio,
                                                       std::string& bytes) {
-    if (module.empty()) {
-        return "the image library was not found";
-    }
-    // Opened once for the program's life: Qt, which it loads, is not made to be unloaded.
-    void* library = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (library == nullptr) {
-        const char* why = dlerror();
-        return "cannot open the image library " + module.string() + ": " +
-               (why != nullptr ? why : "unknown error");
-    }
-    // POSIX guarantees that a function's address survives the trip through void*.
-    const auto entry = reinterpret_cast<ImageModuleEntry>(dlsym(library, kImageModuleEntry));
-    if (entry == nullptr) {
-        return "the image library " + module.string() + " has no " + kImageModuleEntry;
-    }
     std::string failure;
+    // POSIX guarantees that a function's address survives the trip through void*.
+    const auto entry = reinterpret_cast<ImageModuleEntry>(
+        ProgramModuleEntry(module, "image library", kImageModuleEntry, failure));
+    if (entry == nullptr) {
+        return failure;
+    }
     const int format01 = format == CanvasImageFormat::Png ? 0 : 1;
     if (entry(&canvas, format01, pixelRatio, &bytes, &failure) != 0) {
         return failure.empty() ? "the image could not be made" : failure;
