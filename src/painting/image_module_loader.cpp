@@ -9,9 +9,9 @@
 namespace kestrova {
 namespace {
 
-// The installed library folder relative to the installed program's folder, set by the build.
-#ifndef KESTROVA_IMAGE_MODULE_FROM_BIN
-#define KESTROVA_IMAGE_MODULE_FROM_BIN "../lib/kestrova/painting"
+// The folder of the installed programs' libraries relative to their own folder, set by the build.
+#ifndef KESTROVA_MODULE_FROM_BIN
+#define KESTROVA_MODULE_FROM_BIN "../lib/kestrova/painting"
 #endif
 
 bool IsFile(const std::filesystem::path& path) {
@@ -28,7 +28,7 @@ std::filesystem::path ProgramModuleFor(const std::filesystem::path& program,
     if (IsFile(beside)) {
         return beside;
     }
-    return (folder / KESTROVA_IMAGE_MODULE_FROM_BIN / fileName).lexically_normal();
+    return (folder / KESTROVA_MODULE_FROM_BIN / fileName).lexically_normal();
 }
 
 std::filesystem::path RunningProgramModule(const std::string& fileName) {
