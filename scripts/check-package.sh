@@ -39,6 +39,13 @@ for file in usr/bin/kestrova usr/bin/kestrova-cli usr/share/man/man1/kestrova-cl
     fi
 done
 
+# The desktop program's print library lies beside the image library, where both programs look.
+image_module=$(find "$unpacked/root" -name kestrova-image.so)
+if [ ! -f "$(dirname "$image_module")/kestrova-print.so" ]; then
+    echo "The package lacks kestrova-print.so beside kestrova-image.so" >&2
+    exit 1
+fi
+
 # From an empty current directory, so that the start-up races are used.
 mkdir "$unpacked/here"
 cd "$unpacked/here"

@@ -2,15 +2,24 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QPrintDialog>
 
+#include "app/print_module.hpp"
 #include "app/window_context.hpp"
+#include "model/notifier.hpp"
+#include "painting/image_module_loader.hpp"
 
 namespace kestrova {
 
-bool ModalDialogs::ChoosePrinter(QPrinter& printer, QWidget* parent) {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+Dialogs::PrinterChoice ModalDialogs::ChoosePrinter(const QString& docName, QWidget* parent) {
+    PrinterChoice choice;
+    // POSIX guarantees that a function's address survives the trip through void*.
+    const auto entry = reinterpret_cast<PrintModuleEntry>(
+        ProgramModuleEntry(RunningProgramModule(kPrintModuleFileName), "print library",
+                           kPrintModuleEntry, choice.failure));
+    if (entry != nullptr) {
+        choice.printer.reset(entry(&docName, parent));
+    }
+    return choice;
 }
 
 Dialogs::SaveChoice ModalDialogs::ChooseSaveFile(QWidget* parent, const QString& caption,
@@ -32,6 +41,15 @@ QString ModalDialogs::ChooseOpenFile(QWidget* parent, const QString& caption,
         return {};
     }
     return dialog.selectedFiles().constFirst();
+}
+
+std::unique_ptr<QPagedPaintDevice> ChoosePrinter(Dialogs& dialogs, const QString& docName,
+                                                 QWidget* parent, Notifier& notifier) {
+    Dialogs::PrinterChoice choice = dialogs.ChoosePrinter(docName, parent);
+    if (!choice.failure.empty()) {
+        notifier.Show("Nothing can be printed: " + choice.failure + ".");
+    }
+    return std::move(choice.printer);
 }
 
 Dialogs& DialogsOf(const WindowContext& context) {

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include "app/program_font.hpp"
 #include "output/canvas.hpp"
@@ -42,7 +42,7 @@ void PaintGraphPage(QPainter& painter, const QSizeF& page, const Canvas& drawing
     painter.restore();
 }
 
-bool PrintGraphOn(QPrinter& printer, const Canvas& drawing, const QString& title) {
+bool PrintGraphOn(QPagedPaintDevice& printer, const Canvas& drawing, const QString& title) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;

@@ -4,7 +4,7 @@
 #include <QString>
 
 class QPainter;
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace kestrova {
 
@@ -17,6 +17,6 @@ void PaintGraphPage(QPainter& painter, const QSizeF& page, const Canvas& drawing
                     const QString& title);
 
 // Prints the graph page on the printer; false when the printer could not be started.
-bool PrintGraphOn(QPrinter& printer, const Canvas& drawing, const QString& title);
+bool PrintGraphOn(QPagedPaintDevice& printer, const Canvas& drawing, const QString& title);
 
 }  // namespace kestrova

@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QDate>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -17,9 +17,11 @@
 #include "app/open_or_raise.hpp"
 #include "app/widget_builder.hpp"
 #include "app/window_printing.hpp"
+#include "files/safe_save.hpp"
 #include "output/pace_graph.hpp"
 #include "output/pace_graph_frame.hpp"
 #include "painting/canvas_painter.hpp"
+#include "painting/image_module_loader.hpp"
 #include "session/session.hpp"
 
 namespace kestrova {
@@ -77,11 +79,12 @@ void GraphView::paintEvent(QPaintEvent* /*event*/) {
 }
 
 GraphWindow::GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier,
-                         std::function<std::string()> runnerName)
+                         std::function<std::string()> runnerName, std::filesystem::path imageModule)
     : QWidget(owner, Qt::Window),
       dialogs_(dialogs),
       notifier_(notifier),
       runnerName_(std::move(runnerName)),
+      imageModule_(std::move(imageModule)),
       view_(new GraphView(this)),
       printButton_(NewButton(this, QStringLiteral("Command2"), QStringLiteral("Print"))),
       closeButton_(NewButton(this, QStringLiteral("Command1"), QStringLiteral("Close"))) {
@@ -133,12 +136,11 @@ QString GraphWindow::PrintTitle() const {
 // The print dialog, then the drawing alone under its title line.
 void GraphWindow::Print() {
     WithButtonsDisabled({printButton_, closeButton_}, [this] {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(windowTitle());
-        if (!dialogs_.ChoosePrinter(printer, this)) {
+        const auto printer = ChoosePrinter(dialogs_, windowTitle(), this, notifier_);
+        if (!printer) {
             return false;
         }
-        if (!PrintGraphOn(printer, view_->Drawing(), PrintTitle())) {
+        if (!PrintGraphOn(*printer, view_->Drawing(), PrintTitle())) {
             notifier_.Show("The graph could not be printed on the printer chosen.");
             return false;
         }
@@ -147,7 +149,12 @@ void GraphWindow::Print() {
 }
 
 bool GraphWindow::SaveImage(const QString& path, CanvasImageFormat format) {
-    const auto failure = SaveCanvasImage(view_->Drawing(), path, format, devicePixelRatioF());
+    std::string bytes;
+    std::optional<std::string> failure = CanvasImageBytesFromModule(
+        imageModule_, view_->Drawing(), format, devicePixelRatioF(), bytes);
+    if (!failure) {
+        failure = SaveFileSafely(QFile::encodeName(path).toStdString(), bytes);
+    }
     if (failure) {
         notifier_.Show("The image could not be saved in " + path.toStdString() + ": " + *failure +
                        ".");
@@ -199,8 +206,9 @@ GraphWindow* ShowGraphWindow(const WindowContext& context) {
     QWidget* owner = context.owner;
     const std::function<MainFormInputs()> formInputs = context.formInputs;
     GraphWindow* window = OpenOrRaise<GraphWindow>(owner, [&context, owner, formInputs] {
-        auto* created = new GraphWindow(owner, DialogsOf(context), context.notifier,
-                                        [formInputs] { return formInputs().txtname; });
+        auto* created = new GraphWindow(
+            owner, DialogsOf(context), context.notifier,
+            [formInputs] { return formInputs().txtname; }, context.imageModule);
         FollowSession(*created, context, Follow::FitAndOptions, [created, context] {
             if (const std::optional<Canvas> redrawn = GraphDrawing(context)) {
                 created->View().Show(*redrawn);

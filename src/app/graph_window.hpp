@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <string>
 
 #include "app/window_context.hpp"
 #include "output/canvas.hpp"
-#include "painting/canvas_image.hpp"
+#include "painting/canvas_image_file.hpp"
 
 class QAction;
 class QPushButton;
@@ -45,14 +46,16 @@ class GraphWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // `runnerName` gives the main window's runner's name when the graph is printed.
+    // `runnerName` gives the main window's runner's name when the graph is printed;
+    // `imageModule` is the image library that paints its image files.
     GraphWindow(QWidget* owner, Dialogs& dialogs, Notifier& notifier,
-                std::function<std::string()> runnerName);
+                std::function<std::string()> runnerName, std::filesystem::path imageModule);
 
     GraphView& View() { return *view_; }
 
     // Saves what the window shows as an image file, a PNG at the window's device pixel ratio (as
-    // sharp as on screen) or an SVG. Tells the notifier when it fails.
+    // sharp as on screen) or an SVG, painted by the image library. Tells the notifier when it
+    // fails (the library missing, too).
     bool SaveImage(const QString& path, CanvasImageFormat format);
 
     // The title line the graph is printed under, with today's date.
@@ -69,6 +72,7 @@ class GraphWindow : public QWidget {
     Dialogs& dialogs_;
     Notifier& notifier_;
     std::function<std::string()> runnerName_;
+    std::filesystem::path imageModule_;
     GraphView* view_;
     QPushButton* printButton_;
     QPushButton* closeButton_;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "app/application_style.hpp"
 #include "app/main_window.hpp"
 #include "app/message_box_notifier.hpp"
 #include "app/program_font.hpp"
@@ -36,6 +37,7 @@ QIcon ProgramIcon() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kestrova::kProgramTitle));
+    kestrova::UseApplicationStyle();
     kestrova::UseProgramFont();
     // The menu entry's name, by which a Wayland desktop matches the windows to the entry; an X11
     // one matches the window class, the application name, which the entry names as its

@@ -34,6 +34,7 @@
 #include "app/text_canvas.hpp"
 #include "app/treadmill_window.hpp"
 #include "model/start_up_state.hpp"
+#include "painting/image_module_loader.hpp"
 #include "session/runner_inputs.hpp"
 
 namespace kestrova {
@@ -85,6 +86,7 @@ WindowContext MainWindow::Context() {
         dialogs_,
         &session_,
         [this](const MainFormInputs& runner) { SetRunner(runner); },
+        RunningProgramImageModule(),
     };
 }
 

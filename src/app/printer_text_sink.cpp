@@ -1,7 +1,7 @@
 #include "app/printer_text_sink.hpp"
 
 #include <QFontMetricsF>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QString>
 
 #include "app/text_canvas.hpp"
@@ -26,7 +26,7 @@ QFont PrintFont(QPaintDevice* device, int columns, double width) {
 
 }  // namespace
 
-PrinterTextSink::PrinterTextSink(QPrinter& printer, int columns) : printer_(printer) {
+PrinterTextSink::PrinterTextSink(QPagedPaintDevice& printer, int columns) : printer_(printer) {
     if (!painter_.begin(&printer_)) {
         return;
     }

@@ -6,7 +6,7 @@
 
 #include "model/text_sink.hpp"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace kestrova {
 
@@ -17,7 +17,7 @@ class PrinterTextSink : public TextSink {
   public:
     static constexpr int kDefaultColumns = 84;
 
-    explicit PrinterTextSink(QPrinter& printer, int columns = kDefaultColumns);
+    explicit PrinterTextSink(QPagedPaintDevice& printer, int columns = kDefaultColumns);
     ~PrinterTextSink() override;
     PrinterTextSink(const PrinterTextSink&) = delete;
     PrinterTextSink& operator=(const PrinterTextSink&) = delete;
@@ -38,7 +38,7 @@ class PrinterTextSink : public TextSink {
     const QFont& Font() const { return font_; }
 
   private:
-    QPrinter& printer_;
+    QPagedPaintDevice& printer_;
     QPainter painter_;
     QFont font_;
     std::string current_;

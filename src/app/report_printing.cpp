@@ -1,6 +1,6 @@
 #include "app/report_printing.hpp"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <filesystem>
 #include <system_error>
 
@@ -15,7 +15,7 @@
 
 namespace kestrova {
 
-bool PrintFullReportOn(ModelState& state, const MainFormInputs& form, QPrinter& printer) {
+bool PrintFullReportOn(ModelState& state, const MainFormInputs& form, QPagedPaintDevice& printer) {
     PrinterTextSink sink(printer);
     if (!sink.IsActive()) {
         return false;
@@ -30,12 +30,12 @@ void PrintFullReport(Session& session, const MainFormInputs& form, QWidget* owne
     if (!session.FitCanBeReported(notifier)) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName("Kestrova full report");
-    if (!dialogs.ChoosePrinter(printer, owner)) {
+    const auto printer =
+        ChoosePrinter(dialogs, QStringLiteral("Kestrova full report"), owner, notifier);
+    if (!printer) {
         return;
     }
-    if (!PrintFullReportOn(session.State(), form, printer)) {
+    if (!PrintFullReportOn(session.State(), form, *printer)) {
         notifier.Show("The full report could not be printed on the printer chosen.");
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace kestrova {
@@ -14,7 +14,7 @@ struct ModelState;
 
 // Prints the full report on the printer as one document (reportDestination set to the printer).
 // Returns false when the printer could not be started or did not take the whole document.
-bool PrintFullReportOn(ModelState& state, const MainFormInputs& form, QPrinter& printer);
+bool PrintFullReportOn(ModelState& state, const MainFormInputs& form, QPagedPaintDevice& printer);
 
 // The main window's "Full report": lets the user pick a printer (or a PDF file) in the print
 // dialog and prints the session's report there. A cancelled dialog prints nothing; a failure is

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 
 #include "model/copied_race_rows.hpp"
@@ -45,6 +46,9 @@ struct WindowContext {
     // Puts a whole runner into the main window: the name, the profile, the comparison level, the
     // fit and the five race rows of `runner`; the output units stay as they are.
     std::function<void(const MainFormInputs& runner)> setRunner;
+    // The image library that paints image files (the graph's "Save Image"); without one, saving
+    // an image says that it is missing.
+    std::filesystem::path imageModule;
 };
 
 // The same context with its messages going to `notifier`: a secondary window's own, which shows
@@ -53,7 +57,7 @@ inline WindowContext WithNotifier(const WindowContext& context, Notifier& notifi
     return WindowContext{
         context.state,          notifier,           context.owner,      context.formInputs,
         context.rerunCalculate, context.setRaceRow, context.copiedRows, context.changes,
-        context.dialogs,        context.session,    context.setRunner};
+        context.dialogs,        context.session,    context.setRunner,  context.imageModule};
 }
 
 }  // namespace kestrova

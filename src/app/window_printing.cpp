@@ -1,8 +1,8 @@
 #include "app/window_printing.hpp"
 
 #include <QImage>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QWidget>
 #include <utility>
@@ -39,7 +39,7 @@ QRectF FitOnPage(const QSizeF& image, const QSizeF& page) {
 
 }  // namespace
 
-bool PrintWindowImageOn(QWidget& window, QPrinter& printer) {
+bool PrintWindowImageOn(QWidget& window, QPagedPaintDevice& printer) {
     const QImage image = WindowImageOnWhite(window);
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -52,12 +52,11 @@ bool PrintWindowImageOn(QWidget& window, QPrinter& printer) {
 }
 
 bool PrintWindowImage(QWidget& window, Dialogs& dialogs, Notifier& notifier) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(window.windowTitle());
-    if (!dialogs.ChoosePrinter(printer, &window)) {
+    const auto printer = ChoosePrinter(dialogs, window.windowTitle(), &window, notifier);
+    if (!printer) {
         return false;
     }
-    if (!PrintWindowImageOn(window, printer)) {
+    if (!PrintWindowImageOn(window, *printer)) {
         notifier.Show("The window could not be printed on the printer chosen.");
         return false;
     }

@@ -4,12 +4,12 @@
 #include "cli/canvas_json.hpp"
 #include "cli/cli_commands.hpp"
 #include "cli/cli_common.hpp"
-#include "cli/image_module_loader.hpp"
 #include "cli/runner_options.hpp"
 #include "cli/stream_notifier.hpp"
 #include "files/safe_save.hpp"
 #include "model/start_up_state.hpp"
 #include "output/pace_graph.hpp"
+#include "painting/image_module_loader.hpp"
 
 namespace kestrova {
 namespace {
@@ -67,8 +67,8 @@ int PrintImage(const Canvas& canvas, const CliInvocation& invocation, CanvasImag
         return UsageError(err, "standard output is a terminal; redirect it or name a file");
     }
     std::string bytes;
-    if (const auto failure =
-            CanvasImageBytesFromModule(invocation.console.imageModule, canvas, format, bytes)) {
+    if (const auto failure = CanvasImageBytesFromModule(invocation.console.imageModule, canvas,
+                                                        format, kImageFilePixelRatio, bytes)) {
         return UsageError(err, "cannot make the image: " + *failure);
     }
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -110,7 +110,7 @@ int RunGraph(const CliInvocation& invocation, std::ostream& out, std::ostream& e
         const std::string file = output->file.string();
         std::string bytes;
         std::optional<std::string> failure = CanvasImageBytesFromModule(
-            invocation.console.imageModule, canvas, output->format, bytes);
+            invocation.console.imageModule, canvas, output->format, kImageFilePixelRatio, bytes);
         if (!failure) {
             failure = SaveFileSafely(file, bytes);
         }

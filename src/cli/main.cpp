@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/cli_run.hpp"
-#include "cli/image_module_loader.hpp"
+#include "painting/image_module_loader.hpp"
 
 int main(int argc, char** argv) {
     try {

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <functional>
 
-#include "files/safe_save.hpp"
 #include "painting/canvas_image.hpp"
 
 namespace kestrova {
@@ -61,25 +60,15 @@ std::optional<std::string> WithPaintingApplication(
 }  // namespace
 
 std::optional<std::string> CanvasImageFileBytes(const Canvas& canvas, CanvasImageFormat format,
-                                                std::string& bytes) {
+                                                double pixelRatio, std::string& bytes) {
     return WithPaintingApplication([&]() -> std::optional<std::string> {
-        const std::optional<QByteArray> image =
-            CanvasImageBytes(canvas, format, kImageFilePixelRatio);
+        const std::optional<QByteArray> image = CanvasImageBytes(canvas, format, pixelRatio);
         if (!image) {
             return "the image could not be made";
         }
         bytes = image->toStdString();
         return std::nullopt;
     });
-}
-
-std::optional<std::string> WriteCanvasImageFile(const Canvas& canvas, const std::string& path,
-                                                CanvasImageFormat format) {
-    std::string bytes;
-    if (std::optional<std::string> failure = CanvasImageFileBytes(canvas, format, bytes)) {
-        return failure;
-    }
-    return SaveFileSafely(path, bytes);
 }
 
 }  // namespace kestrova

@@ -19,15 +19,11 @@ inline constexpr double kImageFilePixelRatio = 2.0;
 // carries only the program's own messages.
 inline constexpr const char* kDebugVariable = "KESTROVA_DEBUG";
 
-// The bytes of the canvas as a PNG or SVG file, for a program without windows (the command
-// line): when the program has no Qt application yet, one is made for the length of the call on
-// the offscreen platform (painting texts needs one). Gives why it failed, or nothing.
+// The bytes of the canvas as a PNG file (at pixelRatio, as CanvasImage) or an SVG file, in a
+// program with windows or without (the command line): when the program has no Qt application
+// yet, one is made for the length of the call on the offscreen platform (painting texts needs
+// one). Gives why it failed, or nothing.
 std::optional<std::string> CanvasImageFileBytes(const Canvas& canvas, CanvasImageFormat format,
-                                                std::string& bytes);
-
-// Writes the canvas as a PNG or SVG file in the same way, through SaveFileSafely (a pipe or a
-// device is written into, a directory refused). Gives why it failed, or nothing.
-std::optional<std::string> WriteCanvasImageFile(const Canvas& canvas, const std::string& path,
-                                                CanvasImageFormat format);
+                                                double pixelRatio, std::string& bytes);
 
 }  // namespace kestrova

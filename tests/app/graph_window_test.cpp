@@ -13,6 +13,7 @@
 
 #include "app/graph_printing.hpp"
 #include "output/pace_graph.hpp"
+#include "painting/canvas_image.hpp"
 #include "window_context_fixture.hpp"
 
 namespace kestrova {
@@ -170,15 +171,28 @@ TEST_F(GraphWindowTest, SaveImageWritesTheKindTheDialogFilterChooses) {
     save->trigger();
     EXPECT_EQ(context_.Dialogs().offeredFilters,
               QStringList({"PNG image (*.png)", "SVG image (*.svg)"}));
-    QFile file(path + ".svg");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("<svg"));
+    // The image library writes the very bytes the painting gives in this program.
+    const auto painted = [&](CanvasImageFormat format) {
+        return CanvasImageBytes(window->View().Drawing(), format, window->devicePixelRatioF());
+    };
+    QFile svg(path + ".svg");
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_EQ(svg.readAll(), painted(CanvasImageFormat::Svg));
+    ASSERT_TRUE(window->SaveImage(path + ".png", CanvasImageFormat::Png));
+    QFile png(path + ".png");
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    EXPECT_EQ(png.readAll(), painted(CanvasImageFormat::Png));
 
     EXPECT_FALSE(window->SaveImage(directory.filePath("no-such-directory/graph.png"),
                                    CanvasImageFormat::Png));
-    ASSERT_EQ(context_.Notifier().Messages().size(), 1u);
-    EXPECT_EQ(context_.Notifier().Messages()[0].text.rfind("The image could not be saved in ", 0),
-              0u);
+    GraphWindow lost(
+        nullptr, context_.Dialogs(), context_.Notifier(), [] { return ""; },
+        directory.filePath("kestrova-image.so").toStdString());
+    EXPECT_FALSE(lost.SaveImage(path + ".png", CanvasImageFormat::Png));
+    const auto& messages = context_.Notifier().Messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text.rfind("The image could not be saved in ", 0), 0u);
+    EXPECT_NE(messages[1].text.find(": cannot open the image library "), std::string::npos);
 }
 
 TEST(CanvasImage, TwiceTheDevicePixelRatioHasTheSameDrawing) {

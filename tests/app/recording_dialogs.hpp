@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "app/dialogs.hpp"
@@ -16,12 +19,18 @@ namespace kestrova::test_support {
 // opens. By default every print dialog and file chooser is cancelled.
 class RecordingDialogs : public Dialogs {
   public:
-    bool ChoosePrinter(QPrinter&, QWidget* parent) override {
+    PrinterChoice ChoosePrinter(const QString& docName, QWidget* parent) override {
         ++printerAsks;
         if (whilePrinterAsked) {
             whilePrinterAsked(parent);
         }
-        return printAnswer;
+        PrinterChoice choice{nullptr, printFailure};
+        if (printAnswer) {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setDocName(docName);
+            choice.printer = std::move(printer);
+        }
+        return choice;
     }
     SaveChoice ChooseSaveFile(QWidget*, const QString& caption, const QString&,
                               const QStringList& filters) override {
@@ -38,6 +47,7 @@ class RecordingDialogs : public Dialogs {
 
     int printerAsks = 0;
     bool printAnswer = false;
+    std::string printFailure;  // the print dialog could not be shown, for this reason
     // Runs while the print dialog would be up (to look at the window then).
     std::function<void(QWidget*)> whilePrinterAsked;
     std::vector<QString> saveAsks;

@@ -45,6 +45,7 @@ class TestWindowContext {
             &dialogs_,
             &session_,
             [this](const MainFormInputs& runner) { TakeRunner(form_, runner); },
+            imageModule_,
         };
     }
 
@@ -76,6 +77,7 @@ class TestWindowContext {
     RecordingDialogs dialogs_;
     std::unique_ptr<QWidget> owner_ = std::make_unique<QWidget>();
     CopiedRaceRows copiedRows_;
+    std::filesystem::path imageModule_ = KESTROVA_TEST_IMAGE_MODULE;
     int reruns_ = 0;
     std::vector<std::pair<int, RaceRowInputs>> rowsSet_;
 };

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "app/application_style.hpp"
 #include "app/message_box_notifier.hpp"
 #include "app/open_or_raise.hpp"
 
@@ -54,6 +55,17 @@ TEST(OpenOrRaise, PlacesANewWindowBesideItsOwnerOnItsScreen) {
         return made;
     });
     EXPECT_TRUE(free.contains(clamped->frameGeometry()));
+}
+
+// The extension buttons' icons, made only when first painted, are the desktop style's own.
+TEST(ApplicationStyle, GivesTheExtensionButtonsTheBaseStylesIcons) {
+    const ApplicationStyle style;
+    for (const auto which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QImage own = style.baseStyle()->standardIcon(which).pixmap(16).toImage();
+        ASSERT_FALSE(own.isNull());
+        EXPECT_EQ(style.standardIcon(which, nullptr, nullptr).pixmap(16).toImage(), own);
+    }
 }
 
 }  // namespace

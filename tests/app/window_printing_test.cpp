@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "recording_dialogs.hpp"
 #include "report_window_fixture.hpp"
 
 namespace kestrova {
@@ -34,6 +35,18 @@ TEST(WindowPrinting, ImageOfTheWindowOnAPdfPage) {
 
     printer.setOutputFileName(directory.filePath("no-such-directory/window.pdf"));
     EXPECT_FALSE(PrintWindowImageOn(window, printer));
+}
+
+// Without the print library nothing is printed, and the user is told why.
+TEST(WindowPrinting, APrintDialogThatCannotBeShownIsSaid) {
+    QWidget window;
+    test_support::RecordingDialogs dialogs;
+    dialogs.printFailure = "cannot open the print library x";
+    RecordingNotifier notifier;
+    EXPECT_FALSE(PrintWindowImage(window, dialogs, notifier));
+    ASSERT_EQ(notifier.Messages().size(), 1u);
+    EXPECT_EQ(notifier.Messages()[0].text,
+              "Nothing can be printed: cannot open the print library x.");
 }
 
 }  // namespace
