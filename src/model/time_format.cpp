@@ -20,6 +20,34 @@ std::string PadLeft(std::string text, std::size_t width) {
     return text;
 }
 
+// How near a tenth's edge a value may come and still have its first decimal written directly.
+constexpr double kTenthEdgeMargin = 1e-9;
+
+// NumberText(v) cut after its first decimal (" 57.2", " 5.2", " .5"), for 0 < v < 100. It is
+// written directly when v is more than a billionth of a tenth from a tenth's edge: v's 15
+// significant digits cannot then round across the edge, so the number text begins with these
+// characters. Nearer an edge (and outside that range) it is the whole number text.
+std::string TextToFirstDecimal(double v) {
+    const double tenths = v * 10.0;
+    const double whole = std::floor(tenths);
+    const double fraction = tenths - whole;
+    if (!(v > 0.0 && v < 100.0) || !(fraction > kTenthEdgeMargin) ||
+        !(fraction < 1.0 - kTenthEdgeMargin)) {
+        return NumberText(v);
+    }
+    const int t = static_cast<int>(whole);
+    std::string text = " ";
+    if (t >= 100) {
+        text += static_cast<char>('0' + t / 100);
+    }
+    if (t >= 10) {
+        text += static_cast<char>('0' + (t / 10) % 10);
+    }
+    text += '.';
+    text += static_cast<char>('0' + t % 10);
+    return text;
+}
+
 // Below a minute: tenths of a second, rounded by truncating the number text after adding just
 // over half a tenth.
 std::string ShortForm(double x) {
@@ -30,7 +58,7 @@ std::string ShortForm(double x) {
     if (x < 0.95) {
         keep = 3;
     }
-    std::string text = NumberText(x + kTenthsRounding).substr(0, keep);
+    std::string text = TextToFirstDecimal(x + kTenthsRounding).substr(0, keep);
     if (x < 0.95) {
         text = "0" + LastCharacters(text, 2);
     }

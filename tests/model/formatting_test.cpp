@@ -51,6 +51,29 @@ TEST(FormatTime, ShortAndLongFormsKeepTheirWidths) {
     }
 }
 
+// Below a minute the time is the number text of x plus just over half a tenth, cut after its first
+// decimal: also where x sits a hair from a tenth's edge, where the digits are written by the number
+// text itself, and where the text has no decimals at all.
+TEST(FormatTime, ShortFormIsTheNumberTextCutAfterItsFirstDecimal) {
+    std::vector<double> values;
+    for (int tenth = 11; tenth < 600; ++tenth) {
+        if (tenth == 100) {
+            continue;  // just under 9.95 the column keeps one character less ("10.")
+        }
+        const double edge = tenth / 10.0 - 0.0500011;
+        for (const double offset : {-1e-9, -1e-12, 0.0, 1e-12, 1e-9, 0.0123, 0.077}) {
+            values.push_back(edge + offset);
+        }
+    }
+    for (const double x : values) {
+        const std::string text = NumberText(x + 0.0500011);
+        const std::size_t point = text.find('.');
+        const std::string expected =
+            TrimBlanks(point == std::string::npos ? text : text.substr(0, point + 2));
+        EXPECT_EQ(TrimBlanks(FormatTime(x)), expected) << x;
+    }
+}
+
 TEST(FormatTime, ValuesThatAreNotNumbersStayReadable) {
     const double values[] = {std::numeric_limits<double>::quiet_NaN(),
                              std::numeric_limits<double>::infinity(),
